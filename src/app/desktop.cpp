@@ -1,0 +1,55 @@
+#include "app/desktop.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QPrinter>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+int runBox(const QString &text, const QString &title, QMessageBox::Icon icon,
+           QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(icon, title, text, buttons, QApplication::activeWindow());
+    box.setDefaultButton(defaultButton);
+    if (buttons & QMessageBox::No)
+        box.setEscapeButton(QMessageBox::No);
+    return box.exec();
+}
+} // namespace
+
+bool QtDesktop::ask(const QString &text, const QString &title)
+{
+    return runBox(text, title, QMessageBox::NoIcon, QMessageBox::Yes | QMessageBox::No,
+                  QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void QtDesktop::tell(const QString &text, const QString &title)
+{
+    runBox(text, title, QMessageBox::NoIcon, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void QtDesktop::showFailure(const QString &text)
+{
+    runBox(text, QString(), QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void QtDesktop::openWebPage(const QUrl &url)
+{
+    // The browser is its own process; whether it opened is not our concern.
+    QDesktopServices::openUrl(url);
+}
+
+void QtDesktop::preparePrinter(QPrinter &)
+{
+    // A new QPrinter already targets the system's default printer.
+}
+
+void QtDesktop::endProgram(int exitCode)
+{
+    // The run ends at once: every file is closed after each call, so nothing is left to save.
+    std::fflush(nullptr);
+    std::_Exit(exitCode);
+}

@@ -1,0 +1,16 @@
+#include "app/desktop.h"
+#include "app/program.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    // Screens come and go between the steps of a filing; the program decides itself when it ends.
+    app.setQuitOnLastWindowClosed(false);
+
+    QtDesktop desktop;
+    Program program(desktop);
+    program.start();
+    return app.exec();
+}

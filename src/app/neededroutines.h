@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QString>
+
+class Program;
+
+// The routines the screens call: the screen checks, the records' way to the disk, the questions
+// that lead from screen to screen and the naming of the report file. It keeps nothing between
+// calls; callers make a fresh one for each call. The members live beside the screen they serve.
+class cNeededRoutines
+{
+public:
+    explicit cNeededRoutines(Program &program) : program(program) {}
+
+    // Contact screen
+    bool A_lineGood();
+
+    // Employer screen
+    bool E_lineGood();
+    void clearForm2();
+
+    // Employee screen
+    bool S_lineGood();
+    void clearForm3();
+    static bool checkForGoodApostropheInEmployeeLastName(const QString &sFieldIn);
+    static bool checkForOneOrLessHyphensInEmployeeLastNameField(const QString &sFieldIn);
+    static bool checkForTwoHyphensInARow(const QString &sFieldIn);
+
+    // Between the screens
+    void addEmployee(bool firstEmp);
+    void addAnotherAccount();
+    void doneAddingEmployees();
+
+    // Files. writeToFile returns false when the line could not be written: the failure has then
+    // been reported and the run has ended.
+    bool writeToFile(const QString &sFileName, const QString &sLine,
+                     const QString &readWriteAppend);
+    bool goodFileName();
+    void nameFile(const QString &reportingType, const QString &EANorTPAID,
+                  const QString &sequenceNumber);
+    void print_file(const QString &sFileName);
+
+private:
+    bool goodContactName();
+    bool goodContactPhone();
+    bool goodContactEmail();
+    bool goodPhoneExt();
+
+    bool goodQuarterYear();
+    bool goodEAN();
+    bool goodFEIN();
+    bool goodFirstMonth();
+    bool goodSecondMonth();
+    bool goodThirdMonth();
+    bool goodGrossWages();
+    bool goodEmployeeWithholding();
+    bool goodTaxableWages();
+    bool goodEmployerContributions();
+
+    bool goodSSN();
+    bool goodEmpLastName();
+    bool goodEmpFirstName();
+    bool goodEmpMiddleName();
+    bool goodEmpGrossWages();
+    bool goodEmpTaxableWages();
+    bool goodEmpCreditWeeks();
+
+    bool goodEmployerOrTPA();
+    bool goodFTPorUpload();
+    bool goodFileNameEAN();
+    bool goodTPAID();
+    bool goodSequenceNumber();
+
+    void saveNamedFile(const QString &name);
+
+    Program &program;
+};

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class Desktop;
+class Form1;
+class Form2;
+class Form3;
+class FormNameFile;
+
+// One run of the program: the four screens, each made once when first needed, and the state they
+// share. Screens and routines reach one another through it.
+class Program
+{
+public:
+    static const QString versionPageAddress;
+    static const QString versionNoticeTitle;
+    static const QString programTitle;
+    static QString versionNotice();
+
+    explicit Program(Desktop &desktop);
+    ~Program();
+    Program(const Program &) = delete;
+    Program &operator=(const Program &) = delete;
+
+    // Shows the version notice, then the contact screen.
+    void start();
+
+    Desktop &desktop() { return m_desktop; }
+
+    Form1 &form1();
+    Form2 &form2();
+    Form3 &form3();
+    FormNameFile &formNameFile();
+    bool hasForm3() const { return m_form3 != nullptr; }
+
+    // "ORIGINAL" for the code "O", "AMENDED" for anything else.
+    QString filingTypeWord() const;
+
+    // The date the employer screen takes its years from.
+    QDate today() const { return m_today(); }
+    void setToday(std::function<QDate()> today) { m_today = std::move(today); }
+
+    // Ends the run: every screen goes away and the desktop ends the program. Code that may have
+    // ended the run checks hasEnded() and does nothing further.
+    void endProgram(int exitCode = 0);
+    bool hasEnded() const { return m_ended; }
+    // The general failure message for a file operation that failed, then the end of the run.
+    void fail(const QString &what, int errorNumber, const QString &description);
+
+    // State shared by the screens.
+    const QString sOutFileName;   // the working file, in the current folder
+    QString reportingTypeCode;    // "O" or "A"; empty until a filing type is chosen
+    QString tempLine;             // the A record, between building and writing it
+    bool addAnotherAccount = false;
+    qint32 numberOFEmployee = 0;  // S records written for the current account
+    bool badName = false;         // the last naming attempt failed or was declined
+
+private:
+    Desktop &m_desktop;
+    std::function<QDate()> m_today;
+    bool m_ended = false;
+    std::unique_ptr<Form1> m_form1;
+    std::unique_ptr<Form2> m_form2;
+    std::unique_ptr<Form3> m_form3;
+    std::unique_ptr<FormNameFile> m_formNameFile;
+};

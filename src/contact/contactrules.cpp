@@ -1,0 +1,81 @@
+#include "contact/contactrules.h"
+
+#include "validation/checkstring.h"
+
+namespace {
+const QString nameSet = QStringLiteral(
+    "'-ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789 ");
+const QString emailSet =
+    QStringLiteral("-ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789@._");
+
+// An address needs an "@", then at least one character, then a full stop, with no ".." after the
+// "@" and no full stop as the very last character typed.
+bool goodEmailShape(const QString &trimmed, const QString &typed)
+{
+    const qsizetype at = trimmed.indexOf(u'@');
+    if (at < 0)
+        return false;
+    if (trimmed.indexOf(u'.', at + 2) < 0)
+        return false;
+    if (trimmed.indexOf(QLatin1String(".."), at + 2) >= 0)
+        return false;
+    return !typed.endsWith(u'.');
+}
+} // namespace
+
+namespace ContactRules {
+
+QString contactName(const QString &typed)
+{
+    if (isBlank(typed))
+        return QStringLiteral("CONTACT NAME must not be blank");
+    if (typed.size() > 50)
+        return QStringLiteral("CONTACT NAME too long must only be 50 characters long");
+    if (!checkString(typed, nameSet, true))
+        return QStringLiteral(
+            "CONTACT NAME must only contain alphanumerics, apostrophe, space and hyphen.");
+    return QString();
+}
+
+QString contactPhone(const QString &typed)
+{
+    const QString trimmed = trimSpaces(typed);
+    if (trimmed.isEmpty())
+        return QStringLiteral("CONTACT PHONE NUMBER must not be blank");
+    if (trimmed.size() != 10)
+        return QStringLiteral("CONTACT PHONE NUMBER must be 10 digits long");
+    if (!isDigitText(typed))
+        return QStringLiteral("CONTACT PHONE NUMBER must only contain the digits 0 to 9.");
+    return QString();
+}
+
+QString contactEmail(const QString &typed)
+{
+    const QString trimmed = trimSpaces(typed);
+    const QString badFormat = QStringLiteral("CONTACT EMAIL must be a valid email address format");
+    if (trimmed.isEmpty())
+        return QStringLiteral("CONTACT EMAIL must not be blank");
+    if (trimmed.size() > 320)
+        return QStringLiteral("CONTACT EMAIL too long must only be 320 characters long");
+    if (!checkString(rightTrimSpaces(typed), emailSet, true))
+        return badFormat;
+    if (!goodEmailShape(trimmed, typed))
+        return badFormat;
+    if (trimmed.indexOf(u'@', trimmed.indexOf(u'@') + 1) >= 0)
+        return badFormat;
+    return QString();
+}
+
+QString phoneExtension(const QString &typed)
+{
+    const QString trimmed = trimSpaces(typed);
+    if (trimmed.isEmpty())
+        return QString(); // the extension is optional
+    if (trimmed.size() > 5)
+        return QStringLiteral("CONTACT PHONE EXTENSION too long must only be 5 characters long");
+    if (!isDigitText(typed))
+        return QStringLiteral("CONTACT PHONE EXTENSION must only contain the digits 0 to 9.");
+    return QString();
+}
+
+} // namespace ContactRules

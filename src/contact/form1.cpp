@@ -1,0 +1,73 @@
+#include "contact/form1.h"
+
+#include "app/desktop.h"
+#include "app/neededroutines.h"
+#include "app/program.h"
+#include "employer/form2.h"
+
+#include <QCloseEvent>
+
+Form1::Form1(Program &program) : program(program)
+{
+    ui.setupUi(this);
+    // Continue stays disabled until a filing type is chosen, so Close Progam starts with the focus.
+    ui.cmdEnd->setFocus();
+    // A selection made with the mouse or the arrow keys counts; the current row that the list
+    // gets when it takes the focus does not.
+    connect(ui.lstReportingTypeCode, &QListWidget::itemSelectionChanged, this,
+            &Form1::lstReportingTypeCode_Click);
+    connect(ui.cmdCreateALine, &QPushButton::clicked, this, &Form1::cmdCreateALine_Click);
+    connect(ui.cmdEnd, &QPushButton::clicked, this, &Form1::cmdEnd_Click);
+}
+
+QString Form1::makeALine(const QString &reportingTypeCode, const QString &contactName,
+                         const QString &contactEmail, const QString &contactPhone,
+                         const QString &phoneExtension)
+{
+    return QStringLiteral("A,") + reportingTypeCode + u',' + contactName + u',' + contactEmail +
+           u',' + contactPhone + u',' + phoneExtension + QStringLiteral(", , , , , ");
+}
+
+void Form1::lstReportingTypeCode_Click()
+{
+    const QList<QListWidgetItem *> selected = ui.lstReportingTypeCode->selectedItems();
+    if (selected.isEmpty())
+        return; // the last choice made still counts
+    program.reportingTypeCode =
+        selected.first()->text().toUpper() == QLatin1String("ORIGINAL") ? QStringLiteral("O")
+                                                                         : QStringLiteral("A");
+    ui.cmdCreateALine->setVisible(true);
+    ui.cmdCreateALine->setEnabled(true);
+}
+
+void Form1::cmdCreateALine_Click()
+{
+    if (!cNeededRoutines(program).A_lineGood())
+        return;
+
+    program.tempLine = makeALine(program.reportingTypeCode, ui.txtContactName->text(),
+                                 ui.txtContactEmail->text(), ui.txtContactPhone->text(),
+                                 ui.txtPhoneExt->text());
+    if (!cNeededRoutines(program).writeToFile(program.sOutFileName, program.tempLine,
+                                              QStringLiteral("W")))
+        return;
+
+    Form2 &employer = program.form2();
+    employer.ui.lblQuarterFilingFor->setVisible(true);
+    employer.ui.lstQuarter->setVisible(true);
+    hide();
+    employer.show();
+}
+
+void Form1::cmdEnd_Click()
+{
+    if (program.desktop().ask(QStringLiteral("Are you sure you want to close the program?")))
+        program.endProgram();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    // Closing the window leaves without a question; a working file on disk stays as it was.
+    event->accept();
+    program.endProgram();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ui_form1.h"
+
+#include <QWidget>
+
+class Program;
+
+// The contact screen: the filing type and the filing contact. Its Continue writes the A record as
+// the first line of a fresh working file and hands over to the employer screen.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(Program &program);
+
+    // The A record: eleven fields, the values as typed and five reserved single spaces.
+    static QString makeALine(const QString &reportingTypeCode, const QString &contactName,
+                             const QString &contactEmail, const QString &contactPhone,
+                             const QString &phoneExtension);
+
+    Ui::Form1 ui;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    void lstReportingTypeCode_Click();
+    void cmdCreateALine_Click();
+    void cmdEnd_Click();
+
+private:
+    Program &program;
+};

@@ -1,0 +1,134 @@
+#include "employee/employeerules.h"
+
+#include "app/neededroutines.h"
+#include "validation/checkstring.h"
+
+namespace {
+
+const QString wagesHint =
+    QStringLiteral("Enter wages, excluding the decimal point, ie $1234.56 wages should be entered as "
+                   "123456.");
+const QString taxableAboveGross =
+    QStringLiteral("GROSS WAGES must be greater than or equal to TAXABLE WAGES");
+
+// The comparison is made only when the partner is a usable number; otherwise the partner's own
+// rule reports it.
+bool taxableExceedsGross(const QString &taxable, const QString &gross)
+{
+    return !isBlank(taxable) && isDigitText(taxable) && !isBlank(gross) && isDigitText(gross) &&
+           compareWholeNumbers(taxable, gross) > 0;
+}
+
+} // namespace
+
+namespace EmployeeRules {
+
+QString ssn(const QString &text)
+{
+    const QString trimmed = trimSpaces(text);
+    if (trimmed.isEmpty())
+        return QStringLiteral("Employee SSN  must not be blank.");
+    if (trimmed.size() != 9)
+        return QStringLiteral("Employee SSN  must be 9 digits long.");
+    if (!isDigitText(text))
+        return QStringLiteral("Employee SSN  must only contain the digits 0 to 9.");
+    return QString();
+}
+
+QString lastName(const QString &text)
+{
+    const QString trimmed = trimSpaces(text);
+    if (trimmed.isEmpty())
+        return QStringLiteral("Employee Last Name in S line must not be blank. ");
+    if (trimmed.size() > 25)
+        return QStringLiteral("EMPLOYEE LAST NAME too long must only be 25 characters.");
+    if (!checkString(trimmed, nameSet, true))
+        return QStringLiteral("EMPLOYEE LAST NAME  must only contain alphanumerics, apostrophe and "
+                              "hyphens. No spaces allowed.");
+    // All three name tests run; the last one that fails has its message shown.
+    QString message;
+    if (!cNeededRoutines::checkForGoodApostropheInEmployeeLastName(trimmed))
+        message = QStringLiteral("EMPLOYEE LAST NAME - spaces around the apostrophe not allowed.  "
+                                 "Must be like O'Connell.");
+    if (!cNeededRoutines::checkForOneOrLessHyphensInEmployeeLastNameField(trimmed))
+        message = QStringLiteral("EMPLOYEE LAST NAME - ONLY TWO hyphens allowed in last name field. "
+                                 "IE: LASTNAME - COMPOUNDNAME - SUFFIX.");
+    if (!cNeededRoutines::checkForTwoHyphensInARow(trimmed))
+        message = QStringLiteral(
+            "EMPLOYEE LAST NAME not formatted correctly. Two hyphens in a row not allowed.");
+    return message;
+}
+
+QString firstName(const QString &text)
+{
+    const QString trimmed = trimSpaces(text);
+    if (trimmed.isEmpty())
+        return QStringLiteral("EMPLOYEE FIRST NAME in S line must not be blank. ");
+    if (trimmed.size() > 15)
+        return QStringLiteral("EMPLOYEE FIRST NAME  too long must only be 15 characters long.");
+    // The character test and the hyphen test both run; the hyphen message wins when both fail.
+    QString message;
+    if (!checkString(trimmed, nameSet, true))
+        message = QStringLiteral("EMPLOYEE FIRST NAME must only contain alphanumerics, apostrophe "
+                                 "and hyphens. No spaces allowed.");
+    if (!cNeededRoutines::checkForTwoHyphensInARow(trimmed))
+        message = QStringLiteral(
+            "EMPLOYEE FIRST NAME not formatted correctly. Two hyphens in a row not allowed.");
+    return message;
+}
+
+QString middleName(const QString &text)
+{
+    if (text.isEmpty())
+        return QString(); // nothing typed at all: the middle name is optional
+    const QString trimmed = trimSpaces(text);
+    if (trimmed.size() > 15)
+        return QStringLiteral("EMPLOYEE MIDDLE NAME too long must only be 15 characters long.");
+    // A middle name of spaces only fails here: blank text is never in a character set.
+    QString message;
+    if (!checkString(trimmed, nameSet, true))
+        message = QStringLiteral("EMPLOYEE MIDDLE NAME  must only contain alphanumerics, apostrophe "
+                                 " and hyphens. No spaces allowed.");
+    if (!cNeededRoutines::checkForTwoHyphensInARow(trimmed))
+        message = QStringLiteral(
+            "EMPLOYEE MIDDLE NAME not formatted correctly. Two hyphens in a row not allowed.");
+    return message;
+}
+
+QString grossWages(const QString &gross, const QString &taxable)
+{
+    if (isBlank(gross))
+        return QStringLiteral("GROSS WAGES must not be blank.");
+    if (!isDigitText(gross))
+        return QStringLiteral("GROSS WAGES must be numeric. ") + wagesHint;
+    if (taxableExceedsGross(taxable, gross))
+        return taxableAboveGross;
+    return QString();
+}
+
+QString taxableWages(const QString &taxable, const QString &gross)
+{
+    if (isBlank(taxable))
+        return QStringLiteral("TAXABLE WAGES must not be blank.");
+    if (!isDigitText(taxable))
+        return QStringLiteral("TAXABLE WAGES must be numeric.  ") + wagesHint;
+    if (taxableExceedsGross(taxable, gross))
+        return taxableAboveGross;
+    return QString();
+}
+
+QString creditWeeks(const QString &text)
+{
+    const QString outOfRange =
+        QStringLiteral("EMPLOYEE CREDIT WEEKS must be numeric between 0 and 14 inclusive.");
+    if (isBlank(text))
+        return QStringLiteral("EMPLOYEE CREDIT WEEKS must be not be blank. Employee Credit Weeks "
+                              "must be numeric between 0 and 14 inclusive.");
+    if (!isDigitText(text))
+        return outOfRange;
+    if (compareWholeNumbers(text, QStringLiteral("15")) >= 0)
+        return outOfRange;
+    return QString();
+}
+
+} // namespace EmployeeRules

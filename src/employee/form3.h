@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ui_form3.h"
+
+#include <QWidget>
+
+class Program;
+
+// The employee screen: one employee of the current account at a time. Add Employee appends the
+// S record, counts the employee and asks whether another follows.
+class Form3 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Form3(Program &program);
+
+    // The S record: the account number padded with two spaces, the three names trimmed of
+    // spaces, every other field as typed, and two reserved single spaces.
+    static QString makeSLine(const QString &accountNumber, const QString &ssn,
+                             const QString &lastName, const QString &firstName,
+                             const QString &middleName, const QString &grossWages,
+                             const QString &taxableWages, const QString &creditWeeks);
+
+    // Shows the screen for the account standing on the employer screen, the information label
+    // composed afresh from that account, with the focus in the SSN box.
+    void bringUp();
+
+    Ui::Form3 ui;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    void cmdAddEmployee_Click();
+
+private:
+    QString accountInformation() const;
+
+    Program &program;
+};

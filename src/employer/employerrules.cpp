@@ -1,0 +1,158 @@
+#include "employer/employerrules.h"
+
+#include "validation/checkstring.h"
+
+#include <initializer_list>
+
+namespace {
+
+struct TextFieldMessages
+{
+    QString blank;
+    QString numeric;
+    int requiredLength = 0; // 0: no length test
+    QString length = QString();
+};
+
+// Blank test on the trimmed text, the length test on the trimmed text, then the digit test on the
+// right-trimmed text, so a leading blank fails even when the trimmed length is right.
+QString textField(const QString &text, const TextFieldMessages &messages)
+{
+    const QString trimmed = trimSpaces(text);
+    if (trimmed.isEmpty())
+        return messages.blank;
+    if (messages.requiredLength > 0 && trimmed.size() != messages.requiredLength)
+        return messages.length;
+    if (!isDigitText(text))
+        return messages.numeric;
+    return QString();
+}
+
+enum class Relation { AtLeastPartner, AtMostPartner };
+
+struct Comparison
+{
+    const QString &partner;
+    Relation relation;
+    QString message;
+};
+
+// An amount's comparisons run in order, each even when an earlier one failed, so the last failing
+// message stands. A partner that is blank or not digits is left to its own rule.
+QString amountField(const QString &text, const TextFieldMessages &messages,
+                    std::initializer_list<Comparison> comparisons)
+{
+    QString message = textField(text, messages);
+    if (!message.isEmpty())
+        return message;
+    for (const Comparison &comparison : comparisons) {
+        if (isBlank(comparison.partner) || !isDigitText(comparison.partner))
+            continue;
+        const int order = compareWholeNumbers(text, comparison.partner);
+        const bool holds = comparison.relation == Relation::AtLeastPartner ? order >= 0 : order <= 0;
+        if (!holds)
+            message = comparison.message;
+    }
+    return message;
+}
+
+const QString wagesHint =
+    QStringLiteral("Enter wages, excluding the decimal point, ie $1234.56 wages should be entered as "
+                   "123456.");
+
+} // namespace
+
+namespace EmployerRules {
+
+QuarterYearVerdict quarterYear(bool quarterSelected, bool yearSelected)
+{
+    if (!quarterSelected && !yearSelected)
+        return {QStringLiteral("You must select a QUARTER and YEAR for this filing."), true, true};
+    if (!quarterSelected)
+        return {QStringLiteral("You must select a QUARTER for this filing."), true, false};
+    if (!yearSelected)
+        return {QStringLiteral("You must select a YEAR for this filing."), false, true};
+    return {};
+}
+
+QString accountNumber(const QString &text)
+{
+    return textField(
+        text, {QStringLiteral("ACCOUNT NUMBER must not be blank."),
+               QStringLiteral("ACCOUNT NUMBER must be numberic.  Please include leading zeros."), 7,
+               QStringLiteral("ACCOUNT NUMBER must be 7 digits long.  Please include leading zeros.")});
+}
+
+QString fein(const QString &text)
+{
+    return textField(text, {QStringLiteral("FEIN must not be blank."),
+                            QStringLiteral("FEIN must only contain the digits 0 to 9."), 9,
+                            QStringLiteral("FEIN must be 9 digits long.")});
+}
+
+QString firstMonth(const QString &text)
+{
+    return textField(
+        text, {QStringLiteral("NUMBER OF EMPLOYEES for the first month must not be blank."),
+               QStringLiteral("NUMBER OF EMPLOYEES for the first month must be numeric")});
+}
+
+QString secondMonth(const QString &text)
+{
+    return textField(
+        text, {QStringLiteral("NUMBER OF EMPLOYEES  for the second month must not be blank."),
+               QStringLiteral("NUMBER OF EMPLOYEES  for the second month must be numeric")});
+}
+
+QString thirdMonth(const QString &text)
+{
+    return textField(
+        text, {QStringLiteral("NUMBER OF EMPLOYEES  for the third month must not be blank."),
+               QStringLiteral("NUMBER OF EMPLOYEES  for the third month must be numeric")});
+}
+
+QString grossWages(const QString &gross, const QString &taxable, const QString &withholding)
+{
+    return amountField(
+        gross,
+        {QStringLiteral("GROSS WAGES must not be blank."),
+         QStringLiteral("GROSS WAGES must be numeric. ") + wagesHint},
+        {{taxable, Relation::AtLeastPartner,
+          QStringLiteral("GROSS WAGES must be greater than or equal to TAXABLE WAGES")},
+         {withholding, Relation::AtLeastPartner,
+          QStringLiteral("GROSS WAGES must be greater than or equal to EMPLOYEE WITHHOLDING")}});
+}
+
+QString employeeWithholding(const QString &withholding, const QString &gross)
+{
+    return amountField(
+        withholding,
+        {QStringLiteral("EMPLOYEE WITHHOLDING must not be blank."),
+         QStringLiteral("EMPLOYEE WITHHOLDING must be numeric.  ") + wagesHint},
+        {{gross, Relation::AtMostPartner,
+          QStringLiteral("EMPLOYEE WITHHOLDING must be less than or equal to GROSS WAGES")}});
+}
+
+QString taxableWages(const QString &taxable, const QString &gross, const QString &contributions)
+{
+    return amountField(
+        taxable,
+        {QStringLiteral("TAXABLE WAGES must not be blank."),
+         QStringLiteral("TAXABLE WAGES must be numeric. ") + wagesHint},
+        {{gross, Relation::AtMostPartner,
+          QStringLiteral("TAXABLE WAGES must be less than or equal to GROSS WAGES")},
+         {contributions, Relation::AtLeastPartner,
+          QStringLiteral("TAXABLE WAGES must be greater than or equal to EMPLOYER CONTRIBUTIONS.")}});
+}
+
+QString employerContributions(const QString &contributions, const QString &taxable)
+{
+    return amountField(
+        contributions,
+        {QStringLiteral("Employer Contributions must not be blank."),
+         QStringLiteral("EMPLOYER CONTRIBUTIONS must be numeric.  ") + wagesHint},
+        {{taxable, Relation::AtMostPartner,
+          QStringLiteral("EMPLOYER CONTRIBUTIONS must be less than or equal to TAXABLE WAGES")}});
+}
+
+} // namespace EmployerRules

@@ -1,0 +1,105 @@
+#include "output/formnamefile.h"
+
+#include "app/desktop.h"
+#include "app/neededroutines.h"
+#include "app/program.h"
+#include "output/namingrules.h"
+#include "validation/fielddisplay.h"
+
+#include <QFocusEvent>
+
+FormNameFile::FormNameFile(Program &program) : program(program)
+{
+    ui.setupUi(this);
+    ui.EAN_TPAID->setFocus();
+    ui.txtSequenceNumber->installEventFilter(this);
+    connect(ui.lstEmployeOrTPA, &QListWidget::itemSelectionChanged, this,
+            &FormNameFile::lstEmployeOrTPA_Click);
+    connect(ui.cmdNameFile, &QPushButton::clicked, this, &FormNameFile::cmdNameFile_Click);
+}
+
+void FormNameFile::clearEntries()
+{
+    ui.lstEmployeOrTPA->clearSelection();
+    ui.lstFTPorUPLOAD->clearSelection();
+    ui.EAN_TPAID->clear();
+    ui.txtSequenceNumber->clear();
+}
+
+void FormNameFile::reject()
+{
+    QDialog::reject();
+    program.endProgram();
+}
+
+void FormNameFile::lstEmployeOrTPA_Click()
+{
+    const QString choice = selectedText(ui.lstEmployeOrTPA);
+    if (choice.isEmpty())
+        return; // cleared by the program, not chosen by the user
+    if (choice == QLatin1String("Employer")) {
+        ui.lblEAN0rTPAID->setText(QStringLiteral("Enter your 7 digit Veloria Unemployment "
+                                                 "Compensation Tax account number, without the "
+                                                 "dash."));
+        ui.EAN_TPAID->clear();
+        ui.EAN_TPAID->setMaxLength(7);
+    } else {
+        ui.lblEAN0rTPAID->setText(QStringLiteral("What is your TPAID? Enter all 10 digits "
+                                                 "including leading zeroes, excluding hyphen."));
+        ui.EAN_TPAID->clear();
+        ui.EAN_TPAID->setMaxLength(10);
+    }
+    ui.EAN_TPAID->setFocus();
+}
+
+bool FormNameFile::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui.txtSequenceNumber && event->type() == QEvent::FocusOut) {
+        // Only a move to another control of this screen counts as leaving the box; closing the
+        // window or a message box taking the focus does not, so nobody is kept in the box.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            QMetaObject::invokeMethod(this, &FormNameFile::txtSequenceNumber_LostFocus,
+                                      Qt::QueuedConnection);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void FormNameFile::txtSequenceNumber_LostFocus()
+{
+    if (program.hasEnded() || !isVisible())
+        return;
+    ui.lblSequenceNumber_errorMessage->hide();
+    const QString text = ui.txtSequenceNumber->text();
+    if (text.isEmpty())
+        return;
+    const QString message = NamingRules::sequenceNumberOnLeaving(text);
+    if (message.isEmpty()) {
+        ui.cmdNameFile->setFocus();
+        return;
+    }
+    ui.lblSequenceNumber_errorMessage->setText(message);
+    ui.lblSequenceNumber_errorMessage->show();
+    markField(ui.txtSequenceNumber, message);
+    ui.txtSequenceNumber->setFocus();
+}
+
+void FormNameFile::cmdNameFile_Click()
+{
+    program.badName = false;
+    if (cNeededRoutines(program).goodFileName()) {
+        cNeededRoutines(program).nameFile(program.reportingTypeCode, ui.EAN_TPAID->text(),
+                                          ui.txtSequenceNumber->text().toUpper());
+        return;
+    }
+    program.badName = true;
+    program.desktop().tell(QStringLiteral("File name was bad please try naming it again."));
+    if (program.hasEnded())
+        return;
+    // The user starts again: the marks were seen while the message was up.
+    clearEntries();
+    for (QLabel *label : {ui.lblEANorTPAIDerrorMessage, ui.lblFTPorUPLOAD_errorMessage,
+                          ui.lblSequenceNumber_errorMessage, ui.employerOrTPA_errorMessage})
+        label->clear();
+    ui.lstEmployeOrTPA->setFocus();
+}

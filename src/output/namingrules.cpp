@@ -1,0 +1,79 @@
+#include "output/namingrules.h"
+
+#include "validation/checkstring.h"
+
+namespace {
+struct NumberMessages
+{
+    int length;
+    QString blank;
+    QString wrongLength;
+    QString numeric;
+};
+
+QString numberRule(const QString &text, const NumberMessages &messages)
+{
+    const QString trimmed = trimSpaces(text);
+    if (trimmed.isEmpty())
+        return messages.blank;
+    if (trimmed.size() != messages.length)
+        return messages.wrongLength;
+    if (!isDigitText(text))
+        return messages.numeric;
+    return QString();
+}
+
+bool isAlphanumeric(const QString &text)
+{
+    return checkString(rightTrimSpaces(text), CharacterSets::lettersAndDigits, true);
+}
+} // namespace
+
+namespace NamingRules {
+
+QString employerOrTPA(const QString &selected)
+{
+    return selected.isEmpty() ? QStringLiteral("You must select either Employer or TPAID")
+                              : QString();
+}
+
+QString ftpOrUpload(const QString &selected)
+{
+    return selected.isEmpty() ? QStringLiteral("You must select either File Upload or FTP")
+                              : QString();
+}
+
+QString accountNumber(const QString &text)
+{
+    return numberRule(
+        text,
+        {7, QStringLiteral("ACCOUNT NUMBER must not be blank."),
+         QStringLiteral("ACCOUNT NUMBER  must be 7 digits long.  Please include leading zeros."),
+         QStringLiteral("ACCOUNT NUMBER  must be numberic")});
+}
+
+QString tpaid(const QString &text)
+{
+    return numberRule(
+        text, {10, QStringLiteral("TPAID NUMBER must not be blank."),
+               QStringLiteral("TPAID NUMBER must be 10 digits long.  Please include leading zeros."),
+               QStringLiteral("TPAID NUMBER must be numberic")});
+}
+
+QString sequenceNumber(const QString &text)
+{
+    if (isBlank(text))
+        return QString(); // the sequence number is optional
+    return isAlphanumeric(text) ? QString()
+                                : QStringLiteral("SEQUENCE NUMBER must be alphanumerics");
+}
+
+QString sequenceNumberOnLeaving(const QString &text)
+{
+    if (text.isEmpty() || isAlphanumeric(text))
+        return QString();
+    return QStringLiteral("Sequence Number must be alphanumerics.   You entered ") + text +
+           QStringLiteral(" Please try re-entering it.");
+}
+
+} // namespace NamingRules

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+// The back colour of an entry whose rule failed.
+inline QColor errorYellow()
+{
+    return QColor(255, 255, 0);
+}
+
+// Paints an entry box or list error yellow, or back to the normal window background. A screen
+// reader hears the message through the entry's accessible description while the mark stands.
+void markField(QWidget *entry, const QString &message);
+void unmarkField(QWidget *entry);
+
+// The field-error display: a non-empty message goes into the red error label and marks the
+// entry; an empty one empties the label and unmarks the entry. `entry` may be null for rules
+// that colour nothing. Returns true when the field passed.
+bool showFieldVerdict(QLabel *label, QWidget *entry, const QString &message);
+
+class QListWidget;
+// The text of the list's selected item, or an empty text when nothing is selected.
+QString selectedText(const QListWidget *list);
