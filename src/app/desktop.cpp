@@ -8,7 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
+namespace
+{
 int runBox(const QString &text, const QString &title, QMessageBox::Icon icon,
            QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {

@@ -9,7 +9,8 @@
 #include "employer/form2.h"
 #include "output/formnamefile.h"
 
-namespace {
+namespace
+{
 
 const QString firstEmployeeQuestion = QStringLiteral("Do you have any employees to report?");
 const QString furtherEmployeeQuestion = QStringLiteral("Add an additional employee?");
@@ -31,8 +32,9 @@ void bringBackEmployerScreen(Program &program)
     Form2 &employer = program.form2();
     employer.ui.lblMessage->setText(
         QStringLiteral("Just a reminder the type of filing for this file is ") +
-        program.filingTypeWord() + QStringLiteral(".\r\nAll account in the file must be of the "
-                                                  "same type."));
+        program.filingTypeWord() +
+        QStringLiteral(".\r\nAll account in the file must be of the "
+                       "same type."));
     employer.ui.lblQuarterFilingFor->setVisible(true);
     employer.ui.lstQuarter->setVisible(true);
     hideEmployeeScreen(program);

@@ -8,7 +8,8 @@
 
 #include <QUrl>
 
-const QString Program::versionPageAddress = QStringLiteral("https://www.uc.veloria.gov/tavo/csv-tool");
+const QString Program::versionPageAddress =
+    QStringLiteral("https://www.uc.veloria.gov/tavo/csv-tool");
 const QString Program::versionNoticeTitle = QStringLiteral("Create CSV File for TAVO - version 5");
 const QString Program::programTitle = QStringLiteral("Create CSV File for TAVO");
 
@@ -75,10 +76,9 @@ void Program::endProgram(int exitCode)
     if (m_ended)
         return;
     m_ended = true;
-    for (QWidget *screen : {static_cast<QWidget *>(m_form1.get()),
-                            static_cast<QWidget *>(m_form2.get()),
-                            static_cast<QWidget *>(m_form3.get()),
-                            static_cast<QWidget *>(m_formNameFile.get())}) {
+    for (QWidget *screen :
+         {static_cast<QWidget *>(m_form1.get()), static_cast<QWidget *>(m_form2.get()),
+          static_cast<QWidget *>(m_form3.get()), static_cast<QWidget *>(m_formNameFile.get())}) {
         if (screen)
             screen->hide();
     }

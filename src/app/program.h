@@ -53,12 +53,12 @@ public:
     void fail(const QString &what, int errorNumber, const QString &description);
 
     // State shared by the screens.
-    const QString sOutFileName;   // the working file, in the current folder
-    QString reportingTypeCode;    // "O" or "A"; empty until a filing type is chosen
-    QString tempLine;             // the A record, between building and writing it
+    const QString sOutFileName; // the working file, in the current folder
+    QString reportingTypeCode;  // "O" or "A"; empty until a filing type is chosen
+    QString tempLine;           // the A record, between building and writing it
     bool addAnotherAccount = false;
-    qint32 numberOFEmployee = 0;  // S records written for the current account
-    bool badName = false;         // the last naming attempt failed or was declined
+    qint32 numberOFEmployee = 0; // S records written for the current account
+    bool badName = false;        // the last naming attempt failed or was declined
 
 private:
     Desktop &m_desktop;

@@ -18,26 +18,26 @@ bool cNeededRoutines::goodContactName()
 {
     auto &ui = program.form1().ui;
     return showFieldVerdict(ui.lblContactNameError, ui.txtContactName,
-                       ContactRules::contactName(ui.txtContactName->text()));
+                            ContactRules::contactName(ui.txtContactName->text()));
 }
 
 bool cNeededRoutines::goodContactPhone()
 {
     auto &ui = program.form1().ui;
     return showFieldVerdict(ui.lblContactPhoneError, ui.txtContactPhone,
-                       ContactRules::contactPhone(ui.txtContactPhone->text()));
+                            ContactRules::contactPhone(ui.txtContactPhone->text()));
 }
 
 bool cNeededRoutines::goodContactEmail()
 {
     auto &ui = program.form1().ui;
     return showFieldVerdict(ui.lblEmailError, ui.txtContactEmail,
-                       ContactRules::contactEmail(ui.txtContactEmail->text()));
+                            ContactRules::contactEmail(ui.txtContactEmail->text()));
 }
 
 bool cNeededRoutines::goodPhoneExt()
 {
     auto &ui = program.form1().ui;
     return showFieldVerdict(ui.lblphoneExtError, ui.txtPhoneExt,
-                       ContactRules::phoneExtension(ui.txtPhoneExt->text()));
+                            ContactRules::phoneExtension(ui.txtPhoneExt->text()));
 }

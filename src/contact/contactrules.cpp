@@ -2,9 +2,10 @@
 
 #include "validation/checkstring.h"
 
-namespace {
-const QString nameSet = QStringLiteral(
-    "'-ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789 ");
+namespace
+{
+const QString nameSet =
+    QStringLiteral("'-ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789 ");
 const QString emailSet =
     QStringLiteral("-ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789@._");
 
@@ -23,7 +24,8 @@ bool goodEmailShape(const QString &trimmed, const QString &typed)
 }
 } // namespace
 
-namespace ContactRules {
+namespace ContactRules
+{
 
 QString contactName(const QString &typed)
 {

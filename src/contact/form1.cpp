@@ -33,9 +33,9 @@ void Form1::lstReportingTypeCode_Click()
     const QList<QListWidgetItem *> selected = ui.lstReportingTypeCode->selectedItems();
     if (selected.isEmpty())
         return; // the last choice made still counts
-    program.reportingTypeCode =
-        selected.first()->text().toUpper() == QLatin1String("ORIGINAL") ? QStringLiteral("O")
-                                                                         : QStringLiteral("A");
+    program.reportingTypeCode = selected.first()->text().toUpper() == QLatin1String("ORIGINAL")
+                                    ? QStringLiteral("O")
+                                    : QStringLiteral("A");
     ui.cmdCreateALine->setVisible(true);
     ui.cmdCreateALine->setEnabled(true);
 }
@@ -45,9 +45,9 @@ void Form1::cmdCreateALine_Click()
     if (!cNeededRoutines(program).A_lineGood())
         return;
 
-    program.tempLine = makeALine(program.reportingTypeCode, ui.txtContactName->text(),
-                                 ui.txtContactEmail->text(), ui.txtContactPhone->text(),
-                                 ui.txtPhoneExt->text());
+    program.tempLine =
+        makeALine(program.reportingTypeCode, ui.txtContactName->text(), ui.txtContactEmail->text(),
+                  ui.txtContactPhone->text(), ui.txtPhoneExt->text());
     if (!cNeededRoutines(program).writeToFile(program.sOutFileName, program.tempLine,
                                               QStringLiteral("W")))
         return;

@@ -9,8 +9,8 @@
 bool cNeededRoutines::S_lineGood()
 {
     // Every rule runs, so one press marks every wrong field.
-    const bool results[] = {goodSSN(),           goodEmpLastName(),     goodEmpFirstName(),
-                            goodEmpMiddleName(), goodEmpGrossWages(),   goodEmpTaxableWages(),
+    const bool results[] = {goodSSN(),           goodEmpLastName(),   goodEmpFirstName(),
+                            goodEmpMiddleName(), goodEmpGrossWages(), goodEmpTaxableWages(),
                             goodEmpCreditWeeks()};
     return std::all_of(std::begin(results), std::end(results), [](bool passed) { return passed; });
 }
@@ -18,7 +18,8 @@ bool cNeededRoutines::S_lineGood()
 bool cNeededRoutines::goodSSN()
 {
     auto &ui = program.form3().ui;
-    return showFieldVerdict(ui.lblSSN_errorMesage, ui.txtSSN, EmployeeRules::ssn(ui.txtSSN->text()));
+    return showFieldVerdict(ui.lblSSN_errorMesage, ui.txtSSN,
+                            EmployeeRules::ssn(ui.txtSSN->text()));
 }
 
 bool cNeededRoutines::goodEmpLastName()
@@ -45,9 +46,9 @@ bool cNeededRoutines::goodEmpMiddleName()
 bool cNeededRoutines::goodEmpGrossWages()
 {
     auto &ui = program.form3().ui;
-    return showFieldVerdict(ui.lblEmployeeGrossWages_errorMessage, ui.txtEmployeeGrossWages,
-                            EmployeeRules::grossWages(ui.txtEmployeeGrossWages->text(),
-                                                      ui.txtEmpTaxableWages->text()));
+    return showFieldVerdict(
+        ui.lblEmployeeGrossWages_errorMessage, ui.txtEmployeeGrossWages,
+        EmployeeRules::grossWages(ui.txtEmployeeGrossWages->text(), ui.txtEmpTaxableWages->text()));
 }
 
 bool cNeededRoutines::goodEmpTaxableWages()
@@ -69,8 +70,8 @@ void cNeededRoutines::clearForm3()
 {
     // Entries only: labels, colours, the information label and the count stay as they are.
     auto &ui = program.form3().ui;
-    for (QLineEdit *box : {ui.txtSSN, ui.txtEmpLastName, ui.txtEmpFirstName,
-                           ui.txtEmployeeMiddleName, ui.txtEmployeeGrossWages,
-                           ui.txtEmpTaxableWages, ui.txtEmployeeCreditWeek})
+    for (QLineEdit *box :
+         {ui.txtSSN, ui.txtEmpLastName, ui.txtEmpFirstName, ui.txtEmployeeMiddleName,
+          ui.txtEmployeeGrossWages, ui.txtEmpTaxableWages, ui.txtEmployeeCreditWeek})
         box->clear();
 }

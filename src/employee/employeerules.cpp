@@ -3,11 +3,12 @@
 #include "app/neededroutines.h"
 #include "validation/checkstring.h"
 
-namespace {
+namespace
+{
 
-const QString wagesHint =
-    QStringLiteral("Enter wages, excluding the decimal point, ie $1234.56 wages should be entered as "
-                   "123456.");
+const QString wagesHint = QStringLiteral(
+    "Enter wages, excluding the decimal point, ie $1234.56 wages should be entered as "
+    "123456.");
 const QString taxableAboveGross =
     QStringLiteral("GROSS WAGES must be greater than or equal to TAXABLE WAGES");
 
@@ -21,7 +22,8 @@ bool taxableExceedsGross(const QString &taxable, const QString &gross)
 
 } // namespace
 
-namespace EmployeeRules {
+namespace EmployeeRules
+{
 
 QString ssn(const QString &text)
 {
@@ -51,8 +53,9 @@ QString lastName(const QString &text)
         message = QStringLiteral("EMPLOYEE LAST NAME - spaces around the apostrophe not allowed.  "
                                  "Must be like O'Connell.");
     if (!cNeededRoutines::checkForOneOrLessHyphensInEmployeeLastNameField(trimmed))
-        message = QStringLiteral("EMPLOYEE LAST NAME - ONLY TWO hyphens allowed in last name field. "
-                                 "IE: LASTNAME - COMPOUNDNAME - SUFFIX.");
+        message =
+            QStringLiteral("EMPLOYEE LAST NAME - ONLY TWO hyphens allowed in last name field. "
+                           "IE: LASTNAME - COMPOUNDNAME - SUFFIX.");
     if (!cNeededRoutines::checkForTwoHyphensInARow(trimmed))
         message = QStringLiteral(
             "EMPLOYEE LAST NAME not formatted correctly. Two hyphens in a row not allowed.");
@@ -87,8 +90,9 @@ QString middleName(const QString &text)
     // A middle name of spaces only fails here: blank text is never in a character set.
     QString message;
     if (!checkString(trimmed, nameSet, true))
-        message = QStringLiteral("EMPLOYEE MIDDLE NAME  must only contain alphanumerics, apostrophe "
-                                 " and hyphens. No spaces allowed.");
+        message =
+            QStringLiteral("EMPLOYEE MIDDLE NAME  must only contain alphanumerics, apostrophe "
+                           " and hyphens. No spaces allowed.");
     if (!cNeededRoutines::checkForTwoHyphensInARow(trimmed))
         message = QStringLiteral(
             "EMPLOYEE MIDDLE NAME not formatted correctly. Two hyphens in a row not allowed.");

@@ -4,7 +4,8 @@
 
 // The employee field rules. Each takes the box's text as typed (the wage rules also the partner
 // wage) and returns the message to show, or an empty text when the field passes.
-namespace EmployeeRules {
+namespace EmployeeRules
+{
 
 // Apostrophe, hyphen, the Latin letters and the digits: no space, no full stop, no accents.
 inline const QString nameSet =

@@ -28,8 +28,8 @@ QString Form3::accountInformation() const
 {
     const Ui::Form2 &employer = program.form2().ui;
     return QStringLiteral("Account Number: ") + employer.txtEAN->text() +
-           QStringLiteral("\r\nQuarter/Year: ") + selectedText(employer.lstQuarter).left(1) +
-           u'/' + selectedText(employer.lstYear) + QStringLiteral("\r\nFile Type: ") +
+           QStringLiteral("\r\nQuarter/Year: ") + selectedText(employer.lstQuarter).left(1) + u'/' +
+           selectedText(employer.lstYear) + QStringLiteral("\r\nFile Type: ") +
            program.filingTypeWord();
 }
 
@@ -48,11 +48,11 @@ void Form3::cmdAddEmployee_Click()
     if (!cNeededRoutines(program).S_lineGood())
         return;
 
-    const QString line = makeSLine(
-        program.form2().ui.txtEAN->text(), ui.txtSSN->text(), ui.txtEmpLastName->text(),
-        ui.txtEmpFirstName->text(), ui.txtEmployeeMiddleName->text(),
-        ui.txtEmployeeGrossWages->text(), ui.txtEmpTaxableWages->text(),
-        ui.txtEmployeeCreditWeek->text());
+    const QString line =
+        makeSLine(program.form2().ui.txtEAN->text(), ui.txtSSN->text(), ui.txtEmpLastName->text(),
+                  ui.txtEmpFirstName->text(), ui.txtEmployeeMiddleName->text(),
+                  ui.txtEmployeeGrossWages->text(), ui.txtEmpTaxableWages->text(),
+                  ui.txtEmployeeCreditWeek->text());
     if (!cNeededRoutines(program).writeToFile(program.sOutFileName, line, QStringLiteral("A")))
         return;
 

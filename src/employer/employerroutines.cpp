@@ -9,19 +9,19 @@
 bool cNeededRoutines::E_lineGood()
 {
     // Every rule runs, so one press marks every wrong field.
-    const bool results[] = {goodQuarterYear(), goodEAN(),          goodFEIN(),
-                            goodFirstMonth(),  goodSecondMonth(),  goodThirdMonth(),
-                            goodGrossWages(),  goodEmployeeWithholding(), goodTaxableWages(),
-                            goodEmployerContributions()};
+    const bool results[] = {goodQuarterYear(),  goodEAN(),
+                            goodFEIN(),         goodFirstMonth(),
+                            goodSecondMonth(),  goodThirdMonth(),
+                            goodGrossWages(),   goodEmployeeWithholding(),
+                            goodTaxableWages(), goodEmployerContributions()};
     return std::all_of(std::begin(results), std::end(results), [](bool passed) { return passed; });
 }
 
 bool cNeededRoutines::goodQuarterYear()
 {
     auto &ui = program.form2().ui;
-    const EmployerRules::QuarterYearVerdict verdict =
-        EmployerRules::quarterYear(!selectedText(ui.lstQuarter).isEmpty(),
-                                   !selectedText(ui.lstYear).isEmpty());
+    const EmployerRules::QuarterYearVerdict verdict = EmployerRules::quarterYear(
+        !selectedText(ui.lstQuarter).isEmpty(), !selectedText(ui.lstYear).isEmpty());
     ui.lblQuarterYear_errorMessage->setText(verdict.message);
     if (!verdict.message.isEmpty())
         ui.lblQuarterYear_errorMessage->setVisible(true);
@@ -115,9 +115,9 @@ void cNeededRoutines::clearForm2()
     ui.lstQuarter->clearSelection();
     ui.txtFEIN->clear();
     ui.lstYear->clearSelection();
-    for (QLineEdit *box : {ui.txtEAN, ui.txtFirstMonth, ui.txtSecondMonth, ui.txtThirdMonth,
-                           ui.txtGrossWages, ui.txtEmployeeWithholding, ui.txtTaxableWages,
-                           ui.txtEmployerContributions})
+    for (QLineEdit *box :
+         {ui.txtEAN, ui.txtFirstMonth, ui.txtSecondMonth, ui.txtThirdMonth, ui.txtGrossWages,
+          ui.txtEmployeeWithholding, ui.txtTaxableWages, ui.txtEmployerContributions})
         box->clear();
     program.numberOFEmployee = 0;
 }

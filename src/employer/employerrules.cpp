@@ -4,10 +4,10 @@
 
 #include <initializer_list>
 
-namespace {
-
-struct TextFieldMessages
+namespace
 {
+
+struct TextFieldMessages {
     QString blank;
     QString numeric;
     int requiredLength = 0; // 0: no length test
@@ -30,8 +30,7 @@ QString textField(const QString &text, const TextFieldMessages &messages)
 
 enum class Relation { AtLeastPartner, AtMostPartner };
 
-struct Comparison
-{
+struct Comparison {
     const QString &partner;
     Relation relation;
     QString message;
@@ -49,20 +48,22 @@ QString amountField(const QString &text, const TextFieldMessages &messages,
         if (isBlank(comparison.partner) || !isDigitText(comparison.partner))
             continue;
         const int order = compareWholeNumbers(text, comparison.partner);
-        const bool holds = comparison.relation == Relation::AtLeastPartner ? order >= 0 : order <= 0;
+        const bool holds =
+            comparison.relation == Relation::AtLeastPartner ? order >= 0 : order <= 0;
         if (!holds)
             message = comparison.message;
     }
     return message;
 }
 
-const QString wagesHint =
-    QStringLiteral("Enter wages, excluding the decimal point, ie $1234.56 wages should be entered as "
-                   "123456.");
+const QString wagesHint = QStringLiteral(
+    "Enter wages, excluding the decimal point, ie $1234.56 wages should be entered as "
+    "123456.");
 
 } // namespace
 
-namespace EmployerRules {
+namespace EmployerRules
+{
 
 QuarterYearVerdict quarterYear(bool quarterSelected, bool yearSelected)
 {
@@ -78,9 +79,10 @@ QuarterYearVerdict quarterYear(bool quarterSelected, bool yearSelected)
 QString accountNumber(const QString &text)
 {
     return textField(
-        text, {QStringLiteral("ACCOUNT NUMBER must not be blank."),
-               QStringLiteral("ACCOUNT NUMBER must be numberic.  Please include leading zeros."), 7,
-               QStringLiteral("ACCOUNT NUMBER must be 7 digits long.  Please include leading zeros.")});
+        text,
+        {QStringLiteral("ACCOUNT NUMBER must not be blank."),
+         QStringLiteral("ACCOUNT NUMBER must be numberic.  Please include leading zeros."), 7,
+         QStringLiteral("ACCOUNT NUMBER must be 7 digits long.  Please include leading zeros.")});
 }
 
 QString fein(const QString &text)
@@ -92,9 +94,9 @@ QString fein(const QString &text)
 
 QString firstMonth(const QString &text)
 {
-    return textField(
-        text, {QStringLiteral("NUMBER OF EMPLOYEES for the first month must not be blank."),
-               QStringLiteral("NUMBER OF EMPLOYEES for the first month must be numeric")});
+    return textField(text,
+                     {QStringLiteral("NUMBER OF EMPLOYEES for the first month must not be blank."),
+                      QStringLiteral("NUMBER OF EMPLOYEES for the first month must be numeric")});
 }
 
 QString secondMonth(const QString &text)
@@ -106,9 +108,9 @@ QString secondMonth(const QString &text)
 
 QString thirdMonth(const QString &text)
 {
-    return textField(
-        text, {QStringLiteral("NUMBER OF EMPLOYEES  for the third month must not be blank."),
-               QStringLiteral("NUMBER OF EMPLOYEES  for the third month must be numeric")});
+    return textField(text,
+                     {QStringLiteral("NUMBER OF EMPLOYEES  for the third month must not be blank."),
+                      QStringLiteral("NUMBER OF EMPLOYEES  for the third month must be numeric")});
 }
 
 QString grossWages(const QString &gross, const QString &taxable, const QString &withholding)
@@ -142,7 +144,8 @@ QString taxableWages(const QString &taxable, const QString &gross, const QString
         {{gross, Relation::AtMostPartner,
           QStringLiteral("TAXABLE WAGES must be less than or equal to GROSS WAGES")},
          {contributions, Relation::AtLeastPartner,
-          QStringLiteral("TAXABLE WAGES must be greater than or equal to EMPLOYER CONTRIBUTIONS.")}});
+          QStringLiteral(
+              "TAXABLE WAGES must be greater than or equal to EMPLOYER CONTRIBUTIONS.")}});
 }
 
 QString employerContributions(const QString &contributions, const QString &taxable)

@@ -4,10 +4,10 @@
 
 // The employer field rules. Each takes the box's text as typed (and the partner boxes' texts for
 // the amount cross-checks) and returns the message to show, or an empty text when it passes.
-namespace EmployerRules {
-
-struct QuarterYearVerdict
+namespace EmployerRules
 {
+
+struct QuarterYearVerdict {
     QString message;
     bool markQuarter = false;
     bool markYear = false;

@@ -16,8 +16,7 @@ Form2::Form2(Program &program) : program(program)
     for (int i = 0; i <= 7; ++i)
         ui.lstYear->addItem(QString::number(currentYear - i));
 
-    ui.lblMessage->setText(QStringLiteral("The filing type is ") + program.filingTypeWord() +
-                           u'.');
+    ui.lblMessage->setText(QStringLiteral("The filing type is ") + program.filingTypeWord() + u'.');
 
     ui.cmdCreateELine->setFocus();
     connect(ui.cmdCreateELine, &QPushButton::clicked, this, &Form2::cmdCreateELine_Click);
@@ -29,9 +28,10 @@ QString Form2::makeELine(const QString &accountNumber, const QString &fein,
                          const QString &grossWages, const QString &employeeWithholding,
                          const QString &taxableWages, const QString &employerContributions)
 {
-    return QStringList{QStringLiteral("E"), accountNumber, fein,       quarterYear,
-                       firstMonth,          secondMonth,   thirdMonth, grossWages,
-                       employeeWithholding, taxableWages,  employerContributions}
+    return QStringList{QStringLiteral("E"), accountNumber,        fein,
+                       quarterYear,         firstMonth,           secondMonth,
+                       thirdMonth,          grossWages,           employeeWithholding,
+                       taxableWages,        employerContributions}
         .join(u',');
 }
 
@@ -47,11 +47,11 @@ void Form2::cmdCreateELine_Click()
     if (!good)
         return;
 
-    const QString line = makeELine(
-        ui.txtEAN->text(), ui.txtFEIN->text(), quarterYearCode(), ui.txtFirstMonth->text(),
-        ui.txtSecondMonth->text(), ui.txtThirdMonth->text(), ui.txtGrossWages->text(),
-        ui.txtEmployeeWithholding->text(), ui.txtTaxableWages->text(),
-        ui.txtEmployerContributions->text());
+    const QString line =
+        makeELine(ui.txtEAN->text(), ui.txtFEIN->text(), quarterYearCode(),
+                  ui.txtFirstMonth->text(), ui.txtSecondMonth->text(), ui.txtThirdMonth->text(),
+                  ui.txtGrossWages->text(), ui.txtEmployeeWithholding->text(),
+                  ui.txtTaxableWages->text(), ui.txtEmployerContributions->text());
     if (!cNeededRoutines(program).writeToFile(program.sOutFileName, line, QStringLiteral("A")))
         return;
 

@@ -2,9 +2,9 @@
 
 #include "validation/checkstring.h"
 
-namespace {
-struct NumberMessages
+namespace
 {
+struct NumberMessages {
     int length;
     QString blank;
     QString wrongLength;
@@ -29,7 +29,8 @@ bool isAlphanumeric(const QString &text)
 }
 } // namespace
 
-namespace NamingRules {
+namespace NamingRules
+{
 
 QString employerOrTPA(const QString &selected)
 {
@@ -55,9 +56,10 @@ QString accountNumber(const QString &text)
 QString tpaid(const QString &text)
 {
     return numberRule(
-        text, {10, QStringLiteral("TPAID NUMBER must not be blank."),
-               QStringLiteral("TPAID NUMBER must be 10 digits long.  Please include leading zeros."),
-               QStringLiteral("TPAID NUMBER must be numberic")});
+        text,
+        {10, QStringLiteral("TPAID NUMBER must not be blank."),
+         QStringLiteral("TPAID NUMBER must be 10 digits long.  Please include leading zeros."),
+         QStringLiteral("TPAID NUMBER must be numberic")});
 }
 
 QString sequenceNumber(const QString &text)

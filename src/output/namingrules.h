@@ -4,7 +4,8 @@
 
 // The naming screen's rules. Each takes the list's selected text or the box's text as typed and
 // returns the message to show, or an empty text when it passes.
-namespace NamingRules {
+namespace NamingRules
+{
 QString employerOrTPA(const QString &selected);
 QString ftpOrUpload(const QString &selected);
 QString accountNumber(const QString &text);

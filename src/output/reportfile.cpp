@@ -37,7 +37,8 @@ QString composeReportFileName(const QString &uploadOrFtp, const QString &reporti
            QStringLiteral(".CSV");
 }
 
-namespace {
+namespace
+{
 FileError errorOf(const QFileDevice &file)
 {
     return FileError{static_cast<int>(file.error()), file.errorString()};
@@ -122,8 +123,8 @@ void cNeededRoutines::saveNamedFile(const QString &name)
 
     bool replaced = false;
     if (outcome == CopyOutcome::TargetExists) {
-        if (!program.desktop().ask(
-                QStringLiteral("File with the name already exists, do you want to overwrite it?"))) {
+        if (!program.desktop().ask(QStringLiteral(
+                "File with the name already exists, do you want to overwrite it?"))) {
             program.desktop().tell(QStringLiteral("The file name = ") + name +
                                    QStringLiteral(".  you selected already exists please name the "
                                                   "file again"));
@@ -149,8 +150,9 @@ void cNeededRoutines::saveNamedFile(const QString &name)
     if (replaced) {
         QFile working(workingFile);
         if (!working.remove()) {
-            program.fail(QStringLiteral("The working file %1 could not be deleted.").arg(workingFile),
-                         static_cast<int>(working.error()), working.errorString());
+            program.fail(
+                QStringLiteral("The working file %1 could not be deleted.").arg(workingFile),
+                static_cast<int>(working.error()), working.errorString());
             return;
         }
     }

@@ -14,7 +14,8 @@ QByteArray toSingleByteLine(const QString &line)
     return line.toLatin1() + "\r\n";
 }
 
-namespace {
+namespace
+{
 FileError lastSystemError()
 {
     const int number = errno;

@@ -4,8 +4,7 @@
 #include <QString>
 
 // A file operation that failed: the system's error number and its description.
-struct FileError
-{
+struct FileError {
     int number = 0;
     QString description;
 };

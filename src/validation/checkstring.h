@@ -12,7 +12,8 @@ bool isBlank(const QString &text);
 // turned round: true when none of its characters occurs in the set. Blank text is false either way.
 bool checkString(const QString &inString, const QString &contains, bool inSet);
 
-namespace CharacterSets {
+namespace CharacterSets
+{
 inline const QString digits = QStringLiteral("0123456789");
 inline const QString lettersAndDigits =
     QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");

@@ -1,0 +1,106 @@
+#include "validation/checkstring.h"
+#include "validation/fielddisplay.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+class ValidationTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void checkString_data();
+    void checkString();
+    void trimmingRemovesSpacesOnly();
+    void wholeNumbers_data();
+    void wholeNumbers();
+    void failedFieldIsYellowWithItsMessage_passedFieldIsNormalAgain();
+};
+
+void ValidationTest::checkString_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("set");
+    QTest::addColumn<bool>("expected");
+
+    const QString digits = CharacterSets::digits;
+    QTest::newRow("empty") << "" << digits << false;
+    QTest::newRow("spaces only, even with space in the set") << "   "
+                                                             << " 0" << false;
+    QTest::newRow("digits") << "0123456789" << digits << true;
+    QTest::newRow("leading space") << " 12" << digits << false;
+    QTest::newRow("trailing space") << "12 " << digits << false;
+    QTest::newRow("upper case not in lower-case set") << "aB"
+                                                      << "ab" << false;
+    QTest::newRow("inner space in set") << "a b"
+                                        << "ab " << true;
+    QTest::newRow("Arabic-Indic digit") << QString::fromUtf8("12\u0663") << digits << false;
+    QTest::newRow("full-width digit") << QString::fromUtf8("\uFF11") << digits << false;
+}
+
+void ValidationTest::checkString()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, set);
+    QFETCH(bool, expected);
+    QCOMPARE(::checkString(text, set, true), expected);
+}
+
+void ValidationTest::trimmingRemovesSpacesOnly()
+{
+    QCOMPARE(trimSpaces(QStringLiteral("  a b  ")), QStringLiteral("a b"));
+    QCOMPARE(trimSpaces(QStringLiteral("\ta\t")), QStringLiteral("\ta\t"));
+    QCOMPARE(rightTrimSpaces(QStringLiteral("  12  ")), QStringLiteral("  12"));
+    QVERIFY(!isDigitText(QStringLiteral("12\t")));
+    QVERIFY(isDigitText(QStringLiteral("12  ")));
+}
+
+void ValidationTest::wholeNumbers_data()
+{
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<int>("sign");
+    QTest::newRow("leading zeros do not count") << "00100"
+                                                << "100" << 0;
+    QTest::newRow("99 below 100, unlike text") << "99"
+                                               << "100" << -1;
+    QTest::newRow("trailing spaces do not count") << "100  "
+                                                  << "100" << 0;
+    QTest::newRow("thirteen digits exact") << "9999999999999"
+                                           << "9999999999998" << 1;
+    QTest::newRow("longer than any machine integer") << "123456789012345678901234567890"
+                                                     << "123456789012345678901234567891" << -1;
+    QTest::newRow("zeros") << "000"
+                           << "0" << 0;
+}
+
+void ValidationTest::wholeNumbers()
+{
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(int, sign);
+    const int order = compareWholeNumbers(a, b);
+    QCOMPARE(order < 0 ? -1 : (order > 0 ? 1 : 0), sign);
+}
+
+void ValidationTest::failedFieldIsYellowWithItsMessage_passedFieldIsNormalAgain()
+{
+    QLineEdit box;
+    QLabel label;
+    const QColor normal = QApplication::palette(&box).color(QPalette::Base);
+
+    QVERIFY(!showFieldVerdict(&label, &box, QStringLiteral("wrong")));
+    QCOMPARE(label.text(), QStringLiteral("wrong"));
+    QCOMPARE(box.palette().color(QPalette::Base), QColor(255, 255, 0));
+    QCOMPARE(box.accessibleDescription(), QStringLiteral("wrong"));
+
+    QVERIFY(showFieldVerdict(&label, &box, QString()));
+    QCOMPARE(label.text(), QString());
+    QCOMPARE(box.palette().color(QPalette::Base), normal);
+    QCOMPARE(box.accessibleDescription(), QString());
+}
+
+QTEST_MAIN(ValidationTest)
+#include "tst_validation.moc"
