@@ -4,12 +4,14 @@
 #include "app/neededroutines.h"
 #include "app/program.h"
 #include "employer/form2.h"
+#include "validation/fielddisplay.h"
 
 #include <QCloseEvent>
 
 Form1::Form1(Program &program) : program(program)
 {
     ui.setupUi(this);
+    nameEntriesAfterTheirCaptions(this);
     // Continue stays disabled until a filing type is chosen, so Close Progam starts with the focus.
     ui.cmdEnd->setFocus();
     // A selection made with the mouse or the arrow keys counts; the current row that the list

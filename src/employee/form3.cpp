@@ -11,6 +11,7 @@
 Form3::Form3(Program &program) : program(program)
 {
     ui.setupUi(this);
+    nameEntriesAfterTheirCaptions(this);
     connect(ui.cmdAddEmployee, &QPushButton::clicked, this, &Form3::cmdAddEmployee_Click);
 }
 

@@ -9,6 +9,7 @@
 Form2::Form2(Program &program) : program(program)
 {
     ui.setupUi(this);
+    nameEntriesAfterTheirCaptions(this);
 
     // The current calendar year and the seven before it, newest first.
     const int currentYear = program.today().year();

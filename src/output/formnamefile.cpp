@@ -11,6 +11,7 @@
 FormNameFile::FormNameFile(Program &program) : program(program)
 {
     ui.setupUi(this);
+    nameEntriesAfterTheirCaptions(this);
     ui.EAN_TPAID->setFocus();
     ui.txtSequenceNumber->installEventFilter(this);
     connect(ui.lstEmployeOrTPA, &QListWidget::itemSelectionChanged, this,
@@ -49,6 +50,7 @@ void FormNameFile::lstEmployeOrTPA_Click()
         ui.EAN_TPAID->clear();
         ui.EAN_TPAID->setMaxLength(10);
     }
+    ui.EAN_TPAID->setAccessibleName(ui.lblEAN0rTPAID->text());
     ui.EAN_TPAID->setFocus();
 }
 

@@ -1,5 +1,7 @@
 #include "validation/fielddisplay.h"
 
+#include "validation/checkstring.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -38,4 +40,13 @@ QString selectedText(const QListWidget *list)
 {
     const QList<QListWidgetItem *> selected = list->selectedItems();
     return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+void nameEntriesAfterTheirCaptions(QWidget *screen)
+{
+    for (QLabel *caption : screen->findChildren<QLabel *>()) {
+        QWidget *entry = caption->buddy();
+        if (entry && entry->accessibleName().isEmpty())
+            entry->setAccessibleName(trimSpaces(caption->text()));
+    }
 }

@@ -25,3 +25,7 @@ bool showFieldVerdict(QLabel *label, QWidget *entry, const QString &message);
 class QListWidget;
 // The text of the list's selected item, or an empty text when nothing is selected.
 QString selectedText(const QListWidget *list);
+
+// Gives every entry box and list of a screen its caption as its accessible name, taken from the
+// label whose buddy it is, so a screen reader announces the caption with the entry.
+void nameEntriesAfterTheirCaptions(QWidget *screen);
