@@ -1,0 +1,212 @@
+#!/usr/bin/env bash
+# Files a whole report with the keyboard alone, as a person does, in the real program under a
+# virtual X display with a window manager: Tab through the screens' own tab orders, arrow keys and
+# Space in the lists, typing, Space on buttons, Enter for Yes and Escape for No. Two accounts, the
+# first with two employees, the second with none, a sequence number, wrong entries on the way.
+# A second run with the same entries meets the replacement question and answers No.
+#
+# Usage: keyboard_filing.sh PATH/TO/tavo-csv
+set -euo pipefail
+
+PROGRAM="$(realpath "$1")"
+WORK="$(mktemp -d)"
+PIDS=()
+
+cleanup() {
+    local pid
+    for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    # A picture of the screen at the failure helps to see what the program showed.
+    if [ -n "${E2E_FAILURE_SHOT:-}" ] && command -v import >/dev/null; then
+        import -window root "$E2E_FAILURE_SHOT" 2>/dev/null || true
+    fi
+    exit 1
+}
+
+# A display of our own.
+for n in $(seq 91 160); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then DISPLAY_NUMBER=$n; break; fi
+done
+Xvfb ":$DISPLAY_NUMBER" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+PIDS+=($!)
+export DISPLAY=":$DISPLAY_NUMBER"
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || fail "no X display"
+openbox >/dev/null 2>&1 &
+PIDS+=($!)
+sleep 0.5
+export QT_QPA_PLATFORM=xcb
+
+BOX_TITLE="tavo-csv" # message boxes have no title of their own; the desktop shows the program's
+SCREEN_TITLE="Create CSV file"
+LAST_BOX=""
+BOXES=0
+
+active_id() { xdotool getactivewindow 2>/dev/null || true; }
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+active_name() {
+    local id
+    id="$(active_id)"
+    [ -n "$id" ] && xdotool getwindowname "$id" 2>/dev/null || true
+}
+
+# Waits until a window titled $1 (and not the window $2) has the keyboard focus.
+wait_for() {
+    local title="$1" not="${2:-}"
+    for _ in $(seq 150); do
+        if [ "$(active_name)" = "$title" ] && [ "$(active_id)" != "$not" ]; then
+            sleep 0.2
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "waited for '$title', found '$(active_name)'"
+}
+
+# Answers the next message box: Return for Yes (or OK), Escape for No.
+answer() {
+    wait_for "$BOX_TITLE" "$LAST_BOX"
+    LAST_BOX="$(active_id)"
+    BOXES=$((BOXES + 1))
+    xdotool key "$1"
+    for _ in $(seq 100); do viewable "$LAST_BOX" || return 0; sleep 0.1; done
+    fail "message box $BOXES did not close"
+}
+
+keys() { xdotool key --delay 40 "$@"; sleep 0.15; }
+type_text() { xdotool type --delay 25 -- "$1"; sleep 0.1; }
+retype() { keys ctrl+a; type_text "$1"; }
+
+file_report() {
+    (cd "$WORK" && exec "$PROGRAM") &
+    APP=$!
+    PIDS+=($APP)
+
+    wait_for "Create CSV File for TAVO - version 5"
+    BOXES=$((BOXES + 1))
+    keys Escape
+
+    # Contact screen: the focus starts on Close Progam; Continue is disabled until a choice.
+    wait_for "Create CSV file - version 2"
+    keys Tab space                                   # Original
+    keys Tab; type_text "Mary Smith"
+    keys Tab; type_text "mary@example"               # wrong: no full stop after the "@"
+    keys Tab; type_text "8005551234"
+    keys Tab Tab space                               # extension empty, then Continue
+    sleep 0.3
+    [ -e "$WORK/testFile.TXT" ] && [ "$1" = first ] && fail "a wrong contact was written"
+    keys shift+Tab shift+Tab shift+Tab; retype "mary@example.com"
+    keys Tab Tab Tab space
+
+    # Employer screen, first account: Continue holds the focus.
+    wait_for "$SCREEN_TITLE"
+    keys Tab Down                                    # 2 = April to June
+    keys Tab Down                                    # last year
+    keys Tab; type_text "0123456"
+    keys Tab; type_text "123456789"
+    keys Tab; type_text "3"
+    keys Tab; type_text "4"
+    keys Tab; type_text "4"
+    keys Tab; type_text "900"                        # wrong: below the taxable wages
+    keys Tab; type_text "10500"
+    keys Tab; type_text "1000000"
+    keys Tab; type_text "36000"
+    keys Tab space
+    keys shift+Tab shift+Tab shift+Tab shift+Tab; retype "1500000"
+    keys Tab Tab Tab Tab space
+
+    answer Return                                    # employees to report: Yes
+    wait_for "$SCREEN_TITLE"
+    type_text "123456789"
+    keys Tab; type_text "O'NEIL"
+    keys Tab; type_text "MARY"
+    keys Tab
+    keys Tab; type_text "250000"
+    keys Tab; type_text "100000"
+    keys Tab; type_text "13"
+    keys Tab space
+    answer Return                                    # another employee: Yes
+    wait_for "$SCREEN_TITLE"
+    type_text "987654321"
+    keys Tab; type_text " SMITH-JONES "
+    keys Tab; type_text "ANN"
+    keys Tab
+    keys Tab; type_text "250000"
+    keys Tab; type_text "100000"
+    keys Tab; type_text "15"                         # wrong: more than 14 weeks
+    keys Tab space
+    keys shift+Tab; retype "07"
+    keys Tab space
+    answer Escape                                    # another employee: No
+    answer Return                                    # another account: Yes
+
+    # Employer screen again, emptied, for the second account.
+    wait_for "$SCREEN_TITLE"
+    keys Tab Home                                    # 1 = January to March
+    keys Tab Home                                    # this year
+    keys Tab; type_text "7654321"
+    keys Tab; type_text "987654321"
+    local value
+    for value in 0 0 0 0 0 0 0; do keys Tab; type_text "$value"; done
+    keys Tab space
+    answer Escape                                    # employees to report: No
+    answer Escape                                    # another account: No
+
+    # Naming screen: the focus starts in the number box.
+    wait_for "$SCREEN_TITLE"
+    keys Tab space                                   # Employer; the focus goes to the number box
+    sleep 0.3
+    type_text "0123456"
+    keys Tab Tab; type_text "1q2014"
+    keys Tab                                         # leaving the box checks it: Continue next
+    sleep 0.3
+    keys Tab space                                   # FILE UPLOAD
+    keys shift+Tab space                             # Continue
+}
+
+YEAR="$(date +%Y)"
+EXPECTED="$(printf '%s\r\n' \
+    "A,O,Mary Smith,mary@example.com,8005551234,, , , , , " \
+    "E,0123456,123456789,2$((YEAR - 1)),3,4,4,1500000,10500,1000000,36000" \
+    "S,0123456  ,123456789,O'NEIL,MARY,,250000,100000,13, , " \
+    "S,0123456  ,987654321,SMITH-JONES,ANN,,250000,100000,07, , " \
+    "E,7654321,987654321,1$YEAR,0,0,0,0,0,0,0" | od -An -c)"
+REPORT="FILEUPLOAD_WR4-4B_0123456_1Q2014.CSV"
+
+wait_for_end() {
+    for _ in $(seq 100); do kill -0 "$APP" 2>/dev/null || return 0; sleep 0.1; done
+    fail "the program did not end"
+}
+
+# First run: the report is made beside the working file.
+file_report first
+answer Return                                        # the closing message
+wait_for_end
+[ -f "$WORK/$REPORT" ] || fail "no report file $REPORT; found: $(ls "$WORK")"
+[ "$(od -An -c "$WORK/$REPORT")" = "$EXPECTED" ] || {
+    od -c "$WORK/$REPORT" >&2
+    fail "the report's bytes differ"
+}
+cmp -s "$WORK/$REPORT" "$WORK/testFile.TXT" || fail "the working file differs from the report"
+[ "$BOXES" -eq 8 ] || fail "expected 8 message boxes in the first run, saw $BOXES"
+echo "first run: $REPORT holds the expected $(wc -l <"$WORK/$REPORT") records"
+
+# Second run, same entries: the replacement question, answered No, leaves the report alone.
+cp "$WORK/$REPORT" "$WORK/first-report"
+BOXES=0
+file_report second
+answer Escape                                        # overwrite? No
+answer Return                                        # "... please name the file again"
+wait_for "$SCREEN_TITLE"
+keys Escape                                          # leave the naming screen: the run ends
+wait_for_end
+cmp -s "$WORK/$REPORT" "$WORK/first-report" || fail "the declined replacement changed the report"
+[ -f "$WORK/testFile.TXT" ] || fail "the working file is gone"
+[ "$BOXES" -eq 9 ] || fail "expected 9 message boxes in the second run, saw $BOXES"
+echo "second run: replacement declined, report unchanged"
+echo "1 passed, 0 failed"
