@@ -1,0 +1,97 @@
+// The cost of accepting one employee: the employee rules, the S record appended to the working
+// file and the question that follows, timed from the press of Add Employee until its handler
+// returns. Enters employees into one account and compares the first ones with the last ones, to
+// show that the cost does not grow with the working file.
+//
+//     employee_cost [EMPLOYEES [WINDOW]]    (defaults: 10000 employees, windows of 100)
+
+#include "employee/form3.h"
+#include "filingrun.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace
+{
+struct Figures {
+    double meanUs;
+    double medianUs;
+};
+
+Figures figures(std::vector<qint64> nanoseconds)
+{
+    std::sort(nanoseconds.begin(), nanoseconds.end());
+    double sum = 0;
+    for (qint64 ns : nanoseconds)
+        sum += ns;
+    const size_t n = nanoseconds.size();
+    const double median =
+        n % 2 ? nanoseconds[n / 2] : (nanoseconds[n / 2 - 1] + nanoseconds[n / 2]) / 2.0;
+    return {sum / n / 1000.0, median / 1000.0};
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // The offscreen platform warns at every raise() of the employee screen; printing that is no
+    // part of accepting an employee.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    QApplication app(argc, argv);
+    const int employees = argc > 1 ? std::atoi(argv[1]) : 10000;
+    const int window = argc > 2 ? std::atoi(argv[2]) : 100;
+    if (employees < 1 || window < 1 || window > employees) {
+        std::fprintf(stderr, "usage: %s [EMPLOYEES [WINDOW]]\n", argv[0]);
+        return 2;
+    }
+
+    FilingRun run;
+    run.start();
+    run.acceptContact();
+    run.desktop.answer({true}); // "Do you have any employees to report?"
+    run.enterAccount(FilingRun::Account());
+
+    Ui::Form3 &ui = run.program->form3().ui;
+    std::vector<qint64> cost(employees);
+    QElapsedTimer timer;
+    for (int i = 0; i < employees; ++i) {
+        ui.txtSSN->setText(QString::number(100000000 + i));
+        ui.txtEmpLastName->setText(QStringLiteral("SMITH-JONES"));
+        ui.txtEmpFirstName->setText(QStringLiteral("MARY"));
+        ui.txtEmployeeMiddleName->setText(QStringLiteral("ANN"));
+        ui.txtEmployeeGrossWages->setText(QString::number(250000 + i));
+        ui.txtEmpTaxableWages->setText(QStringLiteral("100000"));
+        ui.txtEmployeeCreditWeek->setText(QStringLiteral("13"));
+        // What the event loop would do between two presses of a user, outside the timing.
+        QCoreApplication::processEvents();
+        run.desktop.answer({true}); // "Add an additional employee?"
+
+        timer.start();
+        FilingRun::press(ui.cmdAddEmployee);
+        cost[i] = timer.nsecsElapsed();
+
+        if (run.program->numberOFEmployee != i + 1 || !run.desktop.unscriptedQuestions.isEmpty()) {
+            std::fprintf(stderr, "employee %d was not accepted\n", i + 1);
+            return 1;
+        }
+    }
+    const int lines = run.workingFile().count("\r\n");
+    if (lines != employees + 2) {
+        std::fprintf(stderr, "the working file has %d lines, not %d\n", lines, employees + 2);
+        return 1;
+    }
+
+    const Figures first = figures({cost.begin(), cost.begin() + window});
+    const Figures last = figures({cost.end() - window, cost.end()});
+    std::printf("employees 1-%d: mean %.1f us, median %.1f us\n", window, first.meanUs,
+                first.medianUs);
+    std::printf("employees %d-%d: mean %.1f us, median %.1f us\n", employees - window + 1,
+                employees, last.meanUs, last.medianUs);
+    std::printf("ratio last/first: mean %.2f, median %.2f\n", last.meanUs / first.meanUs,
+                last.medianUs / first.medianUs);
+    return 0;
+}
