@@ -1,6 +1,7 @@
 // Whole filings driven through the real screens with scripted answers: the records in the working
 // file, the questions in the order asked, the screens up at each question and the report file.
 
+#include "app/neededroutines.h"
 #include "contact/form1.h"
 #include "employee/form3.h"
 #include "employer/form2.h"
@@ -84,6 +85,7 @@ private slots:
     void secondRunSameEntries_yesReplacesAndDeletesTheWorkingFile();
     void closingTheNamingScreen_endsWithoutAReport();
     void closingTheEmployerOrEmployeeScreen_endsTheRun();
+    void doneAddingEmployees_asksBothQuestionsInOneCall();
 };
 
 void FilingTest::oneAccountNoEmployee_AThenE_noScreenBehindTheFirstQuestion()
@@ -383,6 +385,35 @@ void FilingTest::closingTheEmployerOrEmployeeScreen_endsTheRun()
         QCOMPARE(run.workingFile(), records);
         QCOMPARE(records.count("\r\n"), 3);
     }
+}
+
+void FilingTest::doneAddingEmployees_asksBothQuestionsInOneCall()
+{
+    FilingRun run;
+    run.start();
+    run.acceptContact();
+    run.desktop.answer({false, true});
+    run.enterAccount(account("0123456"));
+
+    run.desktop.answer({true});
+    cNeededRoutines(*run.program).doneAddingEmployees();
+    QCOMPARE(run.visibleScreens(), QStringList{"Form3"});
+    QVERIFY(!run.program->addAnotherAccount);
+
+    run.desktop.answer({false, true});
+    cNeededRoutines(*run.program).doneAddingEmployees();
+    QCOMPARE(run.visibleScreens(), QStringList{"Form2"});
+    QVERIFY(run.program->addAnotherAccount);
+    QVERIFY(run.program->form2().ui.lblMessage->text().startsWith("Just a reminder"));
+
+    run.desktop.answer({false, false});
+    cNeededRoutines(*run.program).doneAddingEmployees();
+    QVERIFY(run.program->formNameFile().isVisible());
+    QVERIFY(run.program->form1().ui.lstReportingTypeCode->selectedItems().isEmpty());
+    QCOMPARE(run.desktop.questions().mid(3),
+             (QStringList{anotherEmployee, anotherEmployee, anotherAccount, anotherEmployee,
+                          anotherAccount}));
+    QVERIFY(run.desktop.unscriptedQuestions.isEmpty());
 }
 
 QTEST_MAIN(FilingTest)
