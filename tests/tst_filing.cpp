@@ -12,7 +12,6 @@
 
 namespace
 {
-const QString version = QStringLiteral("Create CSV File for TAVO - version 5");
 const QString anyEmployees = QStringLiteral("Do you have any employees to report?");
 const QString anotherEmployee = QStringLiteral("Add an additional employee?");
 const QString anotherAccount =
@@ -78,13 +77,8 @@ private slots:
     void amendedFiling_reminderNamesAmended();
     void failedPressesWriteAndAskNothing();
     void workingFileDeletedMidway_appendCreatesIt();
-
-    void wholeFiling_originalByFileUpload_reportBesideTheWorkingFile();
-    void wholeFiling_amendedByFtpWithSequenceNumber();
     void secondRunSameEntries_asksBeforeReplacing_noKeepsTheOldReport();
-    void secondRunSameEntries_yesReplacesAndDeletesTheWorkingFile();
     void closingTheNamingScreen_endsWithoutAReport();
-    void closingTheEmployerOrEmployeeScreen_endsTheRun();
     void doneAddingEmployees_asksBothQuestionsInOneCall();
 };
 
@@ -239,46 +233,6 @@ void FilingTest::workingFileDeletedMidway_appendCreatesIt()
              QByteArray("E,0123456,123456789,22026,3,4,4,1500000,10500,1000000,36000\r\n"));
 }
 
-void FilingTest::wholeFiling_originalByFileUpload_reportBesideTheWorkingFile()
-{
-    FilingRun run;
-    run.start();
-    run.acceptContact();
-    run.desktop.answer({true});
-    run.enterAccount(account("0123456"));
-    run.desktop.answer({false, false});
-    run.enterEmployee(employee("123456789", "O'NEIL"));
-    nameTheFile(run, "Employer", "FILE UPLOAD", "0123456", "");
-
-    const QString name = QStringLiteral("FILEUPLOAD_WR4-4B_0123456.CSV");
-    const QByteArray expected = aRecord +
-                                "E,0123456,123456789,22026,3,4,4,1500000,10500,1000000,36000\r\n"
-                                "S,0123456  ,123456789,O'NEIL,MARY,,250000,100000,13, , \r\n";
-    QCOMPARE(run.read(name), expected);
-    QCOMPARE(run.workingFile(), expected);
-    QCOMPARE(run.desktop.notices(), QStringList{closingMessage(name)});
-    QVERIFY(run.desktop.ended);
-    QCOMPARE(run.desktop.exitCode, 0);
-    QVERIFY(run.visibleScreens().isEmpty());
-    QCOMPARE(QDir(run.path(".")).entryList(QDir::Files | QDir::Hidden),
-             (QStringList{name, "testFile.TXT"}));
-}
-
-void FilingTest::wholeFiling_amendedByFtpWithSequenceNumber()
-{
-    FilingRun run;
-    run.start();
-    run.acceptContact("Amended");
-    run.desktop.answer({false, false});
-    run.enterAccount(account("0123456"));
-    nameTheFile(run, "TPA", "FTP", "0000012345", "1q2014");
-    const QString name = QStringLiteral("FTP_WR4X-4BX_0000012345_1Q2014.CSV");
-    QVERIFY(run.exists(name));
-    QCOMPARE(run.read(name), run.workingFile());
-    QVERIFY(run.read(name).startsWith("A,A,"));
-    QCOMPARE(run.desktop.notices(), QStringList{closingMessage(name)});
-}
-
 void FilingTest::secondRunSameEntries_asksBeforeReplacing_noKeepsTheOldReport()
 {
     const QString name = QStringLiteral("FILEUPLOAD_WR4-4B_0123456.CSV");
@@ -322,25 +276,7 @@ void FilingTest::secondRunSameEntries_asksBeforeReplacing_noKeepsTheOldReport()
     // Named again, this time with a sequence number: a new file, and the run ends.
     nameTheFile(run, "Employer", "FILE UPLOAD", "0123456", "B2");
     QCOMPARE(run.read("FILEUPLOAD_WR4-4B_0123456_B2.CSV"), run.workingFile());
-    QVERIFY(run.desktop.ended);
-}
-
-void FilingTest::secondRunSameEntries_yesReplacesAndDeletesTheWorkingFile()
-{
-    FilingRun run;
-    const QString name = QStringLiteral("FILEUPLOAD_WR4-4B_0123456.CSV");
-    run.write(name, "an older report\r\n");
-    run.start();
-    run.acceptContact();
-    run.desktop.answer({false, false});
-    run.enterAccount(account("0123456"));
-    const QByteArray records = run.workingFile();
-    run.desktop.answer({true});
-    nameTheFile(run, "Employer", "FILE UPLOAD", "0123456", "");
-
-    QCOMPARE(run.read(name), records);
-    QVERIFY(!run.exists("testFile.TXT"));
-    QCOMPARE(run.desktop.notices(), QStringList{closingMessage(name)});
+    QCOMPARE(run.desktop.notices().last(), closingMessage("FILEUPLOAD_WR4-4B_0123456_B2.CSV"));
     QVERIFY(run.desktop.ended);
 }
 
@@ -357,34 +293,6 @@ void FilingTest::closingTheNamingScreen_endsWithoutAReport()
     QCOMPARE(QDir(run.path(".")).entryList(QDir::Files), QStringList{"testFile.TXT"});
     QCOMPARE(run.workingFile(), records);
     QVERIFY(run.visibleScreens().isEmpty());
-}
-
-void FilingTest::closingTheEmployerOrEmployeeScreen_endsTheRun()
-{
-    {
-        FilingRun run;
-        run.start();
-        run.acceptContact();
-        run.program->form2().close();
-        QVERIFY(run.desktop.ended);
-        QVERIFY(run.visibleScreens().isEmpty());
-        QCOMPARE(run.workingFile(), aRecord);
-    }
-    {
-        FilingRun run;
-        run.start();
-        run.acceptContact();
-        run.desktop.answer({true});
-        run.enterAccount(account("0123456"));
-        run.desktop.answer({true});
-        run.enterEmployee(employee("123456789", "DOE"));
-        const QByteArray records = run.workingFile();
-        run.program->form3().close();
-        QVERIFY(run.desktop.ended);
-        QVERIFY(run.visibleScreens().isEmpty());
-        QCOMPARE(run.workingFile(), records);
-        QCOMPARE(records.count("\r\n"), 3);
-    }
 }
 
 void FilingTest::doneAddingEmployees_asksBothQuestionsInOneCall()
