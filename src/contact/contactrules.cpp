@@ -41,14 +41,10 @@ QString contactName(const QString &typed)
 
 QString contactPhone(const QString &typed)
 {
-    const QString trimmed = trimSpaces(typed);
-    if (trimmed.isEmpty())
-        return QStringLiteral("CONTACT PHONE NUMBER must not be blank");
-    if (trimmed.size() != 10)
-        return QStringLiteral("CONTACT PHONE NUMBER must be 10 digits long");
-    if (!isDigitText(typed))
-        return QStringLiteral("CONTACT PHONE NUMBER must only contain the digits 0 to 9.");
-    return QString();
+    return checkNumberField(
+        typed, {QStringLiteral("CONTACT PHONE NUMBER must not be blank"),
+                QStringLiteral("CONTACT PHONE NUMBER must only contain the digits 0 to 9."), 10,
+                QStringLiteral("CONTACT PHONE NUMBER must be 10 digits long")});
 }
 
 QString contactEmail(const QString &typed)

@@ -27,14 +27,10 @@ namespace EmployeeRules
 
 QString ssn(const QString &text)
 {
-    const QString trimmed = trimSpaces(text);
-    if (trimmed.isEmpty())
-        return QStringLiteral("Employee SSN  must not be blank.");
-    if (trimmed.size() != 9)
-        return QStringLiteral("Employee SSN  must be 9 digits long.");
-    if (!isDigitText(text))
-        return QStringLiteral("Employee SSN  must only contain the digits 0 to 9.");
-    return QString();
+    return checkNumberField(text,
+                            {QStringLiteral("Employee SSN  must not be blank."),
+                             QStringLiteral("Employee SSN  must only contain the digits 0 to 9."),
+                             9, QStringLiteral("Employee SSN  must be 9 digits long.")});
 }
 
 QString lastName(const QString &text)

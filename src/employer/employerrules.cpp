@@ -7,27 +7,6 @@
 namespace
 {
 
-struct TextFieldMessages {
-    QString blank;
-    QString numeric;
-    int requiredLength = 0; // 0: no length test
-    QString length = QString();
-};
-
-// Blank test on the trimmed text, the length test on the trimmed text, then the digit test on the
-// right-trimmed text, so a leading blank fails even when the trimmed length is right.
-QString textField(const QString &text, const TextFieldMessages &messages)
-{
-    const QString trimmed = trimSpaces(text);
-    if (trimmed.isEmpty())
-        return messages.blank;
-    if (messages.requiredLength > 0 && trimmed.size() != messages.requiredLength)
-        return messages.length;
-    if (!isDigitText(text))
-        return messages.numeric;
-    return QString();
-}
-
 enum class Relation { AtLeastPartner, AtMostPartner };
 
 struct Comparison {
@@ -38,10 +17,10 @@ struct Comparison {
 
 // An amount's comparisons run in order, each even when an earlier one failed, so the last failing
 // message stands. A partner that is blank or not digits is left to its own rule.
-QString amountField(const QString &text, const TextFieldMessages &messages,
+QString amountField(const QString &text, const NumberFieldMessages &messages,
                     std::initializer_list<Comparison> comparisons)
 {
-    QString message = textField(text, messages);
+    QString message = checkNumberField(text, messages);
     if (!message.isEmpty())
         return message;
     for (const Comparison &comparison : comparisons) {
@@ -78,7 +57,7 @@ QuarterYearVerdict quarterYear(bool quarterSelected, bool yearSelected)
 
 QString accountNumber(const QString &text)
 {
-    return textField(
+    return checkNumberField(
         text,
         {QStringLiteral("ACCOUNT NUMBER must not be blank."),
          QStringLiteral("ACCOUNT NUMBER must be numberic.  Please include leading zeros."), 7,
@@ -87,30 +66,30 @@ QString accountNumber(const QString &text)
 
 QString fein(const QString &text)
 {
-    return textField(text, {QStringLiteral("FEIN must not be blank."),
-                            QStringLiteral("FEIN must only contain the digits 0 to 9."), 9,
-                            QStringLiteral("FEIN must be 9 digits long.")});
+    return checkNumberField(text, {QStringLiteral("FEIN must not be blank."),
+                                   QStringLiteral("FEIN must only contain the digits 0 to 9."), 9,
+                                   QStringLiteral("FEIN must be 9 digits long.")});
 }
 
 QString firstMonth(const QString &text)
 {
-    return textField(text,
-                     {QStringLiteral("NUMBER OF EMPLOYEES for the first month must not be blank."),
-                      QStringLiteral("NUMBER OF EMPLOYEES for the first month must be numeric")});
+    return checkNumberField(
+        text, {QStringLiteral("NUMBER OF EMPLOYEES for the first month must not be blank."),
+               QStringLiteral("NUMBER OF EMPLOYEES for the first month must be numeric")});
 }
 
 QString secondMonth(const QString &text)
 {
-    return textField(
+    return checkNumberField(
         text, {QStringLiteral("NUMBER OF EMPLOYEES  for the second month must not be blank."),
                QStringLiteral("NUMBER OF EMPLOYEES  for the second month must be numeric")});
 }
 
 QString thirdMonth(const QString &text)
 {
-    return textField(text,
-                     {QStringLiteral("NUMBER OF EMPLOYEES  for the third month must not be blank."),
-                      QStringLiteral("NUMBER OF EMPLOYEES  for the third month must be numeric")});
+    return checkNumberField(
+        text, {QStringLiteral("NUMBER OF EMPLOYEES  for the third month must not be blank."),
+               QStringLiteral("NUMBER OF EMPLOYEES  for the third month must be numeric")});
 }
 
 QString grossWages(const QString &gross, const QString &taxable, const QString &withholding)

@@ -4,25 +4,6 @@
 
 namespace
 {
-struct NumberMessages {
-    int length;
-    QString blank;
-    QString wrongLength;
-    QString numeric;
-};
-
-QString numberRule(const QString &text, const NumberMessages &messages)
-{
-    const QString trimmed = trimSpaces(text);
-    if (trimmed.isEmpty())
-        return messages.blank;
-    if (trimmed.size() != messages.length)
-        return messages.wrongLength;
-    if (!isDigitText(text))
-        return messages.numeric;
-    return QString();
-}
-
 bool isAlphanumeric(const QString &text)
 {
     return checkString(rightTrimSpaces(text), CharacterSets::lettersAndDigits, true);
@@ -46,20 +27,20 @@ QString ftpOrUpload(const QString &selected)
 
 QString accountNumber(const QString &text)
 {
-    return numberRule(
+    return checkNumberField(
         text,
-        {7, QStringLiteral("ACCOUNT NUMBER must not be blank."),
-         QStringLiteral("ACCOUNT NUMBER  must be 7 digits long.  Please include leading zeros."),
-         QStringLiteral("ACCOUNT NUMBER  must be numberic")});
+        {QStringLiteral("ACCOUNT NUMBER must not be blank."),
+         QStringLiteral("ACCOUNT NUMBER  must be numberic"), 7,
+         QStringLiteral("ACCOUNT NUMBER  must be 7 digits long.  Please include leading zeros.")});
 }
 
 QString tpaid(const QString &text)
 {
-    return numberRule(
+    return checkNumberField(
         text,
-        {10, QStringLiteral("TPAID NUMBER must not be blank."),
-         QStringLiteral("TPAID NUMBER must be 10 digits long.  Please include leading zeros."),
-         QStringLiteral("TPAID NUMBER must be numberic")});
+        {QStringLiteral("TPAID NUMBER must not be blank."),
+         QStringLiteral("TPAID NUMBER must be numberic"), 10,
+         QStringLiteral("TPAID NUMBER must be 10 digits long.  Please include leading zeros.")});
 }
 
 QString sequenceNumber(const QString &text)

@@ -55,3 +55,15 @@ int compareWholeNumbers(const QString &a, const QString &b)
         return x.size() < y.size() ? -1 : 1;
     return x.compare(y);
 }
+
+QString checkNumberField(const QString &text, const NumberFieldMessages &messages)
+{
+    const QString trimmed = trimSpaces(text);
+    if (trimmed.isEmpty())
+        return messages.blank;
+    if (messages.length > 0 && trimmed.size() != messages.length)
+        return messages.wrongLength;
+    if (!isDigitText(text))
+        return messages.numeric;
+    return QString();
+}
