@@ -10,7 +10,6 @@
 
 namespace
 {
-const QColor yellow(255, 255, 0);
 const QString nameBlank = QStringLiteral("CONTACT NAME must not be blank");
 const QString nameLong = QStringLiteral("CONTACT NAME too long must only be 50 characters long");
 const QString nameChars =
@@ -27,10 +26,6 @@ const QString extLong =
 const QString extDigits =
     QStringLiteral("CONTACT PHONE EXTENSION must only contain the digits 0 to 9.");
 
-bool isYellow(const QWidget *box)
-{
-    return box->palette().color(QPalette::Base) == yellow;
-}
 } // namespace
 
 class ContactTest : public QObject

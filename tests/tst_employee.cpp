@@ -11,7 +11,6 @@
 
 namespace
 {
-const QColor yellow(255, 255, 0);
 const QString ssnBlank = QStringLiteral("Employee SSN  must not be blank.");
 const QString ssnLength = QStringLiteral("Employee SSN  must be 9 digits long.");
 const QString ssnDigits = QStringLiteral("Employee SSN  must only contain the digits 0 to 9.");
@@ -63,11 +62,6 @@ const QList<QPair<QString, QString>> fields = {
     {"txtEmployeeGrossWages", "lblEmployeeGrossWages_errorMessage"},
     {"txtEmpTaxableWages", "lblEmpTaxableWages_errorMessage"},
     {"txtEmployeeCreditWeek", "lblEmployeeCreditWeek_errorMessage"}};
-
-bool isYellow(const QWidget *box)
-{
-    return box->palette().color(QPalette::Base) == yellow;
-}
 
 // Contact accepted, one account entered and the first employee question answered Yes.
 Form3 &reachEmployeeScreen(FilingRun &run, const FilingRun::Account &account = {},

@@ -9,7 +9,6 @@
 
 namespace
 {
-const QColor yellow(255, 255, 0);
 const QByteArray aRecord("A,O,Mary Smith,mary@example.com,8005551234,, , , , , \r\n");
 const QString wagesHint(
     "Enter wages, excluding the decimal point, ie $1234.56 wages should be entered as 123456.");
@@ -43,11 +42,6 @@ const QString contribTax("EMPLOYER CONTRIBUTIONS must be less than or equal to T
 const QString bothMissing("You must select a QUARTER and YEAR for this filing.");
 const QString quarterMissing("You must select a QUARTER for this filing.");
 const QString yearMissing("You must select a YEAR for this filing.");
-
-bool isYellow(const QWidget *entry)
-{
-    return entry->palette().color(QPalette::Base) == yellow;
-}
 
 // The ten checked entries with their error labels, in the order the rules run.
 QList<QPair<QWidget *, QLabel *>> fields(Ui::Form2 &ui)

@@ -32,11 +32,6 @@ QString closingMessage(const QString &name)
                           "where this program is located.  The program is now closing\u2026");
 }
 
-bool isYellow(const QWidget *box)
-{
-    return box->palette().color(QPalette::Base) == errorYellow();
-}
-
 QString focused()
 {
     return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();

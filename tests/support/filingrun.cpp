@@ -9,6 +9,11 @@
 #include <QFile>
 #include <QTest>
 
+bool isYellow(const QWidget *entry)
+{
+    return entry->palette().color(QPalette::Base) == QColor(255, 255, 0);
+}
+
 FilingRun::FilingRun() : m_previousFolder(QDir::currentPath())
 {
     QDir::setCurrent(m_folder.path());

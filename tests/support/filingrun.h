@@ -14,6 +14,9 @@ class QLineEdit;
 class QListWidget;
 class QWidget;
 
+// True when the entry box or list is painted the error yellow, red 255, green 255, blue 0.
+bool isYellow(const QWidget *entry);
+
 // One run of the program in a fresh temporary folder, which is the current folder while the run
 // lives, with a scripted desktop and the date fixed at 6 December 2026.
 class FilingRun
