@@ -4,6 +4,7 @@
 #include "app/neededroutines.h"
 #include "app/program.h"
 #include "employer/form2.h"
+#include "output/records.h"
 #include "validation/fielddisplay.h"
 
 #include <QCloseEvent>
@@ -26,8 +27,8 @@ QString Form1::makeALine(const QString &reportingTypeCode, const QString &contac
                          const QString &contactEmail, const QString &contactPhone,
                          const QString &phoneExtension)
 {
-    return QStringLiteral("A,") + reportingTypeCode + u',' + contactName + u',' + contactEmail +
-           u',' + contactPhone + u',' + phoneExtension + QStringLiteral(", , , , , ");
+    return Records::aLine(reportingTypeCode, contactName, contactEmail, contactPhone,
+                          phoneExtension);
 }
 
 void Form1::lstReportingTypeCode_Click()

@@ -3,6 +3,7 @@
 #include "app/neededroutines.h"
 #include "app/program.h"
 #include "employer/form2.h"
+#include "output/records.h"
 #include "validation/checkstring.h"
 #include "validation/fielddisplay.h"
 
@@ -20,9 +21,8 @@ QString Form3::makeSLine(const QString &accountNumber, const QString &ssn, const
                          const QString &grossWages, const QString &taxableWages,
                          const QString &creditWeeks)
 {
-    return QStringLiteral("S,") + accountNumber + QStringLiteral("  ,") + ssn + u',' +
-           trimSpaces(lastName) + u',' + trimSpaces(firstName) + u',' + trimSpaces(middleName) +
-           u',' + grossWages + u',' + taxableWages + u',' + creditWeeks + QStringLiteral(", , ");
+    return Records::sLine(accountNumber, ssn, lastName, firstName, middleName, grossWages,
+                          taxableWages, creditWeeks);
 }
 
 QString Form3::accountInformation() const

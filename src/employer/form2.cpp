@@ -2,6 +2,7 @@
 
 #include "app/neededroutines.h"
 #include "app/program.h"
+#include "output/records.h"
 #include "validation/fielddisplay.h"
 
 #include <QCloseEvent>
@@ -29,11 +30,8 @@ QString Form2::makeELine(const QString &accountNumber, const QString &fein,
                          const QString &grossWages, const QString &employeeWithholding,
                          const QString &taxableWages, const QString &employerContributions)
 {
-    return QStringList{QStringLiteral("E"), accountNumber,        fein,
-                       quarterYear,         firstMonth,           secondMonth,
-                       thirdMonth,          grossWages,           employeeWithholding,
-                       taxableWages,        employerContributions}
-        .join(u',');
+    return Records::eLine(accountNumber, fein, quarterYear, firstMonth, secondMonth, thirdMonth,
+                          grossWages, employeeWithholding, taxableWages, employerContributions);
 }
 
 QString Form2::quarterYearCode() const

@@ -1,14 +1,9 @@
 #pragma once
 
+#include "output/reportname.h"
 #include "output/workingfile.h"
 
 #include <QString>
-
-// The report file's name: the prefix for the filing method and type, the account number or
-// TPAID as typed, "_" and the sequence number in upper case when one is given, and ".CSV".
-// Empty when the method or the type is not one of the known ones.
-QString composeReportFileName(const QString &uploadOrFtp, const QString &reportingType,
-                              const QString &number, const QString &sequenceNumber);
 
 enum class CopyOutcome { Copied, TargetExists, Failed };
 
