@@ -6,6 +6,7 @@
 #include "employer/form2.h"
 #include "output/formnamefile.h"
 
+#include <QLockFile>
 #include <QUrl>
 
 const QString Program::versionPageAddress =
@@ -29,12 +30,48 @@ Program::Program(Desktop &desktop)
 
 Program::~Program() = default;
 
+QString Program::anotherCopyNotice(const QString &lockFileName)
+{
+    return QStringLiteral("Another copy of this program is already preparing a report in this "
+                          "folder. Two copies would mix their records in one working file, so "
+                          "this copy will now close.\r\n\r\nFinish the report in the other "
+                          "copy first. If no other copy is running, delete the file ") +
+           lockFileName + QStringLiteral(" in this folder and start the program again.");
+}
+
 void Program::start()
 {
+    if (!takeWorkingFileLock())
+        return;
     form1();
     if (m_desktop.ask(versionNotice(), versionNoticeTitle))
         m_desktop.openWebPage(QUrl(versionPageAddress));
     form1().show();
+}
+
+// One copy at a time may work with a folder's working file: records of two copies appended to
+// one file would make a report that is wrong without anybody noticing.
+bool Program::takeWorkingFileLock()
+{
+    auto lock = std::make_unique<QLockFile>(lockFileName());
+    // A copy that has been open for hours still holds its lock; only a lock left by a copy that
+    // is no longer running (a crash or a killed run on this computer) is taken over.
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0)) {
+        m_lock = std::move(lock);
+        return true;
+    }
+    if (lock->error() == QLockFile::LockFailedError)
+        m_desktop.tell(anotherCopyNotice(lockFileName()), programTitle);
+    else
+        m_desktop.tell(QStringLiteral("The file ") + lockFileName() +
+                           QStringLiteral(" could not be made in this folder, so no report can be "
+                                          "prepared here. Start the program in a folder you may "
+                                          "write to."),
+                       programTitle);
+    if (!m_ended)
+        endProgram(1);
+    return false;
 }
 
 Form1 &Program::form1()
@@ -82,6 +119,8 @@ void Program::endProgram(int exitCode)
         if (screen)
             screen->hide();
     }
+    // The real desktop ends the process without returning, so the lock goes first.
+    m_lock.reset();
     m_desktop.endProgram(exitCode);
 }
 

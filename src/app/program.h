@@ -7,6 +7,7 @@
 #include <memory>
 
 class Desktop;
+class QLockFile;
 class Form1;
 class Form2;
 class Form3;
@@ -27,8 +28,11 @@ public:
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
 
-    // Shows the version notice, then the contact screen.
+    // Takes the folder's working file for this run, then shows the version notice and the
+    // contact screen. When another copy already works in this folder, says so and ends.
     void start();
+    static QString anotherCopyNotice(const QString &lockFileName);
+    QString lockFileName() const { return sOutFileName + QStringLiteral(".lock"); }
 
     Desktop &desktop() { return m_desktop; }
 
@@ -60,8 +64,16 @@ public:
     qint32 numberOFEmployee = 0; // S records written for the current account
     bool badName = false;        // the last naming attempt failed or was declined
 
+    // Called with the report file's name between writing it and reading it back for the
+    // comparison with the working file. Empty in the program; tests use it to stand for a disk
+    // that does not give back what it was given.
+    std::function<void(const QString &)> beforeReportReadBack;
+
 private:
+    bool takeWorkingFileLock();
+
     Desktop &m_desktop;
+    std::unique_ptr<QLockFile> m_lock;
     std::function<QDate()> m_today;
     bool m_ended = false;
     std::unique_ptr<Form1> m_form1;

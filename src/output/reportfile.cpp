@@ -6,68 +6,59 @@
 #include "output/formnamefile.h"
 #include "validation/fielddisplay.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
-#include <QSaveFile>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
+
+#include <cerrno>
 
 namespace
 {
-FileError errorOf(const QFileDevice &file)
+// A name beside the target that nobody else uses, for the copy until it is complete.
+QString temporaryNameBeside(const QString &target)
 {
-    return FileError{static_cast<int>(file.error()), file.errorString()};
-}
-
-bool readWholeFile(const QString &path, QByteArray &content, FileError &error)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = errorOf(file);
-        return false;
-    }
-    content = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        error = errorOf(file);
-        return false;
-    }
-    return true;
+    const QFileInfo info(target);
+    return info.absolutePath() + QStringLiteral("/.") + info.fileName() +
+           QStringLiteral(".%1-%2.part")
+               .arg(QCoreApplication::applicationPid())
+               .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
 }
 } // namespace
 
 CopyOutcome copyReportFile(const QString &source, const QString &target, bool replace,
-                           FileError &error)
+                           FileError &error,
+                           const std::function<void(const QString &)> &beforeReadBack)
 {
     QByteArray content;
-    if (!readWholeFile(source, content, error))
+    if (!readFileBytes(source, content, error))
         return CopyOutcome::Failed;
 
-    if (replace) {
-        QSaveFile file(target);
-        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() ||
-            !file.commit()) {
-            error = errorOf(file);
-            return CopyOutcome::Failed;
-        }
-        return CopyOutcome::Copied;
+    const QString part = temporaryNameBeside(target);
+    if (!writeNewFile(part, content, error))
+        return CopyOutcome::Failed;
+    const MoveOutcome moved = moveIntoPlace(part, target, replace, error);
+    if (moved != MoveOutcome::Moved) {
+        QFile::remove(part);
+        return moved == MoveOutcome::TargetExists ? CopyOutcome::TargetExists : CopyOutcome::Failed;
     }
 
-    const QString targetFolder = QFileInfo(target).absolutePath();
-    QTemporaryFile copy(targetFolder + QStringLiteral("/.tavo-csv-XXXXXX"));
-    if (!copy.open() || copy.write(content) != content.size() || !copy.flush()) {
-        error = errorOf(copy);
+    if (beforeReadBack)
+        beforeReadBack(target);
+    // What reached the disk is what gets uploaded: the report must hold the working file's bytes.
+    QByteArray report;
+    QByteArray working;
+    if (!readFileBytes(target, report, error) || !readFileBytes(source, working, error)) {
+        QFile::remove(target);
         return CopyOutcome::Failed;
     }
-    copy.close();
-    // QFile::rename never replaces an existing file.
-    if (!copy.rename(target)) {
-        if (QFileInfo::exists(target))
-            return CopyOutcome::TargetExists;
-        error = errorOf(copy);
-        return CopyOutcome::Failed;
+    if (report != content || working != content) {
+        QFile::remove(target);
+        error = systemError(EIO);
+        return CopyOutcome::Differs;
     }
-    copy.setAutoRemove(false);
     return CopyOutcome::Copied;
 }
 
@@ -85,17 +76,21 @@ void cNeededRoutines::nameFile(const QString &reportingType, const QString &EANo
 void cNeededRoutines::saveNamedFile(const QString &name)
 {
     const QString workingFile = program.sOutFileName;
-    if (!QFileInfo(workingFile).isFile()) {
-        program.fail(QStringLiteral("The working file %1 is missing, so no report file was made.")
-                         .arg(workingFile),
-                     2, QStringLiteral("No such file or directory"));
+    // The working file must be readable before anything else happens: a missing or unreadable
+    // one makes no report, not even an empty one.
+    QByteArray records;
+    FileError error;
+    if (!readFileBytes(workingFile, records, error)) {
+        program.fail(
+            QStringLiteral("The working file %1 could not be read, so no report file was made.")
+                .arg(workingFile),
+            error.number, error.description);
         return;
     }
 
-    FileError error;
     CopyOutcome outcome = CopyOutcome::TargetExists;
     if (!QFileInfo::exists(name))
-        outcome = copyReportFile(workingFile, name, false, error);
+        outcome = copyReportFile(workingFile, name, false, error, program.beforeReportReadBack);
 
     bool replaced = false;
     if (outcome == CopyOutcome::TargetExists) {
@@ -110,10 +105,18 @@ void cNeededRoutines::saveNamedFile(const QString &name)
             program.formNameFile().clearEntries();
             return;
         }
-        outcome = copyReportFile(workingFile, name, true, error);
+        outcome = copyReportFile(workingFile, name, true, error, program.beforeReportReadBack);
         replaced = true;
     }
 
+    if (outcome == CopyOutcome::Differs) {
+        program.fail(QStringLiteral("The report file %1 was read back after copying and did not "
+                                    "match the working file %2, so it was removed. The working "
+                                    "file still holds every record.")
+                         .arg(name, workingFile),
+                     error.number, error.description);
+        return;
+    }
     if (outcome == CopyOutcome::Failed) {
         program.fail(QStringLiteral("The report file %1 could not be made; the working file %2 "
                                     "still holds every record.")
@@ -123,14 +126,10 @@ void cNeededRoutines::saveNamedFile(const QString &name)
     }
 
     // A replaced report takes the working file's place; a new one leaves it beside the report.
-    if (replaced) {
-        QFile working(workingFile);
-        if (!working.remove()) {
-            program.fail(
-                QStringLiteral("The working file %1 could not be deleted.").arg(workingFile),
-                static_cast<int>(working.error()), working.errorString());
-            return;
-        }
+    if (replaced && !removeFile(workingFile, error)) {
+        program.fail(QStringLiteral("The working file %1 could not be deleted.").arg(workingFile),
+                     error.number, error.description);
+        return;
     }
 
     program.desktop().tell(QStringLiteral("File named ") + name +
@@ -148,7 +147,7 @@ void cNeededRoutines::print_file(const QString &sFileName)
 
     QByteArray content;
     FileError error;
-    if (!readWholeFile(sFileName, content, error)) {
+    if (!readFileBytes(sFileName, content, error)) {
         program.fail(QStringLiteral("The file %1 could not be read for printing.").arg(sFileName),
                      error.number, error.description);
         return;

@@ -5,10 +5,16 @@
 
 #include <QString>
 
-enum class CopyOutcome { Copied, TargetExists, Failed };
+#include <functional>
 
-// Copies the working file to the report file. The copy is written beside the target and moved
-// into place in one step, so a report file is never left half-written. Without `replace` an
-// existing target, even one that appeared meanwhile, is left alone and TargetExists is returned.
+enum class CopyOutcome { Copied, TargetExists, Failed, Differs };
+
+// Copies the working file to the report file. The copy is written and synced beside the target
+// and moved into place in one step, so a report file is never left half-written. Without
+// `replace` an existing target, even one that appeared meanwhile, is left alone and TargetExists
+// is returned. The report is then read back and compared with the working file; when they differ
+// the report is removed again and Differs is returned. `beforeReadBack`, when given, is called
+// with the report's name just before that comparison.
 CopyOutcome copyReportFile(const QString &source, const QString &target, bool replace,
-                           FileError &error);
+                           FileError &error,
+                           const std::function<void(const QString &)> &beforeReadBack = {});

@@ -3,46 +3,42 @@
 #include "app/neededroutines.h"
 #include "app/program.h"
 
-#include <QFile>
-
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 QByteArray toSingleByteLine(const QString &line)
 {
     return line.toLatin1() + "\r\n";
 }
 
-namespace
-{
-FileError lastSystemError()
-{
-    const int number = errno;
-    return FileError{number, QString::fromLocal8Bit(std::strerror(number))};
-}
-} // namespace
-
 bool writeLineToFile(const QString &fileName, const QString &line, const QString &mode,
                      FileError &error)
 {
     // Binary mode: the line end is CR LF on every platform, written by us.
-    const char *openMode = mode == QLatin1String("W") ? "wb" : "ab";
-    errno = 0;
-    std::FILE *file = std::fopen(QFile::encodeName(fileName).constData(), openMode);
+    std::FILE *file = openFile(fileName, mode == QLatin1String("W") ? "wb" : "ab");
     if (!file) {
         error = lastSystemError();
         return false;
     }
+    // Unbuffered: the line goes straight to the system, and nothing is left over in a buffer to
+    // be written after a failure has been dealt with.
+    std::setvbuf(file, nullptr, _IONBF, 0);
+    std::fseek(file, 0, SEEK_END);
+    const long sizeBefore = std::ftell(file);
     const QByteArray bytes = toSingleByteLine(line);
-    const bool written = std::fwrite(bytes.constData(), 1, bytes.size(), file) ==
-                             static_cast<size_t>(bytes.size()) &&
-                         std::fflush(file) == 0;
-    if (!written)
-        error = lastSystemError();
+    errno = 0;
+    bool written = std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), file) ==
+                       static_cast<size_t>(bytes.size()) &&
+                   syncToDisk(file);
+    if (!written) {
+        error = errno != 0 ? lastSystemError() : systemError(EIO);
+        // A full disk may have taken part of the line: cut the file back to its whole records.
+        if (sizeBefore >= 0)
+            truncateFile(file, sizeBefore);
+    }
     if (std::fclose(file) != 0 && written) {
         error = lastSystemError();
-        return false;
+        written = false;
     }
     return written;
 }

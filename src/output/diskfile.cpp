@@ -1,0 +1,159 @@
+#include "output/diskfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+FileError lastSystemError()
+{
+    return systemError(errno);
+}
+
+FileError systemError(int number)
+{
+    return FileError{number, qt_error_string(number)};
+}
+
+std::FILE *openFile(const QString &fileName, const char *mode)
+{
+    errno = 0;
+#ifdef Q_OS_WIN
+    return _wfopen(reinterpret_cast<const wchar_t *>(fileName.utf16()),
+                   reinterpret_cast<const wchar_t *>(QString::fromLatin1(mode).utf16()));
+#else
+    return std::fopen(QFile::encodeName(fileName).constData(), mode);
+#endif
+}
+
+bool syncToDisk(std::FILE *file)
+{
+    if (std::fflush(file) != 0)
+        return false;
+#ifdef Q_OS_WIN
+    return _commit(_fileno(file)) == 0;
+#else
+    // Some file systems (pipes, character devices) cannot be synced; what they took is gone anyway.
+    return ::fsync(fileno(file)) == 0 || errno == EINVAL || errno == ENOTSUP;
+#endif
+}
+
+bool truncateFile(std::FILE *file, long size)
+{
+    std::clearerr(file);
+#ifdef Q_OS_WIN
+    return _chsize_s(_fileno(file), size) == 0;
+#else
+    return ::ftruncate(fileno(file), size) == 0;
+#endif
+}
+
+bool readFileBytes(const QString &fileName, QByteArray &content, FileError &error)
+{
+    std::FILE *file = openFile(fileName, "rb");
+    if (!file) {
+        error = lastSystemError();
+        return false;
+    }
+    content.clear();
+    char chunk[65536];
+    size_t got = 0;
+    errno = 0;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        content.append(chunk, static_cast<qsizetype>(got));
+    const bool failed = std::ferror(file) != 0;
+    if (failed)
+        error = errno != 0 ? lastSystemError() : systemError(EIO);
+    std::fclose(file);
+    return !failed;
+}
+
+bool writeNewFile(const QString &fileName, const QByteArray &content, FileError &error)
+{
+    // "x": the open fails when the file exists, so nobody else's file is ever written over.
+    std::FILE *file = openFile(fileName, "wbx");
+    if (!file) {
+        error = lastSystemError();
+        return false;
+    }
+    errno = 0;
+    bool written = std::fwrite(content.constData(), 1, static_cast<size_t>(content.size()), file) ==
+                       static_cast<size_t>(content.size()) &&
+                   syncToDisk(file);
+    if (!written)
+        error = errno != 0 ? lastSystemError() : systemError(EIO);
+    if (std::fclose(file) != 0 && written) {
+        error = lastSystemError();
+        written = false;
+    }
+    if (!written)
+        QFile::remove(fileName);
+    return written;
+}
+
+bool removeFile(const QString &fileName, FileError &error)
+{
+    errno = 0;
+#ifdef Q_OS_WIN
+    const int result = _wremove(reinterpret_cast<const wchar_t *>(fileName.utf16()));
+#else
+    const int result = std::remove(QFile::encodeName(fileName).constData());
+#endif
+    if (result != 0)
+        error = lastSystemError();
+    return result == 0;
+}
+
+MoveOutcome moveIntoPlace(const QString &from, const QString &to, bool replace, FileError &error)
+{
+#ifdef Q_OS_WIN
+    const auto source = reinterpret_cast<const wchar_t *>(from.utf16());
+    const auto target = reinterpret_cast<const wchar_t *>(to.utf16());
+    const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
+    if (MoveFileExW(source, target, flags))
+        return MoveOutcome::Moved;
+    const DWORD number = GetLastError();
+    if (!replace && (number == ERROR_ALREADY_EXISTS || number == ERROR_FILE_EXISTS))
+        return MoveOutcome::TargetExists;
+    error = FileError{static_cast<int>(number), qt_error_string(static_cast<int>(number))};
+    return MoveOutcome::Failed;
+#else
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    if (replace) {
+        if (::rename(source.constData(), target.constData()) != 0) {
+            error = lastSystemError();
+            return MoveOutcome::Failed;
+        }
+        return MoveOutcome::Moved;
+    }
+    // A hard link never replaces an existing name; the temporary name then goes.
+    if (::link(source.constData(), target.constData()) == 0) {
+        ::unlink(source.constData());
+        return MoveOutcome::Moved;
+    }
+    if (errno == EEXIST)
+        return MoveOutcome::TargetExists;
+    // File systems without hard links: look first, then rename.
+    if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP && errno != ENOSYS &&
+        errno != EMLINK) {
+        error = lastSystemError();
+        return MoveOutcome::Failed;
+    }
+    if (QFileInfo::exists(to) || QFileInfo(to).isSymLink())
+        return MoveOutcome::TargetExists;
+    if (::rename(source.constData(), target.constData()) != 0) {
+        error = lastSystemError();
+        return MoveOutcome::Failed;
+    }
+    return MoveOutcome::Moved;
+#endif
+}
