@@ -28,6 +28,10 @@ public:
     // Starts the program, answering the version notice.
     void start(bool openVersionPage = false);
 
+    // Leaves the folder on disk when the run goes, for a process that is killed before it could
+    // clean up and whose parent looks at the folder afterwards.
+    void keepFolder() { m_folder.setAutoRemove(false); }
+
     QString path(const QString &fileName) const;
     bool exists(const QString &fileName) const;
     QByteArray read(const QString &fileName) const;
