@@ -168,6 +168,13 @@ void FaultsTest::secondCopy_toldAndEnds_workingFileUntouched()
     run.acceptContact();
     QCOMPARE(run.workingFile(), aRecord);
 
+    // A copy left open for an hour still holds the folder.
+    QFile lock(run.path("testFile.TXT.lock"));
+    QVERIFY(lock.open(QIODevice::ReadWrite));
+    QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                             QFileDevice::FileModificationTime));
+    lock.close();
+
     ScriptedDesktop secondDesktop;
     Program second(secondDesktop);
     second.start();

@@ -194,6 +194,8 @@ wait_for_end
 }
 cmp -s "$WORK/$REPORT" "$WORK/testFile.TXT" || fail "the working file differs from the report"
 [ "$BOXES" -eq 8 ] || fail "expected 8 message boxes in the first run, saw $BOXES"
+[ "$(ls -A "$WORK" | sort | tr '\n' ' ')" = "$REPORT testFile.TXT " ] ||
+    fail "expected only the report and the working file, found: $(ls -A "$WORK")"
 echo "first run: $REPORT holds the expected $(wc -l <"$WORK/$REPORT") records"
 
 # Second run, same entries: the replacement question, answered No, leaves the report alone.
@@ -208,5 +210,6 @@ wait_for_end
 cmp -s "$WORK/$REPORT" "$WORK/first-report" || fail "the declined replacement changed the report"
 [ -f "$WORK/testFile.TXT" ] || fail "the working file is gone"
 [ "$BOXES" -eq 9 ] || fail "expected 9 message boxes in the second run, saw $BOXES"
+[ -e "$WORK/testFile.TXT.lock" ] && fail "the second run left its lock behind"
 echo "second run: replacement declined, report unchanged"
 echo "1 passed, 0 failed"
