@@ -46,6 +46,20 @@ bool syncToDisk(std::FILE *file)
 #endif
 }
 
+void syncFolderOf(const QString &fileName)
+{
+#ifndef Q_OS_WIN
+    const QByteArray folder = QFile::encodeName(QFileInfo(fileName).absolutePath());
+    const int descriptor = ::open(folder.constData(), O_RDONLY | O_DIRECTORY);
+    if (descriptor < 0)
+        return;
+    ::fsync(descriptor);
+    ::close(descriptor);
+#else
+    Q_UNUSED(fileName);
+#endif
+}
+
 bool truncateFile(std::FILE *file, long size)
 {
     std::clearerr(file);
@@ -133,11 +147,13 @@ MoveOutcome moveIntoPlace(const QString &from, const QString &to, bool replace, 
             error = lastSystemError();
             return MoveOutcome::Failed;
         }
+        syncFolderOf(to);
         return MoveOutcome::Moved;
     }
     // A hard link never replaces an existing name; the temporary name then goes.
     if (::link(source.constData(), target.constData()) == 0) {
         ::unlink(source.constData());
+        syncFolderOf(to);
         return MoveOutcome::Moved;
     }
     if (errno == EEXIST)
@@ -154,6 +170,7 @@ MoveOutcome moveIntoPlace(const QString &from, const QString &to, bool replace, 
         error = lastSystemError();
         return MoveOutcome::Failed;
     }
+    syncFolderOf(to);
     return MoveOutcome::Moved;
 #endif
 }

@@ -23,6 +23,10 @@ std::FILE *openFile(const QString &fileName, const char *mode);
 // so a record survives a crash of the program or of the computer.
 bool syncToDisk(std::FILE *file);
 
+// Hands the folder's list of names over to the disk, so a file just made or renamed keeps its
+// name after a crash of the computer. Does nothing where the system has no such call.
+void syncFolderOf(const QString &fileName);
+
 // Cuts the file back to `size` bytes, dropping a line that was only partly written.
 bool truncateFile(std::FILE *file, long size);
 

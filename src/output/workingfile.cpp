@@ -40,6 +40,8 @@ bool writeLineToFile(const QString &fileName, const QString &line, const QString
         error = lastSystemError();
         written = false;
     }
+    if (written && mode == QLatin1String("W"))
+        syncFolderOf(fileName); // a fresh working file keeps its name after a crash
     return written;
 }
 
