@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <cstring>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -20,7 +21,9 @@ FileError lastSystemError()
 
 FileError systemError(int number)
 {
-    return FileError{number, qt_error_string(number)};
+    // The C library's own text: on Windows qt_error_string() would read the number as a
+    // GetLastError() code, which numbers errors differently.
+    return FileError{number, QString::fromLocal8Bit(std::strerror(number))};
 }
 
 std::FILE *openFile(const QString &fileName, const char *mode)
