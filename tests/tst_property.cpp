@@ -261,7 +261,7 @@ private:
 class EntryMaker
 {
 public:
-    EntryMaker(Generator &generator) : g(generator) { startSet(); }
+    explicit EntryMaker(Generator &generator) : g(generator) { startSet(); }
 
     void startSet()
     {
