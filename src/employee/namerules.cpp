@@ -3,7 +3,7 @@
 
 // Only the first apostrophe is examined: it may not stand beside a space or end the name. A name
 // that starts with an apostrophe has nothing before it to examine and passes that step.
-bool cNeededRoutines::checkForGoodApostropheInEmployeeLastName(const QString &sFieldIn)
+bool cNeededRoutines::checkForGoodApostropheInEmployeeLastName(QStringView sFieldIn)
 {
     const qsizetype at = trimSpaces(sFieldIn).indexOf(u'\'');
     if (at < 0)
@@ -16,12 +16,12 @@ bool cNeededRoutines::checkForGoodApostropheInEmployeeLastName(const QString &sF
 }
 
 // A last name may hold up to two hyphens: LASTNAME-COMPOUNDNAME-SUFFIX.
-bool cNeededRoutines::checkForOneOrLessHyphensInEmployeeLastNameField(const QString &sFieldIn)
+bool cNeededRoutines::checkForOneOrLessHyphensInEmployeeLastNameField(QStringView sFieldIn)
 {
     return sFieldIn.count(u'-') <= 2;
 }
 
-bool cNeededRoutines::checkForTwoHyphensInARow(const QString &sFieldIn)
+bool cNeededRoutines::checkForTwoHyphensInARow(QStringView sFieldIn)
 {
     return !sFieldIn.contains(QLatin1String("--"));
 }

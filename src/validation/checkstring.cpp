@@ -2,29 +2,45 @@
 
 QString trimSpaces(const QString &text)
 {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == u' ')
-        ++first;
-    while (last > first && text.at(last - 1) == u' ')
-        --last;
-    return text.mid(first, last - first);
+    const QStringView trimmed = trimSpaces(QStringView(text));
+    return trimmed.size() == text.size() ? text : trimmed.toString();
 }
 
 QString rightTrimSpaces(const QString &text)
 {
-    qsizetype last = text.size();
-    while (last > 0 && text.at(last - 1) == u' ')
-        --last;
-    return text.left(last);
+    const QStringView trimmed = rightTrimSpaces(QStringView(text));
+    return trimmed.size() == text.size() ? text : trimmed.toString();
 }
 
-bool isBlank(const QString &text)
+QStringView trimSpaces(QStringView text)
 {
-    return trimSpaces(text).isEmpty();
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == u' ')
+        ++first;
+    while (last > first && text[last - 1] == u' ')
+        --last;
+    return text.sliced(first, last - first);
 }
 
-bool checkString(const QString &inString, const QString &contains, bool inSet)
+QStringView rightTrimSpaces(QStringView text)
+{
+    qsizetype last = text.size();
+    while (last > 0 && text[last - 1] == u' ')
+        --last;
+    return text.first(last);
+}
+
+bool isBlank(QStringView text)
+{
+    for (const QChar c : text) {
+        if (c != u' ')
+            return false;
+    }
+    return true;
+}
+
+bool checkString(QStringView inString, QStringView contains, bool inSet)
 {
     if (isBlank(inString))
         return false;
@@ -35,30 +51,41 @@ bool checkString(const QString &inString, const QString &contains, bool inSet)
     return true;
 }
 
-bool isDigitText(const QString &text)
+bool checkString(QStringView inString, const CharacterSet &contains, bool inSet)
+{
+    if (isBlank(inString))
+        return false;
+    for (const QChar c : inString) {
+        if (contains.contains(c) != inSet)
+            return false;
+    }
+    return true;
+}
+
+bool isDigitText(QStringView text)
 {
     return checkString(rightTrimSpaces(text), CharacterSets::digits, true);
 }
 
-int compareWholeNumbers(const QString &a, const QString &b)
+int compareWholeNumbers(QStringView a, QStringView b)
 {
-    auto significant = [](const QString &text) {
-        const QString digits = rightTrimSpaces(text);
+    auto significant = [](QStringView text) {
+        const QStringView digits = rightTrimSpaces(text);
         qsizetype start = 0;
-        while (start < digits.size() && digits.at(start) == u'0')
+        while (start < digits.size() && digits[start] == u'0')
             ++start;
-        return digits.mid(start);
+        return digits.sliced(start);
     };
-    const QString x = significant(a);
-    const QString y = significant(b);
+    const QStringView x = significant(a);
+    const QStringView y = significant(b);
     if (x.size() != y.size())
         return x.size() < y.size() ? -1 : 1;
     return x.compare(y);
 }
 
-QString checkNumberField(const QString &text, const NumberFieldMessages &messages)
+QString checkNumberField(QStringView text, const NumberFieldMessages &messages)
 {
-    const QString trimmed = trimSpaces(text);
+    const QStringView trimmed = trimSpaces(text);
     if (trimmed.isEmpty())
         return messages.blank;
     if (messages.length > 0 && trimmed.size() != messages.length)

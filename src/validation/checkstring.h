@@ -1,30 +1,65 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
-// Trimming in this program removes the space character only, never tabs or other blanks.
+// Trimming in this program removes the space character only, never tabs or other blanks. The
+// QString forms give a text of their own; the QStringView forms give a part of the text passed in.
 QString trimSpaces(const QString &text);
 QString rightTrimSpaces(const QString &text);
-bool isBlank(const QString &text);
+QStringView trimSpaces(QStringView text);
+QStringView rightTrimSpaces(QStringView text);
+bool isBlank(QStringView text);
+
+// A fixed character set of ASCII characters, with its membership worked out once, when the program
+// is built, so a check costs one table look-up per character. No character outside ASCII is ever
+// a member.
+class CharacterSet
+{
+public:
+    template <qsizetype N>
+    constexpr CharacterSet(const char16_t (&members)[N]) : m_members(members), m_size(N - 1)
+    {
+        for (qsizetype i = 0; i < m_size; ++i) {
+            Q_ASSERT(members[i] < 128); // the table holds ASCII only
+            m_table[members[i] >> 6] |= quint64(1) << (members[i] & 63);
+        }
+    }
+
+    constexpr bool contains(QChar c) const
+    {
+        const char16_t u = c.unicode();
+        return u < 128 && ((m_table[u >> 6] >> (u & 63)) & 1) != 0;
+    }
+    constexpr QStringView text() const { return QStringView(m_members, m_size); }
+    operator QString() const { return text().toString(); }
+
+private:
+    quint64 m_table[2] = {0, 0};
+    const char16_t *m_members;
+    qsizetype m_size;
+};
 
 // True when inString, once stripped of its surrounding spaces, is not empty and every one of its
 // characters (spaces included) occurs in the set `contains`. With inSet false the question is
 // turned round: true when none of its characters occurs in the set. Blank text is false either way.
-bool checkString(const QString &inString, const QString &contains, bool inSet);
+bool checkString(QStringView inString, QStringView contains, bool inSet);
+// The same for one of the fixed sets.
+bool checkString(QStringView inString, const CharacterSet &contains, bool inSet);
 
 namespace CharacterSets
 {
-inline const QString digits = QStringLiteral("0123456789");
-inline const QString lettersAndDigits =
-    QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+inline constexpr CharacterSet digits{u"0123456789"};
+inline constexpr CharacterSet lettersAndDigits{
+    u"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"};
 } // namespace CharacterSets
 
 // Digits only, once trailing spaces are dropped: the form every amount and count is checked in.
-bool isDigitText(const QString &text);
+bool isDigitText(QStringView text);
 
 // Compares two digit texts as whole numbers of any length (leading zeros and trailing spaces
 // do not count). Returns <0, 0 or >0 like strcmp. Both texts must pass isDigitText.
-int compareWholeNumbers(const QString &a, const QString &b);
+int compareWholeNumbers(QStringView a, QStringView b);
 
 // The messages of a number typed into a box; a length of 0 means the length is not tested.
 struct NumberFieldMessages {
@@ -38,4 +73,4 @@ struct NumberFieldMessages {
 // that many characters once trimmed, then digits only once trailing spaces are dropped, so a
 // leading space fails even when the trimmed length is right. Returns the first failing test's
 // message, or an empty text.
-QString checkNumberField(const QString &text, const NumberFieldMessages &messages);
+QString checkNumberField(QStringView text, const NumberFieldMessages &messages);
