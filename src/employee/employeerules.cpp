@@ -12,12 +12,11 @@ const QString wagesHint = QStringLiteral(
 const QString taxableAboveGross =
     QStringLiteral("GROSS WAGES must be greater than or equal to TAXABLE WAGES");
 
-// The comparison is made only when the partner is a usable number; otherwise the partner's own
-// rule reports it.
+// The comparison is made only when the partner is a usable number (blank text never is);
+// otherwise the partner's own rule reports it.
 bool taxableExceedsGross(QStringView taxable, QStringView gross)
 {
-    return !isBlank(taxable) && isDigitText(taxable) && !isBlank(gross) && isDigitText(gross) &&
-           compareWholeNumbers(taxable, gross) > 0;
+    return isDigitText(taxable) && isDigitText(gross) && compareWholeNumbers(taxable, gross) > 0;
 }
 
 } // namespace

@@ -7,9 +7,31 @@
 // QString forms give a text of their own; the QStringView forms give a part of the text passed in.
 QString trimSpaces(const QString &text);
 QString rightTrimSpaces(const QString &text);
-QStringView trimSpaces(QStringView text);
-QStringView rightTrimSpaces(QStringView text);
-bool isBlank(QStringView text);
+inline QStringView trimSpaces(QStringView text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == u' ')
+        ++first;
+    while (last > first && text[last - 1] == u' ')
+        --last;
+    return text.sliced(first, last - first);
+}
+inline QStringView rightTrimSpaces(QStringView text)
+{
+    qsizetype last = text.size();
+    while (last > 0 && text[last - 1] == u' ')
+        --last;
+    return text.first(last);
+}
+inline bool isBlank(QStringView text)
+{
+    for (const QChar c : text) {
+        if (c != u' ')
+            return false;
+    }
+    return true;
+}
 
 // A fixed character set of ASCII characters, with its membership worked out once, when the program
 // is built, so a check costs one table look-up per character. No character outside ASCII is ever
@@ -28,7 +50,7 @@ public:
 
     constexpr bool contains(QChar c) const
     {
-        const char16_t u = c.unicode();
+        const unsigned u = c.unicode();
         return u < 128 && ((m_table[u >> 6] >> (u & 63)) & 1) != 0;
     }
     constexpr QStringView text() const { return QStringView(m_members, m_size); }
@@ -45,7 +67,17 @@ private:
 // turned round: true when none of its characters occurs in the set. Blank text is false either way.
 bool checkString(QStringView inString, QStringView contains, bool inSet);
 // The same for one of the fixed sets.
-bool checkString(QStringView inString, const CharacterSet &contains, bool inSet);
+inline bool checkString(QStringView inString, const CharacterSet &contains, bool inSet)
+{
+    // Without the space in the set (and inSet true), blank text fails the walk anyway, unless
+    // empty.
+    if ((contains.contains(u' ') || !inSet) ? isBlank(inString) : inString.isEmpty())
+        return false;
+    bool all = true;
+    for (const QChar c : inString)
+        all &= contains.contains(c) == inSet;
+    return all;
+}
 
 namespace CharacterSets
 {
@@ -55,11 +87,32 @@ inline constexpr CharacterSet lettersAndDigits{
 } // namespace CharacterSets
 
 // Digits only, once trailing spaces are dropped: the form every amount and count is checked in.
-bool isDigitText(QStringView text);
+inline bool isDigitText(QStringView text)
+{
+    return checkString(rightTrimSpaces(text), CharacterSets::digits, true);
+}
 
 // Compares two digit texts as whole numbers of any length (leading zeros and trailing spaces
 // do not count). Returns <0, 0 or >0 like strcmp. Both texts must pass isDigitText.
-int compareWholeNumbers(QStringView a, QStringView b);
+inline int compareWholeNumbers(QStringView a, QStringView b)
+{
+    const auto significant = [](QStringView text) {
+        const QStringView digits = rightTrimSpaces(text);
+        qsizetype start = 0;
+        while (start < digits.size() && digits[start] == u'0')
+            ++start;
+        return digits.sliced(start);
+    };
+    const QStringView x = significant(a);
+    const QStringView y = significant(b);
+    if (x.size() != y.size())
+        return x.size() < y.size() ? -1 : 1;
+    for (qsizetype i = 0; i < x.size(); ++i) {
+        if (x[i] != y[i])
+            return x[i] < y[i] ? -1 : 1;
+    }
+    return 0;
+}
 
 // The messages of a number typed into a box; a length of 0 means the length is not tested.
 struct NumberFieldMessages {
