@@ -19,34 +19,40 @@ QString counted(qint64 count, const char *one, const char *many)
 
 QString orNotSummed(const QString &sum)
 {
-    return sum.isEmpty() ? QStringLiteral("not summed, a wage is not a number") : sum;
+    return sum.isEmpty() ? QStringLiteral("unknown (a wage is not a number)") : sum;
 }
 
 } // namespace
 
 QByteArray findingsText(const FileReport &report)
 {
+    // Put together piece by piece: a file name may hold anything, "%1" included.
+    const QString prefix = report.path + QStringLiteral(": ");
     QString text;
     for (const Finding &finding : report.findings)
-        text += QStringLiteral("%1:%2:%3: %4: %5\n")
-                    .arg(report.path)
-                    .arg(finding.line)
-                    .arg(QLatin1String(finding.field),
-                         QLatin1String(severityWord(finding.severity)), finding.message);
-    for (const AccountSummary &account : report.accounts)
-        text += QStringLiteral("%1: account %2 (line %3): %4; gross wages %5, S records %6; "
-                               "taxable wages %7, S records %8\n")
-                    .arg(report.path, account.account)
-                    .arg(account.line)
-                    .arg(counted(account.employees, "employee", "employees"), account.grossWages,
-                         orNotSummed(account.employeeGrossWages), account.taxableWages,
-                         orNotSummed(account.employeeTaxableWages));
-    text +=
-        QStringLiteral("%1: %2, %3 in %4; %5, %6\n")
-            .arg(report.path, counted(report.eRecords, "account", "accounts"),
-                 counted(report.sRecords, "employee", "employees"),
-                 counted(report.lines, "line", "lines"), counted(report.errors, "error", "errors"),
-                 counted(report.warnings, "warning", "warnings"));
+        text += report.path + u':' + QString::number(finding.line) + u':' +
+                QLatin1String(finding.field) + QStringLiteral(": ") +
+                QLatin1String(severityWord(finding.severity)) + QStringLiteral(": ") +
+                finding.message + u'\n';
+    for (const AccountSummary &account : report.accounts) {
+        const QString employees = counted(account.employees, "employee", "employees");
+        if (account.account.isEmpty() && account.grossWages.isEmpty())
+            text += prefix + QStringLiteral("account of the incomplete E record on line ") +
+                    QString::number(account.line) + QStringLiteral(": ") + employees + u'\n';
+        else
+            text += prefix + QStringLiteral("account ") + account.account +
+                    QStringLiteral(" (line ") + QString::number(account.line) +
+                    QStringLiteral("): ") + employees + QStringLiteral("; gross wages ") +
+                    account.grossWages + QStringLiteral(", S records' sum ") +
+                    orNotSummed(account.employeeGrossWages) + QStringLiteral("; taxable wages ") +
+                    account.taxableWages + QStringLiteral(", S records' sum ") +
+                    orNotSummed(account.employeeTaxableWages) + u'\n';
+    }
+    text += prefix + counted(report.eRecords, "account", "accounts") + QStringLiteral(", ") +
+            counted(report.sRecords, "employee", "employees") + QStringLiteral(", ") +
+            counted(report.lines, "line", "lines") + QStringLiteral(": ") +
+            counted(report.errors, "error", "errors") + QStringLiteral(", ") +
+            counted(report.warnings, "warning", "warnings") + u'\n';
     return text.toLocal8Bit();
 }
 

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace
@@ -106,6 +107,9 @@ constexpr int fieldsPerRecord = 11;
 constexpr quint64 lowSeven = 0x7F7F7F7F7F7F7F7Fu;
 constexpr quint64 highBits = 0x8080808080808080u;
 
+// Field positions in the records, for the order of a line's findings.
+enum Position { WholeLine = 0, RecordType = 1 };
+
 // Exact comparisons of short field texts, kept inline for the per-line path.
 bool equal(QStringView a, QStringView b)
 {
@@ -145,12 +149,12 @@ void sortBySsn(std::vector<quint64> &keys, std::vector<quint64> &spare)
 
 // Single-byte text to UTF-16, in blocks of a fixed size that compilers turn into vector
 // instructions (the buffers never overlap).
+constexpr qsizetype widenBlock = 16;
 void widen(const unsigned char *__restrict in, char16_t *__restrict out, qsizetype size)
 {
-    constexpr qsizetype block = 32;
     qsizetype i = 0;
-    for (; i + block <= size; i += block) {
-        for (qsizetype k = 0; k < block; ++k)
+    for (; i + widenBlock <= size; i += widenBlock) {
+        for (qsizetype k = 0; k < widenBlock; ++k)
             out[i + k] = in[i + k];
     }
     for (; i < size; ++i)
@@ -160,6 +164,27 @@ void widen(const unsigned char *__restrict in, char16_t *__restrict out, qsizety
 QString ssnText(quint64 ssn)
 {
     return QStringLiteral("%1").arg(ssn, 9, 10, QLatin1Char('0'));
+}
+
+// How a wage reads: not a number, a value in hand, or too long for one (then read from its text).
+enum WageForm : quint8 { NotANumber, InValue, InText };
+
+WageForm readWage(QStringView text, quint64 &value)
+{
+    const QStringView digits = rightTrimSpaces(text);
+    if (digits.isEmpty())
+        return NotANumber;
+    if (digits.size() > limbDigits)
+        return std::all_of(digits.begin(), digits.end(), isDigit) ? InText : NotANumber;
+    quint64 read = 0;
+    for (const QChar c : digits) {
+        const unsigned digit = c.unicode() - unsigned(u'0');
+        if (digit > 9)
+            return NotANumber;
+        read = read * 10 + digit;
+    }
+    value = read;
+    return InValue;
 }
 
 // The fields of one line as views of its UTF-16 text: field k lies between bounds[k] + 1 and
@@ -173,48 +198,305 @@ struct Fields {
     }
 };
 
-class Checker
+// What the account pass needs of a line, gathered by the line pass.
+struct LineFacts {
+    qint64 line = 0;
+    char kind = 0;         // 'A', 'E' or 'S'; '?' for another record type; 0 for a blank line
+    bool complete = false; // all its fields are there
+    char filingType = 0;   // A: 'O' or 'A' when the field is right
+    bool ssnValid = false; // S: the SSN passed its rule
+    WageForm grossForm = NotANumber;
+    WageForm taxableForm = NotANumber;
+    quint32 ssn = 0;
+    quint64 gross = 0;
+    quint64 taxable = 0;
+    // S: the account number field, in the pass's UTF-16 text.
+    qsizetype accountStart = 0;
+    qsizetype accountSize = 0;
+    // E: the account number, gross wages, taxable wages and third month's count; S: gross and
+    // taxable wages too long for a value. Kept in the pass's texts from this index on.
+    qsizetype texts = -1;
+};
+
+// Checks the lines of one piece of the file on their own: bytes, layout and every field by the
+// screens' rules. All that hangs on other lines (order, accounts, sums) is left to the account
+// pass, with the facts it needs. Two of these work on the two halves of a piece at once.
+class alignas(64) LinePass
 {
 public:
-    explicit Checker(FileReport &report) : r(report) {}
+    // Checks the lines of bytes[0, size), numbered from 1 within the piece (the account pass adds
+    // the lines before it). The piece ends after an LF,
+    // or, at the end of the file, with a last line that has none.
+    void run(const char *bytes, char16_t *wide, qsizetype size, bool fileStart);
 
-    // One line without its LF; `ended` is false for a last line that has no LF.
-    void line(const char *bytes, const char16_t *wide, qsizetype size, bool ended);
+    QList<Finding> findings;
+    std::vector<LineFacts> facts;
+    QList<QString> texts;
+    char16_t *wide = nullptr;
+
+private:
+    void line(const char *bytes, qsizetype offset, qsizetype size, bool ended);
+    void aRecord(const Fields &f, LineFacts &facts);
+    void eRecord(const Fields &f, LineFacts &facts);
+    void sRecord(const Fields &f, LineFacts &facts);
+    void ssnWarnings(QStringView ssn, LineFacts &facts);
+
+    Q_NEVER_INLINE void add(Severity severity, int position, const char *field, QString message)
+    {
+        findings.append({m_line, severity, field, position, std::move(message)});
+    }
+    void error(int position, const char *field, QString message)
+    {
+        add(Severity::Error, position, field, std::move(message));
+    }
+    // A rule's verdict on the field at the given position: its message, or an empty text.
+    Q_ALWAYS_INLINE void rule(int position, const char *field, QString &&message)
+    {
+        if (Q_UNLIKELY(!message.isEmpty()))
+            error(position, field, std::move(message));
+    }
+    void reserved(const Fields &f, int k)
+    {
+        if (!isChar(f[k], u' '))
+            error(k + 1, "RESERVED",
+                  QStringLiteral("field %1 is reserved and must be a single space").arg(k + 1));
+    }
+
+    qint64 m_line = 0;
+    qsizetype m_size = 0; // of the piece
+    bool m_fileStart = false;
+    std::vector<qsizetype> m_bounds;
+};
+
+void LinePass::run(const char *bytes, char16_t *wideText, qsizetype size, bool fileStart)
+{
+    findings.clear();
+    facts.clear();
+    texts.clear();
+    wide = wideText;
+    m_size = size;
+    m_line = 0;
+    m_fileStart = fileStart;
+    qsizetype start = 0;
+    while (start < size) {
+        const void *lf = std::memchr(bytes + start, '\n', std::size_t(size - start));
+        const qsizetype end = lf ? static_cast<const char *>(lf) - bytes : size;
+        line(bytes + start, start, end - start, lf != nullptr);
+        start = end + 1;
+    }
+}
+
+void LinePass::line(const char *bytes, qsizetype offset, qsizetype size, bool ended)
+{
+    ++m_line;
+    facts.emplace_back();
+    LineFacts &fact = facts.back();
+    fact.line = m_line;
+    const bool cr = size > 0 && bytes[size - 1] == '\r';
+    if (cr)
+        --size;
+    if (!ended)
+        error(WholeLine, "line", QStringLiteral("the last line has no CR LF line end"));
+    else if (!cr)
+        error(WholeLine, "line", QStringLiteral("the line ends with LF alone, not CR LF"));
+    if (m_fileStart && m_line == 1 && size >= 3 && std::memcmp(bytes, "\xEF\xBB\xBF", 3) == 0) {
+        error(WholeLine, "line",
+              QStringLiteral("the file begins with a byte order mark (EF BB BF); TAVO takes "
+                             "single-byte text without one"));
+        bytes += 3;
+        offset += 3;
+        size -= 3;
+    }
+    if (std::all_of(bytes, bytes + size, [](char c) { return c == ' '; })) {
+        error(WholeLine, "line", QStringLiteral("blank line"));
+        return;
+    }
+
+    // One pass finds the commas and any byte outside printable ASCII, eight bytes at a time.
+    if (qsizetype(m_bounds.size()) < size + 9)
+        m_bounds.resize(size + 9);
+    m_bounds[0] = -1;
+    qsizetype *commas = m_bounds.data() + 1;
+    qsizetype count = 0;
+    quint64 outside = 0;
+    qsizetype i = 0;
+    for (; i + 8 <= size; i += 8) {
+        const quint64 word = qFromLittleEndian<quint64>(bytes + i);
+        const quint64 x = word ^ 0x2C2C2C2C2C2C2C2Cu; // a comma is a zero byte here
+        quint64 comma = ~(((x & lowSeven) + lowSeven) | x | lowSeven);
+        while (comma) {
+            commas[count++] = i + qCountTrailingZeroBits(comma) / 8;
+            comma &= comma - 1;
+        }
+        // A byte below 0x20, or 0x7F and above.
+        outside |= ((word - 0x2020202020202020u) & ~word) |
+                   ((word & lowSeven) + 0x0101010101010101u) | word;
+    }
+    outside &= highBits;
+    for (; i < size; ++i) {
+        const unsigned char c = bytes[i];
+        commas[count] = i;
+        count += c == ',';
+        outside |= unsigned(c - 0x20u) > 0x5Eu;
+    }
+    commas[count] = size;
+    if (outside) {
+        const char *at = std::find_if(bytes, bytes + size, [](char c) {
+            return unsigned(static_cast<unsigned char>(c) - 0x20u) > 0x5Eu;
+        });
+        error(WholeLine, "line",
+              QStringLiteral("byte 0x%1 at column %2 is not printable ASCII")
+                  .arg(uint(static_cast<unsigned char>(*at)), 2, 16, QLatin1Char('0'))
+                  .arg(at - bytes + 1));
+    }
+
+    // Widened line by line, while the bytes are still at hand in the cache; in whole blocks where
+    // the piece goes on far enough, as what lies beyond the line is the next line's, widened
+    // again in its turn.
+    const qsizetype blocks = (size + widenBlock - 1) / widenBlock * widenBlock;
+    widen(reinterpret_cast<const unsigned char *>(bytes), wide + offset,
+          offset + blocks <= m_size ? blocks : size);
+    const Fields f{wide + offset, m_bounds.data()};
+    const QStringView type = f[0];
+    if (isChar(type, u'A') || isChar(type, u'E') || isChar(type, u'S')) {
+        fact.kind = char(type[0].unicode());
+    } else {
+        fact.kind = '?';
+        error(RecordType, "RECORD TYPE",
+              QStringLiteral("record type \"%1\" is none of A, E and S")
+                  .arg(type.left(20).toString()));
+        return;
+    }
+    const qsizetype fields = count + 1;
+    if (fields != fieldsPerRecord) {
+        error(WholeLine, "line",
+              QStringLiteral("%1 fields, %2 expected").arg(fields).arg(fieldsPerRecord));
+        return;
+    }
+    fact.complete = true;
+    if (fact.kind == 'S') {
+        fact.accountStart = offset + f.bounds[1] + 1;
+        fact.accountSize = f.bounds[2] - f.bounds[1] - 1;
+        sRecord(f, fact);
+    } else if (fact.kind == 'E') {
+        eRecord(f, fact);
+    } else {
+        aRecord(f, fact);
+    }
+}
+
+void LinePass::aRecord(const Fields &f, LineFacts &fact)
+{
+    if (isChar(f[1], u'O') || isChar(f[1], u'A'))
+        fact.filingType = char(f[1][0].unicode());
+    else
+        error(2, "FILING TYPE", QStringLiteral("FILING TYPE must be O (Original) or A (Amended)"));
+    rule(3, "CONTACT NAME", ContactRules::contactName(f[2]));
+    rule(4, "CONTACT EMAIL", ContactRules::contactEmail(f[3]));
+    rule(5, "CONTACT PHONE NUMBER", ContactRules::contactPhone(f[4]));
+    rule(6, "CONTACT PHONE EXTENSION", ContactRules::phoneExtension(f[5]));
+    for (int k = 6; k < fieldsPerRecord; ++k)
+        reserved(f, k);
+}
+
+void LinePass::eRecord(const Fields &f, LineFacts &fact)
+{
+    rule(2, "ACCOUNT NUMBER", EmployerRules::accountNumber(f[1]));
+    rule(3, "FEIN", EmployerRules::fein(f[2]));
+    const QStringView code = f[3];
+    if (code.size() != 5 || code[0] < u'1' || code[0] > u'4' ||
+        !std::all_of(code.begin() + 1, code.end(), isDigit))
+        error(4, "QUARTER-YEAR",
+              QStringLiteral("QUARTER-YEAR must be the quarter, 1 to 4, followed by the "
+                             "four-digit year, as 12014"));
+    rule(5, "EMPLOYEES MONTH 1", EmployerRules::firstMonth(f[4]));
+    rule(6, "EMPLOYEES MONTH 2", EmployerRules::secondMonth(f[5]));
+    rule(7, "EMPLOYEES MONTH 3", EmployerRules::thirdMonth(f[6]));
+    const QStringView gross = f[7], withholding = f[8], taxable = f[9], contributions = f[10];
+    rule(8, "GROSS WAGES", EmployerRules::grossWages(gross, taxable, withholding));
+    rule(9, "EMPLOYEE WITHHOLDING", EmployerRules::employeeWithholding(withholding, gross));
+    rule(10, "TAXABLE WAGES", EmployerRules::taxableWages(taxable, gross, contributions));
+    rule(11, "EMPLOYER CONTRIBUTIONS",
+         EmployerRules::employerContributions(contributions, taxable));
+    fact.texts = texts.size();
+    texts << f[1].toString() << gross.toString() << taxable.toString() << f[6].toString();
+}
+
+void LinePass::sRecord(const Fields &f, LineFacts &fact)
+{
+    QString message = EmployeeRules::ssn(f[2]);
+    if (message.isEmpty())
+        ssnWarnings(f[2], fact);
+    else
+        error(3, "SSN", std::move(message));
+    rule(4, "LAST NAME", EmployeeRules::lastName(f[3]));
+    rule(5, "FIRST NAME", EmployeeRules::firstName(f[4]));
+    rule(6, "MIDDLE NAME", EmployeeRules::middleName(f[5]));
+    const QStringView gross = f[6], taxable = f[7];
+    rule(7, "GROSS WAGES", EmployeeRules::grossWages(gross, taxable));
+    rule(8, "TAXABLE WAGES", EmployeeRules::taxableWages(taxable, gross));
+    rule(9, "CREDIT WEEKS", EmployeeRules::creditWeeks(f[8]));
+    reserved(f, 9);
+    reserved(f, 10);
+    fact.grossForm = readWage(gross, fact.gross);
+    fact.taxableForm = readWage(taxable, fact.taxable);
+    if (fact.grossForm == InText || fact.taxableForm == InText) {
+        fact.texts = texts.size();
+        texts << gross.toString() << taxable.toString();
+    }
+}
+
+// An SSN that passed its rule: nine digits, perhaps followed by spaces.
+void LinePass::ssnWarnings(QStringView ssn, LineFacts &fact)
+{
+    quint64 value = 0;
+    readWage(ssn.first(9), value);
+    fact.ssn = quint32(value);
+    fact.ssnValid = true;
+    const quint64 area = value / 1000000, group = value / 10000 % 100, serial = value % 10000;
+    const bool misused = value == 78051120 || value == 219099999;
+    if (Q_LIKELY(!misused && area != 0 && area != 666 && area < 900 && group != 0 && serial != 0))
+        return;
+    const QString text = ssnText(value);
+    QString message;
+    if (misused)
+        message = QStringLiteral("SSN %1 is a widely misused number that belongs to no employee")
+                      .arg(text);
+    else if (area == 0 || area == 666 || area >= 900)
+        message = QStringLiteral("SSN %1 cannot have been issued: no SSN begins with %2")
+                      .arg(text, text.left(3));
+    else if (group == 0)
+        message = QStringLiteral("SSN %1 cannot have been issued: its group number (digits 4 "
+                                 "and 5) is 00")
+                      .arg(text);
+    else if (serial == 0)
+        message = QStringLiteral("SSN %1 cannot have been issued: its serial number (digits 6 "
+                                 "to 9) is 0000")
+                      .arg(text);
+    add(Severity::Warning, 3, "SSN", std::move(message));
+}
+
+// Follows the records in file order: one A record first, then accounts of an E record and its S
+// records; the S records' account numbers, the sums of their wages, their count and their SSNs.
+class AccountPass
+{
+public:
+    explicit AccountPass(FileReport &report) : r(report) {}
+    // Follows the lines of a piece, after the given number of lines before it.
+    void take(const LinePass &pass, qint64 before);
     void finish();
 
 private:
-    Q_NEVER_INLINE void error(const char *field, QString message)
+    void add(qint64 line, Severity severity, int position, const char *field, QString message)
     {
-        r.findings.append({m_line, Severity::Error, field, std::move(message)});
+        r.findings.append({line, severity, field, position, std::move(message)});
     }
-    Q_NEVER_INLINE void warning(const char *field, QString message)
-    {
-        r.findings.append({m_line, Severity::Warning, field, std::move(message)});
-    }
-    // A rule's verdict: its message is the finding; an empty text is a pass.
-    Q_ALWAYS_INLINE void rule(const char *field, QString &&message)
-    {
-        if (Q_UNLIKELY(!message.isEmpty()))
-            error(field, std::move(message));
-    }
-    void reserved(QStringView value, int position)
-    {
-        if (!isChar(value, u' '))
-            error("RESERVED",
-                  QStringLiteral("field %1 is reserved and must be a single space").arg(position));
-    }
-
-    void aRecord(const Fields &f);
-    void eRecord(const Fields &f);
-    void sRecord(const Fields &f);
-    void ssnWarnings(QStringView ssn);
+    void eRecord(const LineFacts &fact, qint64 line, const LinePass &pass);
     void closeAccount();
 
     FileReport &r;
-    qint64 m_line = 0;
-    std::vector<qsizetype> m_commas;
     bool m_sawRecord = false;
-    QString m_filingType;
+    char m_filingType = 0;
 
     // The open account: its E record and what its S records add up to.
     bool m_inAccount = false;
@@ -230,249 +512,128 @@ private:
     std::vector<quint64> m_spare;
 };
 
-void Checker::line(const char *bytes, const char16_t *wide, qsizetype size, bool ended)
+void AccountPass::take(const LinePass &pass, qint64 before)
 {
-    m_line = ++r.lines;
-    const bool cr = size > 0 && bytes[size - 1] == '\r';
-    if (cr)
-        --size;
-    if (!ended)
-        error("line", QStringLiteral("the last line has no CR LF line end"));
-    else if (!cr)
-        error("line", QStringLiteral("the line ends with LF alone, not CR LF"));
-    if (m_line == 1 && size >= 3 && std::memcmp(bytes, "\xEF\xBB\xBF", 3) == 0) {
-        error("line", QStringLiteral("the file begins with a byte order mark (EF BB BF); TAVO "
-                                     "takes single-byte text without one"));
-        bytes += 3;
-        wide += 3;
-        size -= 3;
+    for (Finding finding : pass.findings) {
+        finding.line += before;
+        r.findings.append(std::move(finding));
     }
-    if (std::all_of(bytes, bytes + size, [](char c) { return c == ' '; })) {
-        error("line", QStringLiteral("blank line"));
-        return;
-    }
-
-    // One pass finds the commas and any byte outside printable ASCII, eight bytes at a time.
-    if (qsizetype(m_commas.size()) < size + 9)
-        m_commas.resize(size + 9);
-    m_commas[0] = -1;
-    qsizetype *commas = m_commas.data() + 1;
-    qsizetype count = 0;
-    quint64 outside = 0;
-    qsizetype i = 0;
-    for (; i + 8 <= size; i += 8) {
-        const quint64 word = qFromLittleEndian<quint64>(bytes + i);
-        quint64 comma = ~(((word ^ 0x2C2C2C2C2C2C2C2Cu) & lowSeven) + lowSeven |
-                          (word ^ 0x2C2C2C2C2C2C2C2Cu) | lowSeven);
-        while (comma) {
-            commas[count++] = i + qCountTrailingZeroBits(comma) / 8;
-            comma &= comma - 1;
-        }
-        // A byte below 0x20, or above 0x7E (0x7F and all bytes with the top bit).
-        outside |= ((word - 0x2020202020202020u) & ~word) |
-                   ((word & lowSeven) + 0x0101010101010101u) | word;
-    }
-    outside &= highBits;
-    for (; i < size; ++i) {
-        const unsigned char c = bytes[i];
-        commas[count] = i;
-        count += c == ',';
-        outside |= unsigned(c - 0x20u) > 0x5Eu;
-    }
-    if (outside) {
-        const char *at = std::find_if(bytes, bytes + size, [](char c) {
-            return unsigned(static_cast<unsigned char>(c) - 0x20u) > 0x5Eu;
-        });
-        error("line", QStringLiteral("byte 0x%1 at column %2 is not printable ASCII")
-                          .arg(uint(static_cast<unsigned char>(*at)), 2, 16, QLatin1Char('0'))
-                          .arg(at - bytes + 1));
-    }
-
-    const qsizetype fields = count + 1;
-    const QStringView type(wide, count > 0 ? commas[0] : size);
-    const bool first = !m_sawRecord;
-    m_sawRecord = true;
-    if (first && !isChar(type, u'A'))
-        error("RECORD TYPE", QStringLiteral("the file must begin with the A record"));
-
-    char kind = 0;
-    if (isChar(type, u'A') || isChar(type, u'E') || isChar(type, u'S'))
-        kind = char(type[0].unicode());
-    else
-        error("RECORD TYPE", QStringLiteral("record type \"%1\" is none of A, E and S")
-                                 .arg(type.left(20).toString()));
-
-    if (kind == 'A') {
-        ++r.aRecords;
-        if (r.aRecords > 1)
-            error("RECORD TYPE", QStringLiteral("a second A record: a file holds one A record"));
-        else if (!first)
-            error("RECORD TYPE", QStringLiteral("the A record must be the first line"));
-    } else if (kind == 'E') {
-        closeAccount();
-        ++r.eRecords;
-        m_inAccount = true;
-        m_accountKnown = fields == fieldsPerRecord;
-        m_account = AccountSummary();
-        m_account.line = m_line;
-        m_grossSum = WholeNumber();
-        m_taxableSum = WholeNumber();
-        m_grossSummed = m_taxableSummed = m_accountKnown;
-        m_ssns.clear();
-    } else if (kind == 'S') {
-        ++r.sRecords;
-        if (m_inAccount) {
+    for (const LineFacts &fact : pass.facts) {
+        const qint64 line = before + fact.line;
+        r.lines = line;
+        if (fact.kind == 0)
+            continue;
+        if (!m_sawRecord && fact.kind != 'A')
+            add(line, Severity::Error, RecordType, "RECORD TYPE",
+                QStringLiteral("the file must begin with the A record"));
+        const bool first = !m_sawRecord;
+        m_sawRecord = true;
+        switch (fact.kind) {
+        case 'A':
+            ++r.aRecords;
+            if (r.aRecords > 1)
+                add(line, Severity::Error, RecordType, "RECORD TYPE",
+                    QStringLiteral("a second A record: a file holds one A record"));
+            else if (!first)
+                add(line, Severity::Error, RecordType, "RECORD TYPE",
+                    QStringLiteral("the A record must be the first line"));
+            if (r.aRecords == 1)
+                m_filingType = fact.filingType;
+            break;
+        case 'E':
+            eRecord(fact, line, pass);
+            break;
+        case 'S':
+            ++r.sRecords;
+            if (!m_inAccount) {
+                add(line, Severity::Error, RecordType, "RECORD TYPE",
+                    QStringLiteral("an S record before any E record: employees follow the E "
+                                   "record of their account"));
+                break;
+            }
             ++m_account.employees;
-            if (fields != fieldsPerRecord)
+            if (!fact.complete) {
                 m_grossSummed = m_taxableSummed = false;
-        } else {
-            error("RECORD TYPE", QStringLiteral("an S record before any E record: employees "
-                                                "follow the E record of their account"));
+                break;
+            }
+            if (m_accountKnown &&
+                !equal(QStringView(pass.wide + fact.accountStart, fact.accountSize),
+                       m_paddedAccount))
+                add(line, Severity::Error, 2, "ACCOUNT NUMBER",
+                    QStringLiteral("ACCOUNT NUMBER must be the account number of the E record on "
+                                   "line %1 followed by two spaces, \"%2\"")
+                        .arg(m_account.line)
+                        .arg(m_paddedAccount));
+            if (fact.grossForm == InValue)
+                m_grossSum.add(fact.gross);
+            else if (fact.grossForm == InText)
+                m_grossSum.add(pass.texts[fact.texts]);
+            else
+                m_grossSummed = false;
+            if (fact.taxableForm == InValue)
+                m_taxableSum.add(fact.taxable);
+            else if (fact.taxableForm == InText)
+                m_taxableSum.add(pass.texts[fact.texts + 1]);
+            else
+                m_taxableSummed = false;
+            if (fact.ssnValid)
+                m_ssns.push_back(quint64(fact.ssn) << lineBits | (quint64(line) & lineMask));
+            break;
         }
     }
-    if (kind == 0)
-        return;
-    if (fields != fieldsPerRecord) {
-        error("line", QStringLiteral("%1 fields, %2 expected").arg(fields).arg(fieldsPerRecord));
-        return;
-    }
-
-    commas[count] = size;
-    const Fields f{wide, m_commas.data()};
-    if (kind == 'A')
-        aRecord(f);
-    else if (kind == 'E')
-        eRecord(f);
-    else
-        sRecord(f);
 }
 
-void Checker::aRecord(const Fields &f)
+void AccountPass::eRecord(const LineFacts &fact, qint64 line, const LinePass &pass)
 {
-    if (isChar(f[1], u'O') || isChar(f[1], u'A'))
-        m_filingType = f[1].toString();
-    else
-        error("FILING TYPE", QStringLiteral("FILING TYPE must be O (Original) or A (Amended)"));
-    rule("CONTACT NAME", ContactRules::contactName(f[2]));
-    rule("CONTACT EMAIL", ContactRules::contactEmail(f[3]));
-    rule("CONTACT PHONE NUMBER", ContactRules::contactPhone(f[4]));
-    rule("CONTACT PHONE EXTENSION", ContactRules::phoneExtension(f[5]));
-    for (int k = 6; k < fieldsPerRecord; ++k)
-        reserved(f[k], k + 1);
-}
-
-void Checker::eRecord(const Fields &f)
-{
-    rule("ACCOUNT NUMBER", EmployerRules::accountNumber(f[1]));
-    rule("FEIN", EmployerRules::fein(f[2]));
-    const QStringView code = f[3];
-    if (code.size() != 5 || code[0] < u'1' || code[0] > u'4' ||
-        !std::all_of(code.begin() + 1, code.end(), isDigit))
-        error("QUARTER-YEAR", QStringLiteral("QUARTER-YEAR must be the quarter, 1 to 4, followed "
-                                             "by the four-digit year, as 12014"));
-    rule("EMPLOYEES MONTH 1", EmployerRules::firstMonth(f[4]));
-    rule("EMPLOYEES MONTH 2", EmployerRules::secondMonth(f[5]));
-    rule("EMPLOYEES MONTH 3", EmployerRules::thirdMonth(f[6]));
-    const QStringView gross = f[7], withholding = f[8], taxable = f[9], contributions = f[10];
-    rule("GROSS WAGES", EmployerRules::grossWages(gross, taxable, withholding));
-    rule("EMPLOYEE WITHHOLDING", EmployerRules::employeeWithholding(withholding, gross));
-    rule("TAXABLE WAGES", EmployerRules::taxableWages(taxable, gross, contributions));
-    rule("EMPLOYER CONTRIBUTIONS", EmployerRules::employerContributions(contributions, taxable));
-
-    m_account.account = f[1].toString();
-    m_account.grossWages = gross.toString();
-    m_account.taxableWages = taxable.toString();
+    closeAccount();
+    ++r.eRecords;
+    m_inAccount = true;
+    m_accountKnown = fact.complete;
+    m_account = AccountSummary();
+    m_account.line = line;
+    m_grossSum = WholeNumber();
+    m_taxableSum = WholeNumber();
+    m_grossSummed = m_taxableSummed = m_accountKnown;
+    m_ssns.clear();
+    if (!fact.complete)
+        return;
+    m_account.account = pass.texts[fact.texts];
+    m_account.grossWages = pass.texts[fact.texts + 1];
+    m_account.taxableWages = pass.texts[fact.texts + 2];
+    m_thirdMonth = pass.texts[fact.texts + 3];
     m_paddedAccount = m_account.account + QStringLiteral("  ");
-    m_thirdMonth = f[6].toString();
 }
 
-void Checker::sRecord(const Fields &f)
-{
-    if (m_inAccount && m_accountKnown && !equal(f[1], m_paddedAccount))
-        error("ACCOUNT NUMBER",
-              QStringLiteral("ACCOUNT NUMBER must be the account number of the E record on line "
-                             "%1 followed by two spaces, \"%2\"")
-                  .arg(m_account.line)
-                  .arg(m_paddedAccount));
-    QString message = EmployeeRules::ssn(f[2]);
-    if (message.isEmpty())
-        ssnWarnings(f[2]);
-    else
-        error("SSN", std::move(message));
-    rule("LAST NAME", EmployeeRules::lastName(f[3]));
-    rule("FIRST NAME", EmployeeRules::firstName(f[4]));
-    rule("MIDDLE NAME", EmployeeRules::middleName(f[5]));
-    const QStringView gross = f[6], taxable = f[7];
-    rule("GROSS WAGES", EmployeeRules::grossWages(gross, taxable));
-    rule("TAXABLE WAGES", EmployeeRules::taxableWages(taxable, gross));
-    rule("CREDIT WEEKS", EmployeeRules::creditWeeks(f[8]));
-    reserved(f[9], 10);
-    reserved(f[10], 11);
-    if (m_inAccount) {
-        m_grossSummed = m_grossSum.add(gross) && m_grossSummed;
-        m_taxableSummed = m_taxableSum.add(taxable) && m_taxableSummed;
-    }
-}
-
-// An SSN that passed its rule: nine digits, perhaps followed by spaces.
-void Checker::ssnWarnings(QStringView ssn)
-{
-    const quint64 value = digitsValue(ssn.first(9));
-    const quint64 area = value / 1000000, group = value / 10000 % 100, serial = value % 10000;
-    if (value == 78051120 || value == 219099999)
-        warning("SSN", QStringLiteral("SSN %1 is a widely misused number that belongs to no "
-                                      "employee")
-                           .arg(ssnText(value)));
-    else if (area == 0 || area == 666 || area >= 900)
-        warning("SSN", QStringLiteral("SSN %1 cannot have been issued: no SSN begins with %2")
-                           .arg(ssnText(value), ssnText(value).left(3)));
-    else if (group == 0)
-        warning("SSN", QStringLiteral("SSN %1 cannot have been issued: its group number (digits "
-                                      "4 and 5) is 00")
-                           .arg(ssnText(value)));
-    else if (serial == 0)
-        warning("SSN", QStringLiteral("SSN %1 cannot have been issued: its serial number (digits "
-                                      "6 to 9) is 0000")
-                           .arg(ssnText(value)));
-    if (m_inAccount)
-        m_ssns.push_back(value << lineBits | (quint64(m_line) & lineMask));
-}
-
-void Checker::closeAccount()
+void AccountPass::closeAccount()
 {
     if (!m_inAccount)
         return;
     m_inAccount = false;
     const qint64 eLine = m_account.line;
-    auto finding = [this](qint64 line, const char *field, QString message) {
-        r.findings.append({line, Severity::Warning, field, std::move(message)});
-    };
-
     const auto compareSum = [&](const QString &total, bool summed, const WholeNumber &sum,
-                                QString &shown, const char *field, const char *what) {
+                                QString &shown, int position, const char *field, const char *what) {
         if (!summed)
             return;
         shown = sum.toString();
         WholeNumber expected;
         if (m_accountKnown && expected.add(total) && expected != sum)
-            finding(eLine, field,
-                    QStringLiteral("%1 %2 is not the sum of the account's %3, %4")
-                        .arg(QLatin1String(field), total,
-                             counted(m_account.employees, "S record's", "S records'") + u' ' +
-                                 QLatin1String(what),
-                             shown));
+            add(eLine, Severity::Warning, position, field,
+                QStringLiteral("%1 %2 is not the sum of the account's %3 %4, %5")
+                    .arg(QLatin1String(field), total,
+                         counted(m_account.employees, "S record's", "S records'"),
+                         QLatin1String(what), shown));
     };
-    compareSum(m_account.grossWages, m_grossSummed, m_grossSum, m_account.employeeGrossWages,
+    compareSum(m_account.grossWages, m_grossSummed, m_grossSum, m_account.employeeGrossWages, 8,
                "GROSS WAGES", "gross wages");
     compareSum(m_account.taxableWages, m_taxableSummed, m_taxableSum,
-               m_account.employeeTaxableWages, "TAXABLE WAGES", "taxable wages");
+               m_account.employeeTaxableWages, 10, "TAXABLE WAGES", "taxable wages");
 
     if (m_accountKnown && isDigitText(m_thirdMonth) &&
         compareWholeNumbers(m_thirdMonth, QString::number(m_account.employees)) != 0)
-        finding(eLine, "EMPLOYEES MONTH 3",
-                QStringLiteral("%1 covered employees in the third month, but %2 in the account")
-                    .arg(rightTrimSpaces(m_thirdMonth),
-                         counted(m_account.employees, "S record", "S records")));
+        add(eLine, Severity::Warning, 7, "EMPLOYEES MONTH 3",
+            QStringLiteral("%1 covered employees in the third month, but %2 in the account")
+                .arg(rightTrimSpaces(m_thirdMonth),
+                     counted(m_account.employees, "S record", "S records")));
 
     sortBySsn(m_ssns, m_spare);
     for (std::size_t i = 1; i < m_ssns.size(); ++i) {
@@ -482,27 +643,29 @@ void Checker::closeAccount()
         std::size_t firstOfThem = i - 1;
         while (firstOfThem > 0 && m_ssns[firstOfThem - 1] >> lineBits == ssn)
             --firstOfThem;
-        finding(qint64(m_ssns[i] & lineMask), "SSN",
-                QStringLiteral("SSN %1 is already on line %2 in this account")
-                    .arg(ssnText(ssn))
-                    .arg(qint64(m_ssns[firstOfThem] & lineMask)));
+        add(qint64(m_ssns[i] & lineMask), Severity::Warning, 3, "SSN",
+            QStringLiteral("SSN %1 is already on line %2 in this account")
+                .arg(ssnText(ssn))
+                .arg(qint64(m_ssns[firstOfThem] & lineMask)));
     }
     m_ssns.clear();
     r.accounts.append(m_account);
 }
 
-void Checker::finish()
+void AccountPass::finish()
 {
     closeAccount();
-    m_line = 0;
     if (!m_sawRecord)
-        error("line", QStringLiteral("the file holds no record"));
+        add(0, Severity::Error, WholeLine, "line", QStringLiteral("the file holds no record"));
     else if (r.eRecords == 0)
-        error("RECORD TYPE", QStringLiteral("the file holds no E record: a report has at least "
-                                            "one account"));
-    r.findings += checkReportFileName(QFileInfo(r.path).fileName(), m_filingType);
-    std::stable_sort(r.findings.begin(), r.findings.end(),
-                     [](const Finding &a, const Finding &b) { return a.line < b.line; });
+        add(0, Severity::Error, RecordType, "RECORD TYPE",
+            QStringLiteral("the file holds no E record: a report has at least one account"));
+    const char16_t filingType[] = {char16_t(m_filingType), 0};
+    r.findings += checkReportFileName(QFileInfo(r.path).fileName(),
+                                      QStringView(filingType, m_filingType ? 1 : 0));
+    std::stable_sort(r.findings.begin(), r.findings.end(), [](const Finding &a, const Finding &b) {
+        return a.line != b.line ? a.line < b.line : a.position < b.position;
+    });
     for (const Finding &finding : std::as_const(r.findings))
         ++(finding.severity == Severity::Error ? r.errors : r.warnings);
 }
@@ -518,14 +681,19 @@ FileReport checkReportFile(const QString &path)
         report.readError = file.errorString();
         return report;
     }
-    Checker checker(report);
-    // Read in large pieces; every piece is widened to UTF-16 once, so the rules get parts of it
-    // as views. A line cut at the end of a piece moves to the front for the next read.
-    std::vector<char> bytes(1 << 18);
+    // The file is read in large pieces, each widened to UTF-16 once so the rules get parts of it
+    // as views. A line cut at the end of a piece moves to the front for the next read. A piece of
+    // some size is checked in two halves at once, one on a second thread; the account pass then
+    // follows both halves in order.
+    constexpr qsizetype pieceSize = 1 << 20;
+    constexpr qsizetype halvesFrom = 1 << 17;
+    std::vector<char> bytes(pieceSize);
     std::vector<char16_t> wide(bytes.size());
+    LinePass passes[2];
+    AccountPass accounts(report);
     qsizetype kept = 0;
     for (;;) {
-        if (kept == qsizetype(bytes.size())) {
+        if (kept == qsizetype(bytes.size())) { // a line longer than the buffer
             bytes.resize(bytes.size() * 2);
             wide.resize(bytes.size());
         }
@@ -534,26 +702,33 @@ FileReport checkReportFile(const QString &path)
             report.readError = file.errorString();
             return report;
         }
+        const bool atEnd = got == 0;
         const qsizetype filled = kept + qsizetype(got);
-        widen(reinterpret_cast<const unsigned char *>(bytes.data()), wide.data(), filled);
-        qsizetype start = 0;
-        while (start < filled) {
-            const void *lf = std::memchr(bytes.data() + start, '\n', std::size_t(filled - start));
-            if (!lf)
-                break;
-            const qsizetype end = static_cast<const char *>(lf) - bytes.data();
-            checker.line(bytes.data() + start, wide.data() + start, end - start, true);
-            start = end + 1;
+        qsizetype whole = filled; // the lines to check now: up to the last LF, or all at the end
+        if (!atEnd) {
+            while (whole > 0 && bytes[whole - 1] != '\n')
+                --whole;
         }
-        if (got == 0) {
-            if (start < filled)
-                checker.line(bytes.data() + start, wide.data() + start, filled - start, false);
+        const char *data = bytes.data();
+        if (whole >= halvesFrom) {
+            const void *lf = std::memchr(data + whole / 2, '\n', std::size_t(whole - whole / 2));
+            const qsizetype middle = lf ? static_cast<const char *>(lf) - data + 1 : whole;
+            std::thread second(
+                [&] { passes[1].run(data + middle, wide.data() + middle, whole - middle, false); });
+            passes[0].run(data, wide.data(), middle, report.lines == 0);
+            second.join();
+            accounts.take(passes[0], report.lines);
+            accounts.take(passes[1], report.lines);
+        } else if (whole > 0) {
+            passes[0].run(data, wide.data(), whole, report.lines == 0);
+            accounts.take(passes[0], report.lines);
+        }
+        if (atEnd)
             break;
-        }
-        kept = filled - start;
-        std::memmove(bytes.data(), bytes.data() + start, std::size_t(kept));
+        kept = filled - whole;
+        std::memmove(bytes.data(), bytes.data() + whole, std::size_t(kept));
     }
-    checker.finish();
+    accounts.finish();
     return report;
 }
 
@@ -561,7 +736,7 @@ QList<Finding> checkReportFileName(const QString &fileName, QStringView filingTy
 {
     QList<Finding> findings;
     const auto warn = [&findings](QString message) {
-        findings.append({0, Severity::Warning, "FILE NAME", std::move(message)});
+        findings.append({0, Severity::Warning, "FILE NAME", 0, std::move(message)});
     };
     const QString extension = QStringLiteral(".CSV");
     // The prefixes are those of the names the naming screen composes, for each method and type.

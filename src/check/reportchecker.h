@@ -13,6 +13,8 @@ public:
     // Adds a digit text (digits, then any trailing spaces, as the wage boxes take them). Any other
     // text adds nothing and gives false.
     bool add(QStringView text);
+    // Adds a value below 10^18.
+    void add(quint64 value) { addAt(0, value); }
     QString toString() const;
     friend bool operator==(const WholeNumber &a, const WholeNumber &b)
     {
@@ -32,6 +34,9 @@ struct Finding {
     qint64 line = 0; // counted from 1; 0 stands for the file as a whole
     Severity severity = Severity::Error;
     const char *field = "";
+    // The field's place in the record, 1 for the record type; 0 for the line or the file as a
+    // whole. The findings of a line come in this order.
+    int position = 0;
     QString message;
 };
 

@@ -12,11 +12,11 @@ const QString wagesHint = QStringLiteral(
 const QString taxableAboveGross =
     QStringLiteral("GROSS WAGES must be greater than or equal to TAXABLE WAGES");
 
-// The comparison is made only when the partner is a usable number (blank text never is);
-// otherwise the partner's own rule reports it.
+// Each wage rule makes the comparison once its own wage is a number, and only when the partner is
+// a usable number too (blank text never is); otherwise the partner's own rule reports it.
 bool taxableExceedsGross(QStringView taxable, QStringView gross)
 {
-    return isDigitText(taxable) && isDigitText(gross) && compareWholeNumbers(taxable, gross) > 0;
+    return compareWholeNumbers(taxable, gross) > 0;
 }
 
 } // namespace
@@ -100,7 +100,7 @@ QString grossWages(QStringView gross, QStringView taxable)
         return QStringLiteral("GROSS WAGES must not be blank.");
     if (!isDigitText(gross))
         return QStringLiteral("GROSS WAGES must be numeric. ") + wagesHint;
-    if (taxableExceedsGross(taxable, gross))
+    if (isDigitText(taxable) && taxableExceedsGross(taxable, gross))
         return taxableAboveGross;
     return QString();
 }
@@ -111,7 +111,7 @@ QString taxableWages(QStringView taxable, QStringView gross)
         return QStringLiteral("TAXABLE WAGES must not be blank.");
     if (!isDigitText(taxable))
         return QStringLiteral("TAXABLE WAGES must be numeric.  ") + wagesHint;
-    if (taxableExceedsGross(taxable, gross))
+    if (isDigitText(gross) && taxableExceedsGross(taxable, gross))
         return taxableAboveGross;
     return QString();
 }
