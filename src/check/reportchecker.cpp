@@ -76,7 +76,7 @@ bool WholeNumber::add(QStringView text)
 void WholeNumber::addAt(qsizetype limb, quint64 value)
 {
     while (value != 0) {
-        if (limb == m_limbs.size())
+        while (m_limbs.size() <= limb)
             m_limbs.append(0);
         const quint64 sum = m_limbs[limb] + value; // below 2 * 10^18, far from overflow
         if (sum >= limbBase) {
@@ -631,8 +631,11 @@ void AccountPass::closeAccount()
     if (m_accountKnown && isDigitText(m_thirdMonth) &&
         compareWholeNumbers(m_thirdMonth, QString::number(m_account.employees)) != 0)
         add(eLine, Severity::Warning, 7, "EMPLOYEES MONTH 3",
-            QStringLiteral("%1 covered employees in the third month, but %2 in the account")
+            QStringLiteral("%1 %2 in the third month, but %3 in the account")
                 .arg(rightTrimSpaces(m_thirdMonth),
+                     compareWholeNumbers(m_thirdMonth, u"1") == 0
+                         ? QStringLiteral("covered employee")
+                         : QStringLiteral("covered employees"),
                      counted(m_account.employees, "S record", "S records")));
 
     sortBySsn(m_ssns, m_spare);
