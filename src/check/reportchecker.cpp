@@ -15,7 +15,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <string>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -114,7 +114,7 @@ enum Position { WholeLine = 0, RecordType = 1 };
 bool equal(QStringView a, QStringView b)
 {
     return a.size() == b.size() &&
-           std::char_traits<char16_t>::compare(a.utf16(), b.utf16(), std::size_t(a.size())) == 0;
+           std::memcmp(a.utf16(), b.utf16(), std::size_t(a.size()) * sizeof(char16_t)) == 0;
 }
 bool isChar(QStringView text, char16_t c)
 {
@@ -450,7 +450,8 @@ void LinePass::sRecord(const Fields &f, LineFacts &fact)
 void LinePass::ssnWarnings(QStringView ssn, LineFacts &fact)
 {
     quint64 value = 0;
-    readWage(ssn.first(9), value);
+    for (int i = 0; i < 9; ++i)
+        value = value * 10 + (ssn[i].unicode() - u'0');
     fact.ssn = quint32(value);
     fact.ssnValid = true;
     const quint64 area = value / 1000000, group = value / 10000 % 100, serial = value % 10000;
@@ -690,17 +691,22 @@ FileReport checkReportFile(const QString &path)
     // follows both halves in order.
     constexpr qsizetype pieceSize = 1 << 20;
     constexpr qsizetype halvesFrom = 1 << 17;
-    std::vector<char> bytes(pieceSize);
-    std::vector<char16_t> wide(bytes.size());
+    // Left unset: every byte is read before use, every character widened before use.
+    qsizetype capacity = pieceSize;
+    std::unique_ptr<char[]> bytes(new char[std::size_t(capacity)]);
+    std::unique_ptr<char16_t[]> wide(new char16_t[std::size_t(capacity)]);
     LinePass passes[2];
     AccountPass accounts(report);
     qsizetype kept = 0;
     for (;;) {
-        if (kept == qsizetype(bytes.size())) { // a line longer than the buffer
-            bytes.resize(bytes.size() * 2);
-            wide.resize(bytes.size());
+        if (kept == capacity) { // a line longer than the buffer
+            capacity *= 2;
+            std::unique_ptr<char[]> more(new char[std::size_t(capacity)]);
+            std::memcpy(more.get(), bytes.get(), std::size_t(kept));
+            bytes = std::move(more);
+            wide.reset(new char16_t[std::size_t(capacity)]);
         }
-        const qint64 got = file.read(bytes.data() + kept, qint64(bytes.size()) - kept);
+        const qint64 got = file.read(bytes.get() + kept, capacity - kept);
         if (got < 0) {
             report.readError = file.errorString();
             return report;
@@ -712,24 +718,24 @@ FileReport checkReportFile(const QString &path)
             while (whole > 0 && bytes[whole - 1] != '\n')
                 --whole;
         }
-        const char *data = bytes.data();
+        const char *data = bytes.get();
         if (whole >= halvesFrom) {
             const void *lf = std::memchr(data + whole / 2, '\n', std::size_t(whole - whole / 2));
             const qsizetype middle = lf ? static_cast<const char *>(lf) - data + 1 : whole;
             std::thread second(
-                [&] { passes[1].run(data + middle, wide.data() + middle, whole - middle, false); });
-            passes[0].run(data, wide.data(), middle, report.lines == 0);
+                [&] { passes[1].run(data + middle, wide.get() + middle, whole - middle, false); });
+            passes[0].run(data, wide.get(), middle, report.lines == 0);
             second.join();
             accounts.take(passes[0], report.lines);
             accounts.take(passes[1], report.lines);
         } else if (whole > 0) {
-            passes[0].run(data, wide.data(), whole, report.lines == 0);
+            passes[0].run(data, wide.get(), whole, report.lines == 0);
             accounts.take(passes[0], report.lines);
         }
         if (atEnd)
             break;
         kept = filled - whole;
-        std::memmove(bytes.data(), bytes.data() + whole, std::size_t(kept));
+        std::memmove(bytes.get(), bytes.get() + whole, std::size_t(kept));
     }
     accounts.finish();
     return report;

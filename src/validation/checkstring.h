@@ -44,20 +44,21 @@ public:
     {
         for (qsizetype i = 0; i < m_size; ++i) {
             Q_ASSERT(members[i] < 128); // the table holds ASCII only
-            m_table[members[i] >> 6] |= quint64(1) << (members[i] & 63);
+            m_table[members[i]] = true;
         }
     }
 
     constexpr bool contains(QChar c) const
     {
         const unsigned u = c.unicode();
-        return u < 128 && ((m_table[u >> 6] >> (u & 63)) & 1) != 0;
+        // Without a branch: the look-up stays inside the table, the comparison rules out the rest.
+        return (u < 128) & m_table[u & 127];
     }
     constexpr QStringView text() const { return QStringView(m_members, m_size); }
     operator QString() const { return text().toString(); }
 
 private:
-    quint64 m_table[2] = {0, 0};
+    bool m_table[128] = {};
     const char16_t *m_members;
     qsizetype m_size;
 };
