@@ -35,8 +35,17 @@ void write(FILE *stream, const QByteArray &bytes)
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_WIN
+    // Only the application object has the command line in UTF-16 there.
     QCoreApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments().mid(1);
+#else
+    // Elsewhere the arguments are the bytes the application object would decode the same way;
+    // not making it saves a share of the start-up.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+#endif
 
     bool json = false;
     bool optionsEnded = false;

@@ -90,7 +90,13 @@ inline constexpr CharacterSet lettersAndDigits{
 // Digits only, once trailing spaces are dropped: the form every amount and count is checked in.
 inline bool isDigitText(QStringView text)
 {
-    return checkString(rightTrimSpaces(text), CharacterSets::digits, true);
+    // checkString(rightTrimSpaces(text), CharacterSets::digits, true), the digits told by their
+    // distance from '0'.
+    const QStringView digits = rightTrimSpaces(text);
+    bool all = !digits.isEmpty();
+    for (const QChar c : digits)
+        all &= unsigned(c.unicode()) - u'0' <= 9u;
+    return all;
 }
 
 // Compares two digit texts as whole numbers of any length (leading zeros and trailing spaces
