@@ -80,6 +80,9 @@ void ValidationTest::trimmingRemovesSpacesOnly()
     QCOMPARE(trimSpaces(QStringLiteral("\ta\t")), QStringLiteral("\ta\t"));
     QCOMPARE(rightTrimSpaces(QStringLiteral("  12  ")), QStringLiteral("  12"));
     QVERIFY(!isDigitText(QStringLiteral("12\t")));
+    QVERIFY(!isDigitText(QStringLiteral("12:"))); // the characters on either side of the digits
+    QVERIFY(!isDigitText(QStringLiteral("/12")));
+    QVERIFY(!isDigitText(QStringLiteral("   ")));
     QVERIFY(isDigitText(QStringLiteral("12  ")));
 }
 
