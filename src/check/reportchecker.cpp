@@ -115,12 +115,7 @@ constexpr quint64 highBits = 0x8080808080808080u;
 // Field positions in the records, for the order of a line's findings.
 enum Position { WholeLine = 0, RecordType = 1 };
 
-// Exact comparisons of short field texts, kept inline for the per-line path.
-bool equal(QStringView a, QStringView b)
-{
-    return a.size() == b.size() &&
-           std::memcmp(a.utf16(), b.utf16(), std::size_t(a.size()) * sizeof(char16_t)) == 0;
-}
+// Exact comparison of a short field text, kept inline for the per-line path.
 bool isChar(QStringView text, char16_t c)
 {
     return text.size() == 1 && text[0] == c;
@@ -205,22 +200,22 @@ struct Fields {
 
 // What the account pass needs of a line, gathered by the line pass.
 struct LineFacts {
+    quint64 gross = 0;
+    quint64 taxable = 0;
     qint64 line = 0;
+    // S: the account number field, as bytes of the piece.
+    qsizetype accountStart = 0;
+    quint32 accountSize = 0;
+    quint32 ssn = 0;
+    // E: the account number, gross wages, taxable wages and third month's count; S: gross and
+    // taxable wages too long for a value. Kept in the pass's texts from this index on.
+    qint32 texts = -1;
     char kind = 0;         // 'A', 'E' or 'S'; '?' for another record type; 0 for a blank line
-    bool complete = false; // all its fields are there
     char filingType = 0;   // A: 'O' or 'A' when the field is right
+    bool complete = false; // all its fields are there
     bool ssnValid = false; // S: the SSN passed its rule
     WageForm grossForm = NotANumber;
     WageForm taxableForm = NotANumber;
-    quint32 ssn = 0;
-    quint64 gross = 0;
-    quint64 taxable = 0;
-    // S: the account number field, in the pass's UTF-16 text.
-    qsizetype accountStart = 0;
-    qsizetype accountSize = 0;
-    // E: the account number, gross wages, taxable wages and third month's count; S: gross and
-    // taxable wages too long for a value. Kept in the pass's texts from this index on.
-    qsizetype texts = -1;
 };
 
 // Checks the lines of one piece of the file on their own: bytes, layout and every field by the
@@ -232,12 +227,12 @@ public:
     // Checks the lines of bytes[0, size), numbered from 1 within the piece (the account pass adds
     // the lines before it). The piece ends after an LF,
     // or, at the end of the file, with a last line that has none.
-    void run(const char *bytes, char16_t *wide, qsizetype size, bool fileStart);
+    void run(const char *bytes, qsizetype size, bool fileStart);
 
     QList<Finding> findings;
     std::vector<LineFacts> facts;
     QList<QString> texts;
-    char16_t *wide = nullptr;
+    const char *bytes = nullptr; // of the piece
 
 private:
     void line(const char *bytes, qsizetype offset, qsizetype size, bool ended);
@@ -271,14 +266,15 @@ private:
     qsizetype m_size = 0; // of the piece
     bool m_fileStart = false;
     std::vector<qsizetype> m_bounds;
+    std::vector<char16_t> m_wide; // the line in UTF-16
 };
 
-void LinePass::run(const char *bytes, char16_t *wideText, qsizetype size, bool fileStart)
+void LinePass::run(const char *pieceBytes, qsizetype size, bool fileStart)
 {
     findings.clear();
     facts.clear();
     texts.clear();
-    wide = wideText;
+    bytes = pieceBytes;
     m_size = size;
     m_line = 0;
     m_fileStart = fileStart;
@@ -376,13 +372,14 @@ void LinePass::line(const char *bytes, qsizetype offset, qsizetype size, bool en
                   .arg(at - bytes + 1));
     }
 
-    // Widened line by line, while the bytes are still at hand in the cache; in whole blocks where
-    // the piece goes on far enough, as what lies beyond the line is the next line's, widened
-    // again in its turn.
+    // Widened into a buffer of the line's own, which stays in the cache; in whole blocks where the
+    // piece goes on far enough (what lies beyond the line end is widened but not used).
     const qsizetype blocks = (size + widenBlock - 1) / widenBlock * widenBlock;
-    widen(reinterpret_cast<const unsigned char *>(bytes), wide + offset,
+    if (qsizetype(m_wide.size()) < blocks)
+        m_wide.resize(std::size_t(blocks));
+    widen(reinterpret_cast<const unsigned char *>(bytes), m_wide.data(),
           offset + blocks <= m_size ? blocks : size);
-    const Fields f{wide + offset, m_bounds.data()};
+    const Fields f{m_wide.data(), m_bounds.data()};
     const QStringView type = f[0];
     if (isChar(type, u'A') || isChar(type, u'E') || isChar(type, u'S')) {
         fact.kind = char(type[0].unicode());
@@ -402,7 +399,7 @@ void LinePass::line(const char *bytes, qsizetype offset, qsizetype size, bool en
     fact.complete = true;
     if (fact.kind == 'S') {
         fact.accountStart = offset + f.bounds[1] + 1;
-        fact.accountSize = f.bounds[2] - f.bounds[1] - 1;
+        fact.accountSize = quint32(std::min<qsizetype>(f.bounds[2] - f.bounds[1] - 1, 0xFFFFFFFF));
         sRecord(f, fact);
     } else if (fact.kind == 'E') {
         eRecord(f, fact);
@@ -444,7 +441,7 @@ void LinePass::eRecord(const Fields &f, LineFacts &fact)
     rule(10, "TAXABLE WAGES", EmployerRules::taxableWages(taxable, gross, contributions));
     rule(11, "EMPLOYER CONTRIBUTIONS",
          EmployerRules::employerContributions(contributions, taxable));
-    fact.texts = texts.size();
+    fact.texts = qint32(texts.size());
     texts << f[1].toString() << gross.toString() << taxable.toString() << f[6].toString();
 }
 
@@ -467,7 +464,7 @@ void LinePass::sRecord(const Fields &f, LineFacts &fact)
     fact.grossForm = readWage(gross, fact.gross);
     fact.taxableForm = readWage(taxable, fact.taxable);
     if (fact.grossForm == InText || fact.taxableForm == InText) {
-        fact.texts = texts.size();
+        fact.texts = qint32(texts.size());
         texts << gross.toString() << taxable.toString();
     }
 }
@@ -530,6 +527,7 @@ private:
     bool m_accountKnown = false; // its E record had all its fields
     AccountSummary m_account;
     QString m_paddedAccount;
+    QByteArray m_paddedBytes; // the same, as the bytes of the file
     QString m_thirdMonth;
     WholeNumber m_grossSum;
     WholeNumber m_taxableSum;
@@ -583,9 +581,9 @@ void AccountPass::take(const LinePass &pass, qint64 before)
                 m_grossSummed = m_taxableSummed = false;
                 break;
             }
-            if (m_accountKnown &&
-                !equal(QStringView(pass.wide + fact.accountStart, fact.accountSize),
-                       m_paddedAccount))
+            if (m_accountKnown && (fact.accountSize != quint32(m_paddedBytes.size()) ||
+                                   std::memcmp(pass.bytes + fact.accountStart,
+                                               m_paddedBytes.constData(), fact.accountSize) != 0))
                 add(line, Severity::Error, 2, "ACCOUNT NUMBER",
                     QStringLiteral("ACCOUNT NUMBER must be the account number of the E record on "
                                    "line %1 followed by two spaces, \"%2\"")
@@ -629,6 +627,7 @@ void AccountPass::eRecord(const LineFacts &fact, qint64 line, const LinePass &pa
     m_account.taxableWages = pass.texts[fact.texts + 2];
     m_thirdMonth = pass.texts[fact.texts + 3];
     m_paddedAccount = m_account.account + QStringLiteral("  ");
+    m_paddedBytes = m_paddedAccount.toLatin1();
 }
 
 void AccountPass::closeAccount()
@@ -711,17 +710,16 @@ FileReport checkReportFile(const QString &path)
         report.readError = file.errorString();
         return report;
     }
-    // The file is read in large pieces, each widened to UTF-16 once so the rules get parts of it
-    // as views. A line cut at the end of a piece moves to the front for the next read. A piece of
-    // some size is checked in two halves at once, one on a second thread; the account pass then
-    // follows both halves in order.
+    // The file is read in large pieces; each line is widened to UTF-16 on its own, so the rules get
+    // parts of it as views. A line cut at the end of a piece moves to the front for the next read.
+    // A piece of some size is checked in two halves at once, one on a second thread; the account
+    // pass then follows both halves in order.
     constexpr qsizetype pieceSize = 1 << 20;
     constexpr qsizetype halvesFrom = 1 << 17;
     static const bool twoCores = std::thread::hardware_concurrency() > 1;
-    // Left unset: every byte is read before use, every character widened before use.
+    // Left unset: every byte is read before use.
     qsizetype capacity = pieceSize;
     std::unique_ptr<char[]> bytes(new char[std::size_t(capacity)]);
-    std::unique_ptr<char16_t[]> wide(new char16_t[std::size_t(capacity)]);
     LinePass passes[2];
     AccountPass accounts(report);
     qsizetype kept = 0;
@@ -731,7 +729,6 @@ FileReport checkReportFile(const QString &path)
             std::unique_ptr<char[]> more(new char[std::size_t(capacity)]);
             std::memcpy(more.get(), bytes.get(), std::size_t(kept));
             bytes = std::move(more);
-            wide.reset(new char16_t[std::size_t(capacity)]);
         }
         const qint64 got = file.read(bytes.get() + kept, capacity - kept);
         if (got < 0) {
@@ -749,14 +746,13 @@ FileReport checkReportFile(const QString &path)
         if (whole >= halvesFrom && twoCores) {
             const void *lf = std::memchr(data + whole / 2, '\n', std::size_t(whole - whole / 2));
             const qsizetype middle = lf ? static_cast<const char *>(lf) - data + 1 : whole;
-            std::thread second(
-                [&] { passes[1].run(data + middle, wide.get() + middle, whole - middle, false); });
-            passes[0].run(data, wide.get(), middle, report.lines == 0);
+            std::thread second([&] { passes[1].run(data + middle, whole - middle, false); });
+            passes[0].run(data, middle, report.lines == 0);
             second.join();
             accounts.take(passes[0], report.lines);
             accounts.take(passes[1], report.lines);
         } else if (whole > 0) {
-            passes[0].run(data, wide.get(), whole, report.lines == 0);
+            passes[0].run(data, whole, report.lines == 0);
             accounts.take(passes[0], report.lines);
         }
         if (atEnd)
