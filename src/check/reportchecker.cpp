@@ -19,8 +19,12 @@
 #endif
 
 #include <algorithm>
+#include <condition_variable>
 #include <cstring>
+#include <deque>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -699,6 +703,76 @@ void AccountPass::finish()
         ++(finding.severity == Severity::Error ? r.errors : r.warnings);
 }
 
+// A second thread that runs the jobs given to it in turn; on a machine of one core the jobs run
+// at once on the caller's thread.
+class Helper
+{
+public:
+    Helper()
+    {
+        if (std::thread::hardware_concurrency() > 1)
+            m_thread = std::thread([this] { work(); });
+    }
+    ~Helper()
+    {
+        if (!m_thread.joinable())
+            return;
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_stop = true;
+        }
+        m_wake.notify_one();
+        m_thread.join();
+    }
+    bool isThread() const { return m_thread.joinable(); }
+    void post(std::function<void()> job)
+    {
+        if (!m_thread.joinable()) {
+            job();
+            return;
+        }
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_jobs.push_back(std::move(job));
+        }
+        m_wake.notify_one();
+    }
+    // Returns once every job given so far has run.
+    void wait()
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_idle.wait(lock, [this] { return m_jobs.empty() && !m_busy; });
+    }
+
+private:
+    void work()
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        for (;;) {
+            m_wake.wait(lock, [this] { return m_stop || !m_jobs.empty(); });
+            if (m_jobs.empty())
+                return;
+            std::function<void()> job = std::move(m_jobs.front());
+            m_jobs.pop_front();
+            m_busy = true;
+            lock.unlock();
+            job();
+            lock.lock();
+            m_busy = false;
+            if (m_jobs.empty())
+                m_idle.notify_all();
+        }
+    }
+
+    std::thread m_thread;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::condition_variable m_idle;
+    std::deque<std::function<void()>> m_jobs;
+    bool m_busy = false;
+    bool m_stop = false;
+};
+
 } // namespace
 
 FileReport checkReportFile(const QString &path)
@@ -711,55 +785,70 @@ FileReport checkReportFile(const QString &path)
         return report;
     }
     // The file is read in large pieces; each line is widened to UTF-16 on its own, so the rules get
-    // parts of it as views. A line cut at the end of a piece moves to the front for the next read.
-    // A piece of some size is checked in two halves at once, one on a second thread; the account
-    // pass then follows both halves in order.
+    // parts of it as views. A line cut at the end of a piece moves to the front of the next one.
+    // With a second core, a helper thread checks the second half of each piece while this one
+    // checks the first, and it follows the accounts through a piece while this one reads the
+    // next: so two pieces, with the line passes of each, take turns.
     constexpr qsizetype pieceSize = 1 << 20;
     constexpr qsizetype halvesFrom = 1 << 17;
-    static const bool twoCores = std::thread::hardware_concurrency() > 1;
-    // Left unset: every byte is read before use.
-    qsizetype capacity = pieceSize;
-    std::unique_ptr<char[]> bytes(new char[std::size_t(capacity)]);
-    LinePass passes[2];
+    struct Piece {
+        qsizetype capacity = pieceSize;
+        std::unique_ptr<char[]> bytes{new char[pieceSize]}; // left unset: read before use
+        LinePass passes[2];
+    };
+    Piece pieces[2];
+    Helper helper;
     AccountPass accounts(report);
-    qsizetype kept = 0;
-    for (;;) {
-        if (kept == capacity) { // a line longer than the buffer
-            capacity *= 2;
-            std::unique_ptr<char[]> more(new char[std::size_t(capacity)]);
-            std::memcpy(more.get(), bytes.get(), std::size_t(kept));
-            bytes = std::move(more);
+    qint64 linesBefore = 0; // of the piece at hand
+    qsizetype kept = 0;     // bytes carried over at the front of the piece at hand
+    for (int turn = 0;; turn ^= 1) {
+        Piece &piece = pieces[turn];
+        if (kept == piece.capacity) { // a line longer than the piece
+            piece.capacity *= 2;
+            std::unique_ptr<char[]> more(new char[std::size_t(piece.capacity)]);
+            std::memcpy(more.get(), piece.bytes.get(), std::size_t(kept));
+            piece.bytes = std::move(more);
         }
-        const qint64 got = file.read(bytes.get() + kept, capacity - kept);
+        const qint64 got = file.read(piece.bytes.get() + kept, piece.capacity - kept);
+        helper.wait(); // the accounts of the other piece followed: its passes and bytes are free
         if (got < 0) {
             report.readError = file.errorString();
             return report;
         }
         const bool atEnd = got == 0;
         const qsizetype filled = kept + qsizetype(got);
+        const char *data = piece.bytes.get();
         qsizetype whole = filled; // the lines to check now: up to the last LF, or all at the end
         if (!atEnd) {
-            while (whole > 0 && bytes[whole - 1] != '\n')
+            while (whole > 0 && data[whole - 1] != '\n')
                 --whole;
         }
-        const char *data = bytes.get();
-        if (whole >= halvesFrom && twoCores) {
+        qsizetype middle = whole;
+        if (whole >= halvesFrom && helper.isThread()) {
             const void *lf = std::memchr(data + whole / 2, '\n', std::size_t(whole - whole / 2));
-            const qsizetype middle = lf ? static_cast<const char *>(lf) - data + 1 : whole;
-            std::thread second([&] { passes[1].run(data + middle, whole - middle, false); });
-            passes[0].run(data, middle, report.lines == 0);
-            second.join();
-            accounts.take(passes[0], report.lines);
-            accounts.take(passes[1], report.lines);
-        } else if (whole > 0) {
-            passes[0].run(data, whole, report.lines == 0);
-            accounts.take(passes[0], report.lines);
+            middle = lf ? static_cast<const char *>(lf) - data + 1 : whole;
         }
+        LinePass *passes = piece.passes;
+        helper.post([=] { passes[1].run(data + middle, whole - middle, false); });
+        passes[0].run(data, middle, linesBefore == 0);
+        helper.wait();
+        const qint64 firstHalfLines = qint64(passes[0].facts.size());
+        helper.post([&accounts, passes, linesBefore, firstHalfLines] {
+            accounts.take(passes[0], linesBefore);
+            accounts.take(passes[1], linesBefore + firstHalfLines);
+        });
+        linesBefore += firstHalfLines + qint64(passes[1].facts.size());
         if (atEnd)
             break;
+        Piece &next = pieces[turn ^ 1];
         kept = filled - whole;
-        std::memmove(bytes.get(), bytes.get() + whole, std::size_t(kept));
+        if (next.capacity < std::max(kept, pieceSize) || kept == next.capacity) {
+            next.capacity = std::max(piece.capacity, pieceSize);
+            next.bytes.reset(new char[std::size_t(next.capacity)]);
+        }
+        std::memcpy(next.bytes.get(), data + whole, std::size_t(kept));
     }
+    helper.wait();
     accounts.finish();
     return report;
 }
