@@ -48,6 +48,27 @@ quint64 digitsValue(QStringView digits)
     return value;
 }
 
+// How a wage reads: not a number, a value in hand, or too long for one (then read from its text).
+enum WageForm : quint8 { NotANumber, InValue, InText };
+
+WageForm readWage(QStringView text, quint64 &value)
+{
+    const QStringView digits = rightTrimSpaces(text);
+    if (digits.isEmpty())
+        return NotANumber;
+    if (digits.size() > limbDigits)
+        return std::all_of(digits.begin(), digits.end(), isDigit) ? InText : NotANumber;
+    quint64 read = 0;
+    for (const QChar c : digits) {
+        const unsigned digit = c.unicode() - unsigned(u'0');
+        if (digit > 9)
+            return NotANumber;
+        read = read * 10 + digit;
+    }
+    value = read;
+    return InValue;
+}
+
 QString counted(qint64 count, const char *one, const char *many)
 {
     return QString::number(count) + u' ' + QLatin1String(count == 1 ? one : many);
@@ -57,22 +78,17 @@ QString counted(qint64 count, const char *one, const char *many)
 
 bool WholeNumber::add(QStringView text)
 {
-    const QStringView digits = rightTrimSpaces(text);
-    if (digits.isEmpty())
+    quint64 value = 0;
+    switch (readWage(text, value)) {
+    case NotANumber:
         return false;
-    if (digits.size() <= limbDigits) { // the usual case: one pass checks and reads the digits
-        quint64 value = 0;
-        for (const QChar c : digits) {
-            const unsigned digit = c.unicode() - unsigned(u'0');
-            if (digit > 9)
-                return false;
-            value = value * 10 + digit;
-        }
+    case InValue:
         addAt(0, value);
         return true;
+    case InText:
+        break;
     }
-    if (!std::all_of(digits.begin(), digits.end(), isDigit))
-        return false;
+    const QStringView digits = rightTrimSpaces(text);
     qsizetype end = digits.size();
     for (qsizetype limb = 0; end > 0; ++limb) {
         const qsizetype start = std::max<qsizetype>(0, end - limbDigits);
@@ -170,27 +186,6 @@ QString ssnText(quint64 ssn)
     return QStringLiteral("%1").arg(ssn, 9, 10, QLatin1Char('0'));
 }
 
-// How a wage reads: not a number, a value in hand, or too long for one (then read from its text).
-enum WageForm : quint8 { NotANumber, InValue, InText };
-
-WageForm readWage(QStringView text, quint64 &value)
-{
-    const QStringView digits = rightTrimSpaces(text);
-    if (digits.isEmpty())
-        return NotANumber;
-    if (digits.size() > limbDigits)
-        return std::all_of(digits.begin(), digits.end(), isDigit) ? InText : NotANumber;
-    quint64 read = 0;
-    for (const QChar c : digits) {
-        const unsigned digit = c.unicode() - unsigned(u'0');
-        if (digit > 9)
-            return NotANumber;
-        read = read * 10 + digit;
-    }
-    value = read;
-    return InValue;
-}
-
 // The fields of one line as views of its UTF-16 text: field k lies between bounds[k] + 1 and
 // bounds[k + 1], where bounds holds -1, the commas' positions and the line's length.
 struct Fields {
@@ -229,8 +224,8 @@ class alignas(64) LinePass
 {
 public:
     // Checks the lines of bytes[0, size), numbered from 1 within the piece (the account pass adds
-    // the lines before it). The piece ends after an LF,
-    // or, at the end of the file, with a last line that has none.
+    // the lines before it). The piece ends after an LF, or, at the end of the file, with a last
+    // line that has none.
     void run(const char *bytes, qsizetype size, bool fileStart);
 
     QList<Finding> findings;
