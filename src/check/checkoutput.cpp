@@ -12,11 +12,6 @@ const char *severityWord(Severity severity)
     return severity == Severity::Error ? "error" : "warning";
 }
 
-QString counted(qint64 count, const char *one, const char *many)
-{
-    return QString::number(count) + u' ' + QLatin1String(count == 1 ? one : many);
-}
-
 QString orNotSummed(const QString &sum)
 {
     return sum.isEmpty() ? QStringLiteral("unknown (a wage is not a number)") : sum;

@@ -69,11 +69,6 @@ WageForm readWage(QStringView text, quint64 &value)
     return InValue;
 }
 
-QString counted(qint64 count, const char *one, const char *many)
-{
-    return QString::number(count) + u' ' + QLatin1String(count == 1 ? one : many);
-}
-
 } // namespace
 
 bool WholeNumber::add(QStringView text)

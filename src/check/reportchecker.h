@@ -65,6 +65,12 @@ struct FileReport {
     qint64 warnings = 0;
 };
 
+// "1 employee", "2 employees": a count with its word, for the findings and the summaries.
+inline QString counted(qint64 count, const char *one, const char *many)
+{
+    return QString::number(count) + u' ' + QLatin1String(count == 1 ? one : many);
+}
+
 // Reads the report file in one pass and checks every record with the screens' own rules, its
 // bytes, its layout and what its accounts add up to. The file is only read.
 FileReport checkReportFile(const QString &path);
