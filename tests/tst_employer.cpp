@@ -157,11 +157,11 @@ void EmployerTest::textRules()
     QFETCH(QString, field);
     QFETCH(QString, text);
     QFETCH(QString, message);
-    const QHash<QString, QString (*)(const QString &)> rules{{"ean", EmployerRules::accountNumber},
-                                                             {"fein", EmployerRules::fein},
-                                                             {"first", EmployerRules::firstMonth},
-                                                             {"second", EmployerRules::secondMonth},
-                                                             {"third", EmployerRules::thirdMonth}};
+    const QHash<QString, QString (*)(QStringView)> rules{{"ean", EmployerRules::accountNumber},
+                                                         {"fein", EmployerRules::fein},
+                                                         {"first", EmployerRules::firstMonth},
+                                                         {"second", EmployerRules::secondMonth},
+                                                         {"third", EmployerRules::thirdMonth}};
     QCOMPARE(rules.value(field)(text), message);
 }
 

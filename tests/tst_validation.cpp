@@ -1,3 +1,4 @@
+#include "employee/employeerules.h"
 #include "validation/checkstring.h"
 #include "validation/fielddisplay.h"
 
@@ -13,6 +14,7 @@ class ValidationTest : public QObject
 private slots:
     void checkString_data();
     void checkString();
+    void fixedSets_agreeWithTheirText();
     void trimmingRemovesSpacesOnly();
     void wholeNumbers_data();
     void wholeNumbers();
@@ -48,12 +50,39 @@ void ValidationTest::checkString()
     QCOMPARE(::checkString(text, set, true), expected);
 }
 
+// The fixed sets look characters up in a table; they must answer as their text does.
+void ValidationTest::fixedSets_agreeWithTheirText()
+{
+    for (const CharacterSet *set :
+         {&CharacterSets::digits, &CharacterSets::lettersAndDigits, &EmployeeRules::nameSet}) {
+        for (uint c = 0; c <= 0xFFFF; ++c) {
+            const QChar character{char16_t(c)};
+            if (set->contains(character) != set->text().contains(character))
+                QFAIL(qPrintable(QStringLiteral("U+%1 in %2").arg(c, 4, 16).arg(set->text())));
+        }
+    }
+    constexpr CharacterSet withSpace{u"ab "};
+    for (const QString &text : {QString(), QStringLiteral(" "), QStringLiteral("  "),
+                                QStringLiteral("a"), QStringLiteral(" a "), QStringLiteral("c"),
+                                QStringLiteral("a c"), QStringLiteral("\u00e1")}) {
+        for (const bool inSet : {true, false}) {
+            QCOMPARE(::checkString(text, withSpace, inSet),
+                     ::checkString(text, QStringView(u"ab "), inSet));
+            QCOMPARE(::checkString(text, CharacterSets::digits, inSet),
+                     ::checkString(text, CharacterSets::digits.text(), inSet));
+        }
+    }
+}
+
 void ValidationTest::trimmingRemovesSpacesOnly()
 {
     QCOMPARE(trimSpaces(QStringLiteral("  a b  ")), QStringLiteral("a b"));
     QCOMPARE(trimSpaces(QStringLiteral("\ta\t")), QStringLiteral("\ta\t"));
     QCOMPARE(rightTrimSpaces(QStringLiteral("  12  ")), QStringLiteral("  12"));
     QVERIFY(!isDigitText(QStringLiteral("12\t")));
+    QVERIFY(!isDigitText(QStringLiteral("12:"))); // the characters on either side of the digits
+    QVERIFY(!isDigitText(QStringLiteral("/12")));
+    QVERIFY(!isDigitText(QStringLiteral("   ")));
     QVERIFY(isDigitText(QStringLiteral("12  ")));
 }
 

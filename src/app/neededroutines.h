@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 class Program;
 
@@ -22,9 +23,9 @@ public:
     // Employee screen
     bool S_lineGood();
     void clearForm3();
-    static bool checkForGoodApostropheInEmployeeLastName(const QString &sFieldIn);
-    static bool checkForOneOrLessHyphensInEmployeeLastNameField(const QString &sFieldIn);
-    static bool checkForTwoHyphensInARow(const QString &sFieldIn);
+    static bool checkForGoodApostropheInEmployeeLastName(QStringView sFieldIn);
+    static bool checkForOneOrLessHyphensInEmployeeLastNameField(QStringView sFieldIn);
+    static bool checkForTwoHyphensInARow(QStringView sFieldIn);
 
     // Between the screens
     void addEmployee(bool firstEmp);

@@ -4,14 +4,14 @@
 
 namespace
 {
-const QString nameSet =
-    QStringLiteral("'-ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789 ");
-const QString emailSet =
-    QStringLiteral("-ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789@._");
+constexpr CharacterSet nameSet{
+    u"'-ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789 "};
+constexpr CharacterSet emailSet{
+    u"-ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789@._"};
 
 // An address needs an "@", then at least one character, then a full stop, with no ".." after the
 // "@" and no full stop as the very last character typed.
-bool goodEmailShape(const QString &trimmed, const QString &typed)
+bool goodEmailShape(QStringView trimmed, QStringView typed)
 {
     const qsizetype at = trimmed.indexOf(u'@');
     if (at < 0)
@@ -27,7 +27,7 @@ bool goodEmailShape(const QString &trimmed, const QString &typed)
 namespace ContactRules
 {
 
-QString contactName(const QString &typed)
+QString contactName(QStringView typed)
 {
     if (isBlank(typed))
         return QStringLiteral("CONTACT NAME must not be blank");
@@ -39,7 +39,7 @@ QString contactName(const QString &typed)
     return QString();
 }
 
-QString contactPhone(const QString &typed)
+QString contactPhone(QStringView typed)
 {
     return checkNumberField(
         typed, {QStringLiteral("CONTACT PHONE NUMBER must not be blank"),
@@ -47,9 +47,9 @@ QString contactPhone(const QString &typed)
                 QStringLiteral("CONTACT PHONE NUMBER must be 10 digits long")});
 }
 
-QString contactEmail(const QString &typed)
+QString contactEmail(QStringView typed)
 {
-    const QString trimmed = trimSpaces(typed);
+    const QStringView trimmed = trimSpaces(typed);
     const QString badFormat = QStringLiteral("CONTACT EMAIL must be a valid email address format");
     if (trimmed.isEmpty())
         return QStringLiteral("CONTACT EMAIL must not be blank");
@@ -64,9 +64,9 @@ QString contactEmail(const QString &typed)
     return QString();
 }
 
-QString phoneExtension(const QString &typed)
+QString phoneExtension(QStringView typed)
 {
-    const QString trimmed = trimSpaces(typed);
+    const QStringView trimmed = trimSpaces(typed);
     if (trimmed.isEmpty())
         return QString(); // the extension is optional
     if (trimmed.size() > 5)

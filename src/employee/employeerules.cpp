@@ -12,12 +12,11 @@ const QString wagesHint = QStringLiteral(
 const QString taxableAboveGross =
     QStringLiteral("GROSS WAGES must be greater than or equal to TAXABLE WAGES");
 
-// The comparison is made only when the partner is a usable number; otherwise the partner's own
-// rule reports it.
-bool taxableExceedsGross(const QString &taxable, const QString &gross)
+// Each wage rule makes the comparison once its own wage is a number, and only when the partner is
+// a usable number too (blank text never is); otherwise the partner's own rule reports it.
+bool taxableExceedsGross(QStringView taxable, QStringView gross)
 {
-    return !isBlank(taxable) && isDigitText(taxable) && !isBlank(gross) && isDigitText(gross) &&
-           compareWholeNumbers(taxable, gross) > 0;
+    return compareWholeNumbers(taxable, gross) > 0;
 }
 
 } // namespace
@@ -25,7 +24,7 @@ bool taxableExceedsGross(const QString &taxable, const QString &gross)
 namespace EmployeeRules
 {
 
-QString ssn(const QString &text)
+QString ssn(QStringView text)
 {
     return checkNumberField(text,
                             {QStringLiteral("Employee SSN  must not be blank."),
@@ -33,9 +32,9 @@ QString ssn(const QString &text)
                              9, QStringLiteral("Employee SSN  must be 9 digits long.")});
 }
 
-QString lastName(const QString &text)
+QString lastName(QStringView text)
 {
-    const QString trimmed = trimSpaces(text);
+    const QStringView trimmed = trimSpaces(text);
     if (trimmed.isEmpty())
         return QStringLiteral("Employee Last Name in S line must not be blank. ");
     if (trimmed.size() > 25)
@@ -58,9 +57,9 @@ QString lastName(const QString &text)
     return message;
 }
 
-QString firstName(const QString &text)
+QString firstName(QStringView text)
 {
-    const QString trimmed = trimSpaces(text);
+    const QStringView trimmed = trimSpaces(text);
     if (trimmed.isEmpty())
         return QStringLiteral("EMPLOYEE FIRST NAME in S line must not be blank. ");
     if (trimmed.size() > 15)
@@ -76,11 +75,11 @@ QString firstName(const QString &text)
     return message;
 }
 
-QString middleName(const QString &text)
+QString middleName(QStringView text)
 {
     if (text.isEmpty())
         return QString(); // nothing typed at all: the middle name is optional
-    const QString trimmed = trimSpaces(text);
+    const QStringView trimmed = trimSpaces(text);
     if (trimmed.size() > 15)
         return QStringLiteral("EMPLOYEE MIDDLE NAME too long must only be 15 characters long.");
     // A middle name of spaces only fails here: blank text is never in a character set.
@@ -95,29 +94,29 @@ QString middleName(const QString &text)
     return message;
 }
 
-QString grossWages(const QString &gross, const QString &taxable)
+QString grossWages(QStringView gross, QStringView taxable)
 {
     if (isBlank(gross))
         return QStringLiteral("GROSS WAGES must not be blank.");
     if (!isDigitText(gross))
         return QStringLiteral("GROSS WAGES must be numeric. ") + wagesHint;
-    if (taxableExceedsGross(taxable, gross))
+    if (isDigitText(taxable) && taxableExceedsGross(taxable, gross))
         return taxableAboveGross;
     return QString();
 }
 
-QString taxableWages(const QString &taxable, const QString &gross)
+QString taxableWages(QStringView taxable, QStringView gross)
 {
     if (isBlank(taxable))
         return QStringLiteral("TAXABLE WAGES must not be blank.");
     if (!isDigitText(taxable))
         return QStringLiteral("TAXABLE WAGES must be numeric.  ") + wagesHint;
-    if (taxableExceedsGross(taxable, gross))
+    if (isDigitText(gross) && taxableExceedsGross(taxable, gross))
         return taxableAboveGross;
     return QString();
 }
 
-QString creditWeeks(const QString &text)
+QString creditWeeks(QStringView text)
 {
     const QString outOfRange =
         QStringLiteral("EMPLOYEE CREDIT WEEKS must be numeric between 0 and 14 inclusive.");
@@ -126,7 +125,7 @@ QString creditWeeks(const QString &text)
                               "must be numeric between 0 and 14 inclusive.");
     if (!isDigitText(text))
         return outOfRange;
-    if (compareWholeNumbers(text, QStringLiteral("15")) >= 0)
+    if (compareWholeNumbers(text, u"15") >= 0)
         return outOfRange;
     return QString();
 }

@@ -1,12 +1,15 @@
 #include "app/neededroutines.h"
 #include "validation/checkstring.h"
 
+#include <algorithm>
+
 // Only the first apostrophe is examined: it may not stand beside a space or end the name. A name
 // that starts with an apostrophe has nothing before it to examine and passes that step.
-bool cNeededRoutines::checkForGoodApostropheInEmployeeLastName(const QString &sFieldIn)
+bool cNeededRoutines::checkForGoodApostropheInEmployeeLastName(QStringView sFieldIn)
 {
-    const qsizetype at = trimSpaces(sFieldIn).indexOf(u'\'');
-    if (at < 0)
+    const QStringView trimmed = trimSpaces(sFieldIn);
+    const qsizetype at = std::find(trimmed.begin(), trimmed.end(), u'\'') - trimmed.begin();
+    if (at == trimmed.size())
         return true;
     if (at >= 1 && at - 1 < sFieldIn.size() && sFieldIn.at(at - 1) == u' ')
         return false;
@@ -16,12 +19,16 @@ bool cNeededRoutines::checkForGoodApostropheInEmployeeLastName(const QString &sF
 }
 
 // A last name may hold up to two hyphens: LASTNAME-COMPOUNDNAME-SUFFIX.
-bool cNeededRoutines::checkForOneOrLessHyphensInEmployeeLastNameField(const QString &sFieldIn)
+bool cNeededRoutines::checkForOneOrLessHyphensInEmployeeLastNameField(QStringView sFieldIn)
 {
-    return sFieldIn.count(u'-') <= 2;
+    return std::count(sFieldIn.begin(), sFieldIn.end(), u'-') <= 2;
 }
 
-bool cNeededRoutines::checkForTwoHyphensInARow(const QString &sFieldIn)
+bool cNeededRoutines::checkForTwoHyphensInARow(QStringView sFieldIn)
 {
-    return !sFieldIn.contains(QLatin1String("--"));
+    for (qsizetype i = 1; i < sFieldIn.size(); ++i) {
+        if (sFieldIn[i] == u'-' && sFieldIn[i - 1] == u'-')
+            return false;
+    }
+    return true;
 }

@@ -10,14 +10,14 @@ namespace
 enum class Relation { AtLeastPartner, AtMostPartner };
 
 struct Comparison {
-    const QString &partner;
+    QStringView partner;
     Relation relation;
     QString message;
 };
 
 // An amount's comparisons run in order, each even when an earlier one failed, so the last failing
 // message stands. A partner that is blank or not digits is left to its own rule.
-QString amountField(const QString &text, const NumberFieldMessages &messages,
+QString amountField(QStringView text, const NumberFieldMessages &messages,
                     std::initializer_list<Comparison> comparisons)
 {
     QString message = checkNumberField(text, messages);
@@ -55,7 +55,7 @@ QuarterYearVerdict quarterYear(bool quarterSelected, bool yearSelected)
     return {};
 }
 
-QString accountNumber(const QString &text)
+QString accountNumber(QStringView text)
 {
     return checkNumberField(
         text,
@@ -64,35 +64,35 @@ QString accountNumber(const QString &text)
          QStringLiteral("ACCOUNT NUMBER must be 7 digits long.  Please include leading zeros.")});
 }
 
-QString fein(const QString &text)
+QString fein(QStringView text)
 {
     return checkNumberField(text, {QStringLiteral("FEIN must not be blank."),
                                    QStringLiteral("FEIN must only contain the digits 0 to 9."), 9,
                                    QStringLiteral("FEIN must be 9 digits long.")});
 }
 
-QString firstMonth(const QString &text)
+QString firstMonth(QStringView text)
 {
     return checkNumberField(
         text, {QStringLiteral("NUMBER OF EMPLOYEES for the first month must not be blank."),
                QStringLiteral("NUMBER OF EMPLOYEES for the first month must be numeric")});
 }
 
-QString secondMonth(const QString &text)
+QString secondMonth(QStringView text)
 {
     return checkNumberField(
         text, {QStringLiteral("NUMBER OF EMPLOYEES  for the second month must not be blank."),
                QStringLiteral("NUMBER OF EMPLOYEES  for the second month must be numeric")});
 }
 
-QString thirdMonth(const QString &text)
+QString thirdMonth(QStringView text)
 {
     return checkNumberField(
         text, {QStringLiteral("NUMBER OF EMPLOYEES  for the third month must not be blank."),
                QStringLiteral("NUMBER OF EMPLOYEES  for the third month must be numeric")});
 }
 
-QString grossWages(const QString &gross, const QString &taxable, const QString &withholding)
+QString grossWages(QStringView gross, QStringView taxable, QStringView withholding)
 {
     return amountField(
         gross,
@@ -104,7 +104,7 @@ QString grossWages(const QString &gross, const QString &taxable, const QString &
           QStringLiteral("GROSS WAGES must be greater than or equal to EMPLOYEE WITHHOLDING")}});
 }
 
-QString employeeWithholding(const QString &withholding, const QString &gross)
+QString employeeWithholding(QStringView withholding, QStringView gross)
 {
     return amountField(
         withholding,
@@ -114,7 +114,7 @@ QString employeeWithholding(const QString &withholding, const QString &gross)
           QStringLiteral("EMPLOYEE WITHHOLDING must be less than or equal to GROSS WAGES")}});
 }
 
-QString taxableWages(const QString &taxable, const QString &gross, const QString &contributions)
+QString taxableWages(QStringView taxable, QStringView gross, QStringView contributions)
 {
     return amountField(
         taxable,
@@ -127,7 +127,7 @@ QString taxableWages(const QString &taxable, const QString &gross, const QString
               "TAXABLE WAGES must be greater than or equal to EMPLOYER CONTRIBUTIONS.")}});
 }
 
-QString employerContributions(const QString &contributions, const QString &taxable)
+QString employerContributions(QStringView contributions, QStringView taxable)
 {
     return amountField(
         contributions,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 // The employer field rules. Each takes the box's text as typed (and the partner boxes' texts for
 // the amount cross-checks) and returns the message to show, or an empty text when it passes.
@@ -14,17 +15,17 @@ struct QuarterYearVerdict {
 };
 QuarterYearVerdict quarterYear(bool quarterSelected, bool yearSelected);
 
-QString accountNumber(const QString &text);
-QString fein(const QString &text);
-QString firstMonth(const QString &text);
-QString secondMonth(const QString &text);
-QString thirdMonth(const QString &text);
+QString accountNumber(QStringView text);
+QString fein(QStringView text);
+QString firstMonth(QStringView text);
+QString secondMonth(QStringView text);
+QString thirdMonth(QStringView text);
 
 // The amounts keep three relations, each checked from both sides: gross wages >= taxable wages,
 // gross wages >= employee withholding, taxable wages >= employer contributions.
-QString grossWages(const QString &gross, const QString &taxable, const QString &withholding);
-QString employeeWithholding(const QString &withholding, const QString &gross);
-QString taxableWages(const QString &taxable, const QString &gross, const QString &contributions);
-QString employerContributions(const QString &contributions, const QString &taxable);
+QString grossWages(QStringView gross, QStringView taxable, QStringView withholding);
+QString employeeWithholding(QStringView withholding, QStringView gross);
+QString taxableWages(QStringView taxable, QStringView gross, QStringView contributions);
+QString employerContributions(QStringView contributions, QStringView taxable);
 
 } // namespace EmployerRules

@@ -4,7 +4,7 @@
 
 namespace
 {
-bool isAlphanumeric(const QString &text)
+bool isAlphanumeric(QStringView text)
 {
     return checkString(rightTrimSpaces(text), CharacterSets::lettersAndDigits, true);
 }
@@ -13,19 +13,19 @@ bool isAlphanumeric(const QString &text)
 namespace NamingRules
 {
 
-QString employerOrTPA(const QString &selected)
+QString employerOrTPA(QStringView selected)
 {
     return selected.isEmpty() ? QStringLiteral("You must select either Employer or TPAID")
                               : QString();
 }
 
-QString ftpOrUpload(const QString &selected)
+QString ftpOrUpload(QStringView selected)
 {
     return selected.isEmpty() ? QStringLiteral("You must select either File Upload or FTP")
                               : QString();
 }
 
-QString accountNumber(const QString &text)
+QString accountNumber(QStringView text)
 {
     return checkNumberField(
         text,
@@ -34,7 +34,7 @@ QString accountNumber(const QString &text)
          QStringLiteral("ACCOUNT NUMBER  must be 7 digits long.  Please include leading zeros.")});
 }
 
-QString tpaid(const QString &text)
+QString tpaid(QStringView text)
 {
     return checkNumberField(
         text,
@@ -43,7 +43,7 @@ QString tpaid(const QString &text)
          QStringLiteral("TPAID NUMBER must be 10 digits long.  Please include leading zeros.")});
 }
 
-QString sequenceNumber(const QString &text)
+QString sequenceNumber(QStringView text)
 {
     if (isBlank(text))
         return QString(); // the sequence number is optional
@@ -51,12 +51,12 @@ QString sequenceNumber(const QString &text)
                                 : QStringLiteral("SEQUENCE NUMBER must be alphanumerics");
 }
 
-QString sequenceNumberOnLeaving(const QString &text)
+QString sequenceNumberOnLeaving(QStringView text)
 {
     if (text.isEmpty() || isAlphanumeric(text))
         return QString();
-    return QStringLiteral("Sequence Number must be alphanumerics.   You entered ") + text +
-           QStringLiteral(" Please try re-entering it.");
+    return QStringLiteral("Sequence Number must be alphanumerics.   You entered ") +
+           text.toString() + QStringLiteral(" Please try re-entering it.");
 }
 
 } // namespace NamingRules
