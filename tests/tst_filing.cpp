@@ -2,6 +2,7 @@
 // file, the questions in the order asked, the screens up at each question and the report file.
 
 #include "app/neededroutines.h"
+#include "check/reportchecker.h"
 #include "contact/form1.h"
 #include "employee/form3.h"
 #include "employer/form2.h"
@@ -80,6 +81,7 @@ private slots:
     void secondRunSameEntries_asksBeforeReplacing_noKeepsTheOldReport();
     void closingTheNamingScreen_endsWithoutAReport();
     void doneAddingEmployees_asksBothQuestionsInOneCall();
+    void reportOfTheScreens_passesTheCheckerClean();
 };
 
 void FilingTest::oneAccountNoEmployee_AThenE_noScreenBehindTheFirstQuestion()
@@ -322,6 +324,51 @@ void FilingTest::doneAddingEmployees_asksBothQuestionsInOneCall()
              (QStringList{anotherEmployee, anotherEmployee, anotherAccount, anotherEmployee,
                           anotherAccount}));
     QVERIFY(run.desktop.unscriptedQuestions.isEmpty());
+}
+
+// What the screens write is what tavo-check accepts: no error and, with wages that add up and
+// SSNs that can have been issued, no warning either.
+void FilingTest::reportOfTheScreens_passesTheCheckerClean()
+{
+    FilingRun run;
+    run.start();
+    run.acceptContact("Amended", "Mary O'Neil-Smith", "mary.smith@example.com", "8005551234", "42");
+    run.desktop.answer({true});
+    run.enterAccount(account("1234567"));
+    const QStringList ssns = {"123456789", "223456789", "323456789", "423456789"};
+    for (int i = 0; i < ssns.size(); ++i) {
+        FilingRun::Employee entries = employee(ssns[i], "O'NEIL-SMITH");
+        entries.middle = "Q";
+        entries.gross = "375000";
+        entries.taxable = "250000";
+        const bool last = i + 1 == ssns.size();
+        run.desktop.answer({!last});
+        if (last)
+            run.desktop.answer({true}); // another account
+        run.enterEmployee(entries);
+    }
+    // An account with nobody on its payroll this quarter.
+    FilingRun::Account empty = account("7654321", "4 = October to December", "2025");
+    empty.first = empty.second = empty.third = "0";
+    empty.gross = empty.withholding = empty.taxable = empty.contributions = "0";
+    run.desktop.answer({false, false});
+    run.enterAccount(empty);
+    nameTheFile(run, "TPA", "FTP", "0000012345", "q4");
+    const QString name = QStringLiteral("FTP_WR4X-4BX_0000012345_Q4.CSV");
+    QCOMPARE(run.desktop.notices().last(), closingMessage(name));
+    QVERIFY(run.desktop.unscriptedQuestions.isEmpty());
+
+    const FileReport report = checkReportFile(run.path(name));
+    QVERIFY(report.readError.isEmpty());
+    for (const Finding &finding : report.findings)
+        qWarning("line %lld, %s: %s", finding.line, finding.field, qPrintable(finding.message));
+    QVERIFY(report.findings.isEmpty());
+    QCOMPARE(report.errors + report.warnings, 0);
+    QCOMPARE(report.lines, 7);
+    QCOMPARE(report.sRecords, 4);
+    QCOMPARE(report.accounts.size(), 2);
+    QCOMPARE(report.accounts[0].employeeGrossWages, QStringLiteral("1500000"));
+    QCOMPARE(report.accounts[0].employeeTaxableWages, QStringLiteral("1000000"));
 }
 
 QTEST_MAIN(FilingTest)
