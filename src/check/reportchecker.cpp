@@ -693,14 +693,14 @@ void AccountPass::finish()
         ++(finding.severity == Severity::Error ? r.errors : r.warnings);
 }
 
-// A second thread that runs the jobs given to it in turn; on a machine of one core the jobs run
-// at once on the caller's thread.
+// A second thread that runs the jobs given to it in turn; without one (one core, or a file too
+// small to be worth a thread) the jobs run at once on the caller's thread.
 class Helper
 {
 public:
-    Helper()
+    explicit Helper(bool wanted)
     {
-        if (std::thread::hardware_concurrency() > 1)
+        if (wanted && std::thread::hardware_concurrency() > 1)
             m_thread = std::thread([this] { work(); });
     }
     ~Helper()
@@ -781,13 +781,16 @@ FileReport checkReportFile(const QString &path)
     // next: so two pieces, with the line passes of each, take turns.
     constexpr qsizetype pieceSize = 1 << 20;
     constexpr qsizetype halvesFrom = 1 << 17;
+    // A small file gets pieces of its own size, not a mebibyte each.
+    const qsizetype usualSize = qBound(qsizetype(4096), qsizetype(file.size()) + 1, pieceSize);
     struct Piece {
-        qsizetype capacity = pieceSize;
-        std::unique_ptr<char[]> bytes{new char[pieceSize]}; // left unset: read before use
+        explicit Piece(qsizetype capacity) : capacity(capacity), bytes(new char[capacity]) {}
+        qsizetype capacity;
+        std::unique_ptr<char[]> bytes; // left unset: read before use
         LinePass passes[2];
     };
-    Piece pieces[2];
-    Helper helper;
+    Piece pieces[2] = {Piece(usualSize), Piece(usualSize)};
+    Helper helper(file.size() >= halvesFrom);
     AccountPass accounts(report);
     qint64 linesBefore = 0; // of the piece at hand
     qsizetype kept = 0;     // bytes carried over at the front of the piece at hand
@@ -832,8 +835,8 @@ FileReport checkReportFile(const QString &path)
             break;
         Piece &next = pieces[turn ^ 1];
         kept = filled - whole;
-        if (next.capacity < std::max(kept, pieceSize) || kept == next.capacity) {
-            next.capacity = std::max(piece.capacity, pieceSize);
+        if (next.capacity < std::max(kept, usualSize) || kept == next.capacity) {
+            next.capacity = std::max(piece.capacity, usualSize);
             next.bytes.reset(new char[std::size_t(next.capacity)]);
         }
         std::memcpy(next.bytes.get(), data + whole, std::size_t(kept));
