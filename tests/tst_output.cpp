@@ -23,7 +23,7 @@ const QString kindMissing = QStringLiteral("You must select either Employer or T
 const QString methodMissing = QStringLiteral("You must select either File Upload or FTP");
 const QString sequenceBad = QStringLiteral("SEQUENCE NUMBER must be alphanumerics");
 const QByteArray records("A,O,Mary Smith,mary@example.com,8005551234,, , , , , \r\n"
-                         "E,0123456,123456789,2,2026,3,4,4,1500000,10500,1000000,36000\r\n");
+                         "E,0123456,123456789,22026,3,4,4,1500000,10500,1000000,36000\r\n");
 
 QString closingMessage(const QString &name)
 {
