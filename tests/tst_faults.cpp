@@ -27,14 +27,6 @@ const QByteArray eRecord = "E,0123456,123456789,22026,3,4,4,1500000,10500,100000
 const QByteArray sRecord = "S,0123456  ,123456789,O'NEIL,MARY,,250000,100000,13, , \r\n";
 const QString reportName = QStringLiteral("FTP_WR4-4B_0123456.CSV");
 
-QStringList filesIn(const FilingRun &run)
-{
-    QStringList names =
-        QDir(run.path(".")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    names.sort();
-    return names;
-}
-
 // A filing of one account with one employee, up to the naming screen.
 FormNameFile &fileUpToNaming(FilingRun &run)
 {
@@ -203,7 +195,7 @@ void FaultsTest::oneCopy_leavesNoLockBehind()
     nameAndSave(naming);
     QVERIFY(run.desktop.ended);
     QVERIFY(run.desktop.failures().isEmpty());
-    QCOMPARE(filesIn(run), (QStringList{reportName, "testFile.TXT"}));
+    QCOMPARE(run.files(), (QStringList{reportName, "testFile.TXT"}));
 
     // The folder is free for the next report.
     ScriptedDesktop nextDesktop;
@@ -297,6 +289,8 @@ void FaultsTest::unreadableWorkingFileAtSave_data()
 {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("message");
+    QTest::newRow("missing: no empty report") << "missing"
+                                              << "^Error 2: No such file or directory\n\n";
     QTest::newRow("a folder in its place") << "folder"
                                            << "^Error 21: Is a directory\n\n";
     QTest::newRow("a link that leads round in a circle")
@@ -320,7 +314,9 @@ void FaultsTest::unreadableWorkingFileAtSave()
     FilingRun run;
     FormNameFile &naming = fileUpToNaming(run);
     const QByteArray working = run.path("testFile.TXT").toLocal8Bit();
-    if (fault == "folder") {
+    if (fault == "missing") {
+        QVERIFY(QFile::rename(run.path("testFile.TXT"), run.path("kept.TXT")));
+    } else if (fault == "folder") {
         QVERIFY(QFile::rename(run.path("testFile.TXT"), run.path("kept.TXT")));
         QVERIFY(QDir(run.path(".")).mkdir("testFile.TXT"));
     } else if (fault == "loop") {
@@ -356,7 +352,7 @@ void FaultsTest::diskFullDuringCopy_noReportLeft()
                   "^Error 27: File too large\n\nThe report file FTP_WR4-4B_0123456\\.CSV could "
                   "not be made; the working file testFile\\.TXT still holds every record\\.");
     QVERIFY(run.desktop.notices().isEmpty());
-    QCOMPARE(filesIn(run), QStringList{"testFile.TXT"}); // no report, no part of one
+    QCOMPARE(run.files(), QStringList{"testFile.TXT"}); // no report, no part of one
     QCOMPARE(run.workingFile(), aRecord + eRecord + sRecord);
 #endif
 }
@@ -374,7 +370,7 @@ void FaultsTest::reportCannotBeReplaced_failureAndNothingHalfWritten()
                   "not be made; the working file testFile\\.TXT still holds every record\\.");
     QCOMPARE(run.desktop.questions().last(),
              "File with the name already exists, do you want to overwrite it?");
-    QCOMPARE(filesIn(run), (QStringList{reportName, "testFile.TXT"}));
+    QCOMPARE(run.files(), (QStringList{reportName, "testFile.TXT"}));
     QCOMPARE(run.read(reportName + "/inside.txt"), QByteArray("kept\r\n"));
     QCOMPARE(run.workingFile(), aRecord + eRecord + sRecord);
 }
@@ -395,7 +391,7 @@ void FaultsTest::reportReadBackDiffers_failureNotClosingMessage()
                   "read back after copying and did not match the working file testFile\\.TXT, so "
                   "it was removed\\. The working file still holds every record\\.");
     QVERIFY(run.desktop.notices().isEmpty()); // never the closing message
-    QCOMPARE(filesIn(run), QStringList{"testFile.TXT"});
+    QCOMPARE(run.files(), QStringList{"testFile.TXT"});
     QCOMPARE(run.workingFile(), aRecord + eRecord + sRecord);
 }
 

@@ -72,15 +72,6 @@ QStringList errorTexts(const FormNameFile &screen)
             screen.ui.lblSequenceNumber_errorMessage->text()};
 }
 
-// Everything in the run's folder, hidden files included.
-QStringList filesIn(const FilingRun &run)
-{
-    QStringList names =
-        QDir(run.path(".")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    names.sort();
-    return names;
-}
-
 void verifyEntriesCleared(const FormNameFile &screen)
 {
     QVERIFY(screen.ui.lstEmployeOrTPA->selectedItems().isEmpty());
@@ -115,8 +106,6 @@ private slots:
     void goodContinue_savesAnExactCopyAndEnds();
     void existingReport_askedBeforeReplacing_data();
     void existingReport_askedBeforeReplacing();
-    void failedSave_failureMessage_filesKept_data();
-    void failedSave_failureMessage_filesKept();
 
     void printFile_data();
     void printFile();
@@ -219,7 +208,7 @@ void OutputTest::copyReportFile_replacesOnlyWhenAllowed()
     QCOMPARE(int(copyReportFile("testFile.TXT", "R.CSV", replace, error)), outcome);
     QCOMPARE(run.read("R.CSV"), after);
     QCOMPARE(run.workingFile(), records);
-    QCOMPARE(filesIn(run), (QStringList{"R.CSV", "testFile.TXT"})); // nothing left behind
+    QCOMPARE(run.files(), (QStringList{"R.CSV", "testFile.TXT"})); // nothing left behind
 }
 
 void OutputTest::screenOpens_focusInNumberBoxAndTabOrder()
@@ -343,7 +332,7 @@ void OutputTest::sequenceBox_correctedMovesOn_closingAlwaysEnds()
     QCOMPARE(run.desktop.exitCode, 0);
     QVERIFY(!screen.isVisible());
     QVERIFY(run.desktop.shown.isEmpty());
-    QCOMPARE(filesIn(run), QStringList{"testFile.TXT"});
+    QCOMPARE(run.files(), QStringList{"testFile.TXT"});
     QCOMPARE(run.workingFile(), records);
 }
 
@@ -411,7 +400,7 @@ void OutputTest::continue_marksEntries()
     QCOMPARE(yellow, marked.isEmpty() ? QStringList() : QStringList{marked});
     QVERIFY(run.program->badName);
     QVERIFY(!run.desktop.ended);
-    QCOMPARE(filesIn(run), QStringList{"testFile.TXT"});
+    QCOMPARE(run.files(), QStringList{"testFile.TXT"});
 }
 
 void OutputTest::continueWithNothingChosen_noticeThenReset_promptAndLimitKept()
@@ -502,7 +491,7 @@ void OutputTest::goodContinue_savesAnExactCopyAndEnds()
     QCOMPARE(run.workingFile(), working);
     QStringList expected{name, "testFile.TXT"};
     expected.sort();
-    QCOMPARE(filesIn(run), expected);
+    QCOMPARE(run.files(), expected);
     QCOMPARE(run.desktop.questions(),
              (QStringList{Program::versionNotice(), "Do you have any employees to report?",
                           "Add an additional VL Unemployment Compensation tax account to this "
@@ -548,7 +537,7 @@ void OutputTest::existingReport_askedBeforeReplacing()
     for (const auto &box : run.desktop.shown)
         QCOMPARE(box.title, QString());
     QCOMPARE(run.read(name), report);
-    QCOMPARE(filesIn(run), files);
+    QCOMPARE(run.files(), files);
     QCOMPARE(run.desktop.ended, yes);
     QCOMPARE(run.program->badName, !yes);
     QVERIFY(run.desktop.failures().isEmpty());
@@ -565,55 +554,6 @@ void OutputTest::existingReport_askedBeforeReplacing()
     QCOMPARE(run.read("FTP_WR4X-4BX_0123456789_Q4.CSV"), records);
     QCOMPARE(run.read(name), report);
     QVERIFY(run.desktop.ended);
-}
-
-void OutputTest::failedSave_failureMessage_filesKept_data()
-{
-    QTest::addColumn<bool>("targetIsAFolder"); // else the working file is missing
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QStringList>("questions");
-    QTest::addColumn<QStringList>("files");
-
-    QTest::newRow("report name taken by a folder")
-        << true << "^Error [1-9][0-9]*: \\S.*FTP_WR4-4B_0123456\\.CSV"
-        << QStringList{replaceQuestion} << QStringList{"FTP_WR4-4B_0123456.CSV", "testFile.TXT"};
-    QTest::newRow("working file missing: no empty report")
-        << false << "^Error 2: No such file or directory.*testFile\\.TXT" << QStringList()
-        << QStringList();
-}
-
-void OutputTest::failedSave_failureMessage_filesKept()
-{
-    QFETCH(bool, targetIsAFolder);
-    QFETCH(QString, message);
-    QFETCH(QStringList, questions);
-    QFETCH(QStringList, files);
-
-    FilingRun run;
-    FormNameFile &screen = openNamingScreen(run);
-    if (targetIsAFolder) {
-        QVERIFY(QDir(run.path(".")).mkdir("FTP_WR4-4B_0123456.CSV"));
-        run.write("FTP_WR4-4B_0123456.CSV/inside.txt", "kept\r\n");
-    } else {
-        QVERIFY(QFile::remove(run.path("testFile.TXT")));
-    }
-    run.desktop.answer({true});
-    fillIn(screen, "Employer", "0123456", "FTP", "");
-    FilingRun::press(screen.ui.cmdNameFile);
-
-    QCOMPARE(run.desktop.questions(), questions);
-    QCOMPARE(run.desktop.failures().size(), 1);
-    const QString shown = run.desktop.failures().first();
-    QVERIFY2(
-        shown.contains(QRegularExpression(message, QRegularExpression::DotMatchesEverythingOption)),
-        qPrintable(shown));
-    QVERIFY(run.desktop.notices().isEmpty()); // no closing message
-    QCOMPARE(filesIn(run), files);
-    QCOMPARE(run.read("FTP_WR4-4B_0123456.CSV/inside.txt"),
-             targetIsAFolder ? QByteArray("kept\r\n") : QByteArray());
-    QCOMPARE(run.workingFile(), targetIsAFolder ? records : QByteArray());
-    QVERIFY(run.desktop.ended);
-    QVERIFY(run.desktop.exitCode != 0);
 }
 
 void OutputTest::printFile_data()

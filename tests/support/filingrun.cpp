@@ -51,6 +51,14 @@ QByteArray FilingRun::read(const QString &fileName) const
     return file.readAll();
 }
 
+QStringList FilingRun::files() const
+{
+    QStringList names =
+        QDir(path(".")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    names.sort();
+    return names;
+}
+
 void FilingRun::write(const QString &fileName, const QByteArray &bytes) const
 {
     QFile file(path(fileName));

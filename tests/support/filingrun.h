@@ -37,6 +37,8 @@ public:
     QByteArray read(const QString &fileName) const;
     void write(const QString &fileName, const QByteArray &bytes) const;
     QByteArray workingFile() const { return read(QStringLiteral("testFile.TXT")); }
+    // Everything in the run's folder, hidden files included, sorted.
+    QStringList files() const;
 
     // The contact screen filled in and accepted: "O" or "A", name, e-mail, phone, extension.
     void acceptContact(const QString &filingType = QStringLiteral("Original"),
