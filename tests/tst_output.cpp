@@ -205,7 +205,7 @@ void OutputTest::copyReportFile_replacesOnlyWhenAllowed()
     if (!before.isNull())
         run.write("R.CSV", before);
     FileError error;
-    QCOMPARE(int(copyReportFile("testFile.TXT", "R.CSV", replace, error)), outcome);
+    QCOMPARE(int(copyReportFile(records, "testFile.TXT", "R.CSV", replace, error)), outcome);
     QCOMPARE(run.read("R.CSV"), after);
     QCOMPARE(run.workingFile(), records);
     QCOMPARE(run.files(), (QStringList{"R.CSV", "testFile.TXT"})); // nothing left behind

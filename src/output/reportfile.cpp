@@ -28,16 +28,12 @@ QString temporaryNameBeside(const QString &target)
 }
 } // namespace
 
-CopyOutcome copyReportFile(const QString &source, const QString &target, bool replace,
-                           FileError &error,
+CopyOutcome copyReportFile(const QByteArray &records, const QString &source, const QString &target,
+                           bool replace, FileError &error,
                            const std::function<void(const QString &)> &beforeReadBack)
 {
-    QByteArray content;
-    if (!readFileBytes(source, content, error))
-        return CopyOutcome::Failed;
-
     const QString part = temporaryNameBeside(target);
-    if (!writeNewFile(part, content, error))
+    if (!writeNewFile(part, records, error))
         return CopyOutcome::Failed;
     const MoveOutcome moved = moveIntoPlace(part, target, replace, error);
     if (moved != MoveOutcome::Moved) {
@@ -54,7 +50,7 @@ CopyOutcome copyReportFile(const QString &source, const QString &target, bool re
         QFile::remove(target);
         return CopyOutcome::Failed;
     }
-    if (report != content || working != content) {
+    if (report != records || working != records) {
         QFile::remove(target);
         error = systemError(EIO);
         return CopyOutcome::Differs;
@@ -76,8 +72,8 @@ void cNeededRoutines::nameFile(const QString &reportingType, const QString &EANo
 void cNeededRoutines::saveNamedFile(const QString &name)
 {
     const QString workingFile = program.sOutFileName;
-    // The working file must be readable before anything else happens: a missing or unreadable
-    // one makes no report, not even an empty one.
+    // The working file is read before anything else happens: a missing or unreadable one makes
+    // no report, not even an empty one. These bytes are what the report is made of.
     QByteArray records;
     FileError error;
     if (!readFileBytes(workingFile, records, error)) {
@@ -90,7 +86,8 @@ void cNeededRoutines::saveNamedFile(const QString &name)
 
     CopyOutcome outcome = CopyOutcome::TargetExists;
     if (!QFileInfo::exists(name))
-        outcome = copyReportFile(workingFile, name, false, error, program.beforeReportReadBack);
+        outcome =
+            copyReportFile(records, workingFile, name, false, error, program.beforeReportReadBack);
 
     bool replaced = false;
     if (outcome == CopyOutcome::TargetExists) {
@@ -105,7 +102,8 @@ void cNeededRoutines::saveNamedFile(const QString &name)
             program.formNameFile().clearEntries();
             return;
         }
-        outcome = copyReportFile(workingFile, name, true, error, program.beforeReportReadBack);
+        outcome =
+            copyReportFile(records, workingFile, name, true, error, program.beforeReportReadBack);
         replaced = true;
     }
 
