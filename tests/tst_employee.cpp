@@ -113,7 +113,6 @@ private slots:
     void informationLabel_accountQuarterYearAndFilingType();
     void informationLabel_showsTheSecondAccountNotTheFirst();
     void clearForm3_emptiesBoxesOnly_marksLabelAndCountStay();
-    void closingTheWindow_endsTheRunAndKeepsEveryRecord();
     void badInput_marksTheFieldAndWritesNothing_data();
     void badInput_marksTheFieldAndWritesNothing();
 };
@@ -438,24 +437,6 @@ void EmployeeTest::clearForm3_emptiesBoxesOnly_marksLabelAndCountStay()
     QVERIFY(!isYellow(form.ui.txtEmpLastName));
     QCOMPARE(form.ui.lblEANInfo->text(), information);
     QCOMPARE(run.program->numberOFEmployee, 1);
-}
-
-void EmployeeTest::closingTheWindow_endsTheRunAndKeepsEveryRecord()
-{
-    FilingRun run;
-    Form3 &form = reachEmployeeScreen(run);
-    run.desktop.answer({true});
-    run.enterEmployee({});
-    const QByteArray written = run.workingFile();
-    const int asked = run.desktop.questions().size();
-    form.close();
-    QVERIFY(run.desktop.ended);
-    QCOMPARE(run.desktop.exitCode, 0);
-    QCOMPARE(run.desktop.questions().size(), asked);
-    QVERIFY(run.visibleScreens().isEmpty());
-    QCOMPARE(written.count("\r\n"), 3);
-    QCOMPARE(run.workingFile(), written);
-    QCOMPARE(QDir(run.path(".")).entryList(QDir::Files), QStringList{"testFile.TXT"});
 }
 
 void EmployeeTest::badInput_marksTheFieldAndWritesNothing_data()

@@ -120,7 +120,6 @@ private slots:
     void screen_yearsFilingTypeCaptionsLimitsAndTabOrder_data();
     void screen_yearsFilingTypeCaptionsLimitsAndTabOrder();
     void clearForm2_emptiesEntriesOnly();
-    void closingTheWindow_endsAndLeavesTheWorkingFile();
     void badInput_marksOnlyThatField_writesNothingKeepsEntries_data();
     void badInput_marksOnlyThatField_writesNothingKeepsEntries();
 };
@@ -424,19 +423,6 @@ void EmployerTest::clearForm2_emptiesEntriesOnly()
         if (auto *box = qobject_cast<QLineEdit *>(field.first))
             QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
     }
-}
-
-void EmployerTest::closingTheWindow_endsAndLeavesTheWorkingFile()
-{
-    FilingRun run;
-    Form2 &form = openEmployerScreen(run);
-    FilingRun::type(form.ui.txtEAN, "0123456");
-    form.close();
-    QVERIFY(run.desktop.ended);
-    QCOMPARE(run.desktop.exitCode, 0);
-    QCOMPARE(run.desktop.questions().size(), 1); // the version notice only
-    QCOMPARE(run.workingFile(), aRecord);
-    QVERIFY(run.visibleScreens().isEmpty());
 }
 
 void EmployerTest::badInput_marksOnlyThatField_writesNothingKeepsEntries_data()

@@ -97,5 +97,5 @@ void cNeededRoutines::doneAddingEmployees()
     }
     hideEmployeeScreen(program);
     openNamingScreen(program);
-    program.form1().ui.lstReportingTypeCode->clearSelection();
+    program.form1().clearFilingTypeSelection();
 }

@@ -124,6 +124,12 @@ void Program::endProgram(int exitCode)
     m_desktop.endProgram(exitCode);
 }
 
+void Program::askToEndProgram()
+{
+    if (m_desktop.ask(QStringLiteral("Are you sure you want to close the program?")))
+        endProgram();
+}
+
 void Program::fail(const QString &what, int errorNumber, const QString &description)
 {
     m_desktop.showFailure(QStringLiteral("Error %1: %2\n\n%3\n\nThe program will now close.")

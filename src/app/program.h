@@ -52,6 +52,9 @@ public:
     // Ends the run: every screen goes away and the desktop ends the program. Code that may have
     // ended the run checks hasEnded() and does nothing further.
     void endProgram(int exitCode = 0);
+    // Asks "Are you sure you want to close the program?" and ends the run on Yes. Every record
+    // written so far stays in the working file.
+    void askToEndProgram();
     bool hasEnded() const { return m_ended; }
     // The general failure message for a file operation that failed, then the end of the run.
     void fail(const QString &what, int errorNumber, const QString &description);

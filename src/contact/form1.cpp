@@ -12,7 +12,7 @@
 Form1::Form1(Program &program) : program(program)
 {
     ui.setupUi(this);
-    nameEntriesAfterTheirCaptions(this);
+    setUpScreen(this);
     // Continue stays disabled until a filing type is chosen, so Close Progam starts with the focus.
     ui.cmdEnd->setFocus();
     // A selection made with the mouse or the arrow keys counts; the current row that the list
@@ -33,14 +33,29 @@ QString Form1::makeALine(const QString &reportingTypeCode, const QString &contac
 
 void Form1::lstReportingTypeCode_Click()
 {
-    const QList<QListWidgetItem *> selected = ui.lstReportingTypeCode->selectedItems();
-    if (selected.isEmpty())
-        return; // the last choice made still counts
-    program.reportingTypeCode = selected.first()->text().toUpper() == QLatin1String("ORIGINAL")
+    QListWidget *list = ui.lstReportingTypeCode;
+    const QList<QListWidgetItem *> selected = list->selectedItems();
+    if (selected.isEmpty()) {
+        // Ctrl+click or Ctrl+Space took the choice away. A chosen type stays chosen, shown as the
+        // A record will carry it; only another choice changes it.
+        if (chosenType) {
+            const QSignalBlocker quiet(list);
+            list->setCurrentItem(chosenType, QItemSelectionModel::ClearAndSelect);
+        }
+        return;
+    }
+    chosenType = selected.first();
+    program.reportingTypeCode = chosenType->text().toUpper() == QLatin1String("ORIGINAL")
                                     ? QStringLiteral("O")
                                     : QStringLiteral("A");
     ui.cmdCreateALine->setVisible(true);
     ui.cmdCreateALine->setEnabled(true);
+}
+
+void Form1::clearFilingTypeSelection()
+{
+    chosenType = nullptr;
+    ui.lstReportingTypeCode->clearSelection();
 }
 
 void Form1::cmdCreateALine_Click()
@@ -64,8 +79,7 @@ void Form1::cmdCreateALine_Click()
 
 void Form1::cmdEnd_Click()
 {
-    if (program.desktop().ask(QStringLiteral("Are you sure you want to close the program?")))
-        program.endProgram();
+    program.askToEndProgram();
 }
 
 void Form1::closeEvent(QCloseEvent *event)

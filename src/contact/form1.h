@@ -20,6 +20,9 @@ public:
                              const QString &contactEmail, const QString &contactPhone,
                              const QString &phoneExtension);
 
+    // The filing-type list loses its selection; the code chosen stays for the run.
+    void clearFilingTypeSelection();
+
     Ui::Form1 ui;
 
 protected:
@@ -32,4 +35,5 @@ private slots:
 
 private:
     Program &program;
+    QListWidgetItem *chosenType = nullptr; // the filing type chosen last
 };

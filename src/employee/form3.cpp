@@ -12,7 +12,7 @@
 Form3::Form3(Program &program) : program(program)
 {
     ui.setupUi(this);
-    nameEntriesAfterTheirCaptions(this);
+    setUpScreen(this);
     connect(ui.cmdAddEmployee, &QPushButton::clicked, this, &Form3::cmdAddEmployee_Click);
 }
 
@@ -63,7 +63,8 @@ void Form3::cmdAddEmployee_Click()
 
 void Form3::closeEvent(QCloseEvent *event)
 {
-    // Closing the window ends the run; the working file keeps every record written so far.
-    event->accept();
-    program.endProgram();
+    // One click must not throw hours of typing away: closing the window asks first, and No keeps
+    // the screen as it was. The working file keeps every record written so far either way.
+    event->ignore();
+    program.askToEndProgram();
 }

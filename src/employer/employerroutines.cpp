@@ -112,9 +112,9 @@ void cNeededRoutines::clearForm2()
 {
     // Entries only: labels, colours and the filing type line stay as they are.
     auto &ui = program.form2().ui;
-    ui.lstQuarter->clearSelection();
+    emptyList(ui.lstQuarter);
     ui.txtFEIN->clear();
-    ui.lstYear->clearSelection();
+    emptyList(ui.lstYear);
     for (QLineEdit *box :
          {ui.txtEAN, ui.txtFirstMonth, ui.txtSecondMonth, ui.txtThirdMonth, ui.txtGrossWages,
           ui.txtEmployeeWithholding, ui.txtTaxableWages, ui.txtEmployerContributions})

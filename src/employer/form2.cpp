@@ -10,7 +10,7 @@
 Form2::Form2(Program &program) : program(program)
 {
     ui.setupUi(this);
-    nameEntriesAfterTheirCaptions(this);
+    setUpScreen(this);
 
     // The current calendar year and the seven before it, newest first.
     const int currentYear = program.today().year();
@@ -60,7 +60,8 @@ void Form2::cmdCreateELine_Click()
 
 void Form2::closeEvent(QCloseEvent *event)
 {
-    // Closing the window ends the run; the working file keeps every record written so far.
-    event->accept();
-    program.endProgram();
+    // One click must not throw hours of typing away: closing the window asks first, and No keeps
+    // the screen as it was. The working file keeps every record written so far either way.
+    event->ignore();
+    program.askToEndProgram();
 }

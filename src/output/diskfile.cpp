@@ -11,6 +11,7 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -146,6 +147,14 @@ MoveOutcome moveIntoPlace(const QString &from, const QString &to, bool replace, 
     const QByteArray source = QFile::encodeName(from);
     const QByteArray target = QFile::encodeName(to);
     if (replace) {
+        // A file its owner made read-only is not replaced, even where the system would allow it
+        // (to root, or in a folder we may write to).
+        struct stat existing;
+        if (::lstat(target.constData(), &existing) == 0 && !S_ISLNK(existing.st_mode) &&
+            (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+            error = systemError(EACCES);
+            return MoveOutcome::Failed;
+        }
         if (::rename(source.constData(), target.constData()) != 0) {
             error = lastSystemError();
             return MoveOutcome::Failed;

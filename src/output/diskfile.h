@@ -42,5 +42,6 @@ bool removeFile(const QString &fileName, FileError &error);
 enum class MoveOutcome { Moved, TargetExists, Failed };
 
 // Gives `from` the name `to` in one step. Without `replace` an existing `to`, even one that
-// appeared a moment ago, is left alone and TargetExists is returned; `from` then stays.
+// appeared a moment ago, is left alone and TargetExists is returned; `from` then stays. With
+// `replace`, a `to` without any write permission is not replaced either: that fails with EACCES.
 MoveOutcome moveIntoPlace(const QString &from, const QString &to, bool replace, FileError &error);

@@ -7,11 +7,12 @@
 #include "validation/fielddisplay.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 
 FormNameFile::FormNameFile(Program &program) : program(program)
 {
     ui.setupUi(this);
-    nameEntriesAfterTheirCaptions(this);
+    setUpScreen(this);
     ui.EAN_TPAID->setFocus();
     ui.txtSequenceNumber->installEventFilter(this);
     connect(ui.lstEmployeOrTPA, &QListWidget::itemSelectionChanged, this,
@@ -21,8 +22,8 @@ FormNameFile::FormNameFile(Program &program) : program(program)
 
 void FormNameFile::clearEntries()
 {
-    ui.lstEmployeOrTPA->clearSelection();
-    ui.lstFTPorUPLOAD->clearSelection();
+    emptyList(ui.lstEmployeOrTPA);
+    emptyList(ui.lstFTPorUPLOAD);
     ui.EAN_TPAID->clear();
     ui.txtSequenceNumber->clear();
 }
@@ -52,6 +53,17 @@ void FormNameFile::lstEmployeOrTPA_Click()
     }
     ui.EAN_TPAID->setAccessibleName(ui.lblEAN0rTPAID->text());
     ui.EAN_TPAID->setFocus();
+}
+
+void FormNameFile::keyPressEvent(QKeyEvent *event)
+{
+    // Escape answers No in the questions around this screen; here it must not throw the filing
+    // away. Only closing the window ends the run.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 bool FormNameFile::eventFilter(QObject *watched, QEvent *event)

@@ -22,11 +22,12 @@ public:
     Ui::FormNameFile ui;
 
 public slots:
-    // Closing the window ends the run without a report file.
+    // Closing the window (its frame button, Alt+F4) ends the run without a report file.
     void reject() override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private slots:
     void lstEmployeOrTPA_Click();

@@ -3,6 +3,8 @@
 #include "app/neededroutines.h"
 #include "app/program.h"
 
+#include <QFileInfo>
+
 #include <cerrno>
 #include <cstdio>
 
@@ -11,9 +13,26 @@ QByteArray toSingleByteLine(const QString &line)
     return line.toLatin1() + "\r\n";
 }
 
+namespace
+{
+// A working file left by an earlier run that was closed, killed or crashed before its report was
+// made is kept as NAME.previous, replacing an older one, before a new working file starts. It is
+// renamed, not copied, so it is never kept half.
+bool keepPreviousWorkingFile(const QString &fileName, FileError &error)
+{
+    const QFileInfo existing(fileName);
+    if (!existing.isFile() || existing.size() == 0)
+        return true;
+    return moveIntoPlace(fileName, fileName + QStringLiteral(".previous"), true, error) ==
+           MoveOutcome::Moved;
+}
+} // namespace
+
 bool writeLineToFile(const QString &fileName, const QString &line, const QString &mode,
                      FileError &error)
 {
+    if (mode == QLatin1String("W") && !keepPreviousWorkingFile(fileName, error))
+        return false;
     // Binary mode: the line end is CR LF on every platform, written by us.
     std::FILE *file = openFile(fileName, mode == QLatin1String("W") ? "wb" : "ab");
     if (!file) {

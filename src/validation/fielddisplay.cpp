@@ -3,9 +3,11 @@
 #include "validation/checkstring.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPalette>
+#include <QPushButton>
 #include <QWidget>
 
 void markField(QWidget *entry, const QString &message)
@@ -42,11 +44,50 @@ QString selectedText(const QListWidget *list)
     return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
-void nameEntriesAfterTheirCaptions(QWidget *screen)
+void setUpScreen(QWidget *screen)
 {
-    for (QLabel *caption : screen->findChildren<QLabel *>()) {
-        QWidget *entry = caption->buddy();
+    for (QLabel *label : screen->findChildren<QLabel *>()) {
+        label->setTextFormat(Qt::PlainText);
+        QWidget *entry = label->buddy();
         if (entry && entry->accessibleName().isEmpty())
-            entry->setAccessibleName(trimSpaces(caption->text()));
+            entry->setAccessibleName(trimSpaces(label->text()));
     }
+    for (QPushButton *button : screen->findChildren<QPushButton *>()) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+}
+
+namespace
+{
+// A list that was never used gets its first row as the current one when the keyboard brings the
+// focus to it, so the first arrow key moves on from there. Qt does that only once in a list's
+// life; this does it each time an emptied list takes the focus again.
+class FirstRowOnFocus : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *list = static_cast<QListWidget *>(watched);
+        if (event->type() == QEvent::FocusIn &&
+            static_cast<QFocusEvent *>(event)->reason() != Qt::MouseFocusReason &&
+            list->currentRow() < 0 && list->count() > 0)
+            list->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+        return false;
+    }
+};
+} // namespace
+
+void emptyList(QListWidget *list)
+{
+    // No selection and no current row: a mere clearSelection() would leave the row the arrow keys
+    // had reached, and the same keys would choose another item next time.
+    list->clearSelection();
+    list->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+    list->scrollToTop();
+    if (!list->findChild<FirstRowOnFocus *>(QString(), Qt::FindDirectChildrenOnly))
+        list->installEventFilter(new FirstRowOnFocus(list));
 }

@@ -26,6 +26,14 @@ class QListWidget;
 // The text of the list's selected item, or an empty text when nothing is selected.
 QString selectedText(const QListWidget *list);
 
-// Gives every entry box and list of a screen its caption as its accessible name, taken from the
-// label whose buddy it is, so a screen reader announces the caption with the entry.
-void nameEntriesAfterTheirCaptions(QWidget *screen);
+// Readies a screen's widgets once its form is set up:
+// - every entry box and list gets its caption as its accessible name, taken from the label whose
+//   buddy it is, so a screen reader announces the caption with the entry;
+// - every label shows its text as plain text, so whatever is typed shows as typed, never as markup;
+// - no button is a default button: Enter in a box does nothing, Space presses the focused button.
+void setUpScreen(QWidget *screen);
+
+// Empties a list the way a fresh screen has it, for the keyboard and the mouse alike: nothing
+// chosen, no current row, scrolled to the top. The first key press after the list takes the focus
+// then starts from its first row again, as on a list that was never used.
+void emptyList(QListWidget *list);

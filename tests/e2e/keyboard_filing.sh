@@ -145,10 +145,11 @@ file_report() {
     answer Escape                                    # another employee: No
     answer Return                                    # another account: Yes
 
-    # Employer screen again, emptied, for the second account.
+    # Employer screen again, emptied, for the second account: the same keys choose the same
+    # quarter and year as on the fresh screen.
     wait_for "$SCREEN_TITLE"
-    keys Tab Home                                    # 1 = January to March
-    keys Tab Home                                    # this year
+    keys Tab Down                                    # 2 = April to June
+    keys Tab Down                                    # last year
     keys Tab; type_text "7654321"
     keys Tab; type_text "987654321"
     local value
@@ -162,6 +163,7 @@ file_report() {
     keys Tab space                                   # Employer; the focus goes to the number box
     sleep 0.3
     type_text "0123456"
+    keys Return                                      # Enter in a box does nothing
     keys Tab Tab; type_text "1q2014"
     keys Tab                                         # leaving the box checks it: Continue next
     sleep 0.3
@@ -175,7 +177,7 @@ EXPECTED="$(printf '%s\r\n' \
     "E,0123456,123456789,2$((YEAR - 1)),3,4,4,1500000,10500,1000000,36000" \
     "S,0123456  ,123456789,O'NEIL,MARY,,250000,100000,13, , " \
     "S,0123456  ,987654321,SMITH-JONES,ANN,,250000,100000,07, , " \
-    "E,7654321,987654321,1$YEAR,0,0,0,0,0,0,0" | od -An -c)"
+    "E,7654321,987654321,2$((YEAR - 1)),0,0,0,0,0,0,0" | od -An -c)"
 REPORT="FILEUPLOAD_WR4-4B_0123456_1Q2014.CSV"
 
 wait_for_end() {
@@ -198,17 +200,25 @@ cmp -s "$WORK/$REPORT" "$WORK/testFile.TXT" || fail "the working file differs fr
     fail "expected only the report and the working file, found: $(ls -A "$WORK")"
 echo "first run: $REPORT holds the expected $(wc -l <"$WORK/$REPORT") records"
 
-# Second run, same entries: the replacement question, answered No, leaves the report alone.
+# Second run, same entries: the replacement question, answered No, leaves the report alone. The
+# first run's working file is kept as testFile.TXT.previous when the second one starts afresh.
 cp "$WORK/$REPORT" "$WORK/first-report"
+cp "$WORK/testFile.TXT" "$WORK/first-working-file"
 BOXES=0
 file_report second
 answer Escape                                        # overwrite? No
 answer Return                                        # "... please name the file again"
 wait_for "$SCREEN_TITLE"
-keys Escape                                          # leave the naming screen: the run ends
+NAMING="$(active_id)"
+keys Escape                                          # Escape does not throw the filing away
+sleep 0.5
+kill -0 "$APP" 2>/dev/null && [ "$(active_id)" = "$NAMING" ] || fail "Escape left the naming screen"
+keys alt+F4                                          # closing the window ends the run
 wait_for_end
 cmp -s "$WORK/$REPORT" "$WORK/first-report" || fail "the declined replacement changed the report"
 [ -f "$WORK/testFile.TXT" ] || fail "the working file is gone"
+cmp -s "$WORK/testFile.TXT.previous" "$WORK/first-working-file" ||
+    fail "the first run's working file was not kept as testFile.TXT.previous"
 [ "$BOXES" -eq 9 ] || fail "expected 9 message boxes in the second run, saw $BOXES"
 [ -e "$WORK/testFile.TXT.lock" ] && fail "the second run left its lock behind"
 echo "second run: replacement declined, report unchanged"
