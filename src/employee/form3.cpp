@@ -114,11 +114,11 @@ void Form3::cmdImportEmployees_Click()
     for (const EmployeeImport::Employee &employee : result.employees)
         program.accountTotals.addEmployee(employee.ssn, employee.grossWages, employee.taxableWages);
     showRunningTotals();
+    // Without a title of its own, like the questions of the flow that follow it.
     program.desktop().tell(
         result.employees.size() == 1
             ? QStringLiteral("1 employee was imported.")
-            : QStringLiteral("%1 employees were imported.").arg(result.employees.size()),
-        title);
+            : QStringLiteral("%1 employees were imported.").arg(result.employees.size()));
     cNeededRoutines(program).addEmployee(false);
 }
 
