@@ -263,9 +263,10 @@ void EmployeeTest::screenOpens_captionsHintsLimitsTabOrderAndFocusOnSSN()
             order << widget->objectName();
         widget = widget->nextInFocusChain();
     } while (widget != form.ui.txtSSN);
-    QCOMPARE(order, (QStringList{"txtSSN", "txtEmpLastName", "txtEmpFirstName",
-                                 "txtEmployeeMiddleName", "txtEmployeeGrossWages",
-                                 "txtEmpTaxableWages", "txtEmployeeCreditWeek", "cmdAddEmployee"}));
+    QCOMPARE(order,
+             (QStringList{"txtSSN", "txtEmpLastName", "txtEmpFirstName", "txtEmployeeMiddleName",
+                          "txtEmployeeGrossWages", "txtEmpTaxableWages", "txtEmployeeCreditWeek",
+                          "cmdAddEmployee", "cmdImportEmployees"}));
 }
 
 void EmployeeTest::allEmpty_sixMessagesSixMarks_middleNameUnmarked_nothingWrittenNothingAsked()

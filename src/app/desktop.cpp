@@ -2,8 +2,14 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPrinter>
+#include <QVBoxLayout>
 
 #include <cstdio>
 #include <cstdlib>
@@ -53,4 +59,30 @@ void QtDesktop::endProgram(int exitCode)
     // The run ends at once: every file is closed after each call, so nothing is left to save.
     std::fflush(nullptr);
     std::_Exit(exitCode);
+}
+
+QString QtDesktop::chooseFileToOpen(const QString &title, const QString &filter)
+{
+    // Qt's own dialog rather than the platform's, so it behaves the same under any window
+    // manager, a keyboard alone included.
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, QDir::currentPath(),
+                                        filter, nullptr, QFileDialog::DontUseNativeDialog);
+}
+
+void QtDesktop::showFindings(const QString &title, const QStringList &lines)
+{
+    QDialog window(QApplication::activeWindow());
+    window.setWindowTitle(title);
+    auto *list = new QPlainTextEdit(lines.join(u'\n'));
+    list->setReadOnly(true);
+    list->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    list->setTabChangesFocus(true);
+    list->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &window, &QDialog::reject);
+    auto *layout = new QVBoxLayout(&window);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    window.resize(720, 360);
+    window.exec(); // Escape closes it too
 }

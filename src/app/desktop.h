@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 class QPrinter;
@@ -26,6 +27,11 @@ public:
     // Ends the program. The real desktop does not return from this; a scripted one records it
     // and returns, and the program then unwinds without doing any further work.
     virtual void endProgram(int exitCode) = 0;
+    // A modal dialog for choosing one existing file, starting in the current folder; `filter`
+    // holds name filters separated by ";;". The chosen file's path, or an empty text for Cancel.
+    virtual QString chooseFileToOpen(const QString &title, const QString &filter) = 0;
+    // A modal window listing the lines, selectable for copying, closed with Close or Escape.
+    virtual void showFindings(const QString &title, const QStringList &lines) = 0;
 };
 
 class QtDesktop : public Desktop
@@ -37,4 +43,6 @@ public:
     void openWebPage(const QUrl &url) override;
     void preparePrinter(QPrinter &printer) override;
     [[noreturn]] void endProgram(int exitCode) override;
+    QString chooseFileToOpen(const QString &title, const QString &filter) override;
+    void showFindings(const QString &title, const QStringList &lines) override;
 };

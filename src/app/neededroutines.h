@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 class Program;
@@ -36,6 +37,8 @@ public:
     // been reported and the run has ended.
     bool writeToFile(const QString &sFileName, const QString &sLine,
                      const QString &readWriteAppend);
+    // Appends the lines all at once, all or none, the same way.
+    bool writeLinesToFile(const QString &sFileName, const QStringList &lines);
     bool goodFileName();
     void nameFile(const QString &reportingType, const QString &EANorTPAID,
                   const QString &sequenceNumber);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/runningtotals.h"
+
 #include <QDate>
 #include <QString>
 
@@ -66,6 +68,9 @@ public:
     bool addAnotherAccount = false;
     qint32 numberOFEmployee = 0; // S records written for the current account
     bool badName = false;        // the last naming attempt failed or was declined
+    // The current account's E record figures and what its S records add up to so far, kept
+    // from the moment its E record is written.
+    RunningTotals accountTotals;
 
     // Called with the report file's name between writing it and reading it back for the
     // comparison with the working file. Empty in the program; tests use it to stand for a disk

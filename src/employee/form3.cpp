@@ -1,9 +1,12 @@
 #include "employee/form3.h"
 
+#include "app/desktop.h"
 #include "app/neededroutines.h"
 #include "app/program.h"
 #include "employer/form2.h"
+#include "output/diskfile.h"
 #include "output/records.h"
+#include "rules/employeeimport.h"
 #include "validation/checkstring.h"
 #include "validation/fielddisplay.h"
 
@@ -14,6 +17,7 @@ Form3::Form3(Program &program) : program(program)
     ui.setupUi(this);
     setUpScreen(this);
     connect(ui.cmdAddEmployee, &QPushButton::clicked, this, &Form3::cmdAddEmployee_Click);
+    connect(ui.cmdImportEmployees, &QPushButton::clicked, this, &Form3::cmdImportEmployees_Click);
 }
 
 QString Form3::makeSLine(const QString &accountNumber, const QString &ssn, const QString &lastName,
@@ -38,6 +42,7 @@ void Form3::bringUp()
 {
     // Composed each time, so every account shows its own number, quarter and year.
     ui.lblEANInfo->setText(accountInformation());
+    showRunningTotals();
     show();
     raise();
     activateWindow();
@@ -58,6 +63,62 @@ void Form3::cmdAddEmployee_Click()
         return;
 
     ++program.numberOFEmployee;
+    program.accountTotals.addEmployee(ui.txtSSN->text(), ui.txtEmployeeGrossWages->text(),
+                                      ui.txtEmpTaxableWages->text());
+    showRunningTotals();
+    cNeededRoutines(program).addEmployee(false);
+}
+
+void Form3::showRunningTotals()
+{
+    ui.lblRunningTotals->setText(program.accountTotals.text());
+}
+
+void Form3::cmdImportEmployees_Click()
+{
+    const QString title = QStringLiteral("Import Employees");
+    const QString fileName = program.desktop().chooseFileToOpen(
+        title, QStringLiteral("Spreadsheet files (*.csv *.CSV *.txt *.TXT);;All files (*)"));
+    if (fileName.isEmpty())
+        return;
+    QByteArray bytes;
+    FileError error;
+    if (!readFileBytes(fileName, bytes, error)) {
+        program.desktop().tell(QStringLiteral("The file %1 could not be read.\n\nError %2: %3")
+                                   .arg(fileName)
+                                   .arg(error.number)
+                                   .arg(error.description),
+                               title);
+        return;
+    }
+
+    // Every line through the rules first; nothing is written unless all of them pass.
+    const EmployeeImport::Result result = EmployeeImport::importEmployees(
+        bytes, program.form2().ui.txtEAN->text(), program.accountTotals.ssns());
+    if (!result.findings.isEmpty()) {
+        QStringList lines;
+        for (const EmployeeImport::Finding &finding : result.findings)
+            lines.append(EmployeeImport::findingText(finding));
+        program.desktop().showFindings(title, lines);
+        return;
+    }
+    if (result.employees.isEmpty()) {
+        program.desktop().tell(QStringLiteral("The file %1 holds no employees.").arg(fileName),
+                               title);
+        return;
+    }
+    if (!cNeededRoutines(program).writeLinesToFile(program.sOutFileName, result.records))
+        return;
+
+    program.numberOFEmployee += qint32(result.employees.size());
+    for (const EmployeeImport::Employee &employee : result.employees)
+        program.accountTotals.addEmployee(employee.ssn, employee.grossWages, employee.taxableWages);
+    showRunningTotals();
+    // Without a title of its own, like the questions of the flow that follow it.
+    program.desktop().tell(
+        result.employees.size() == 1
+            ? QStringLiteral("1 employee was imported.")
+            : QStringLiteral("%1 employees were imported.").arg(result.employees.size()));
     cNeededRoutines(program).addEmployee(false);
 }
 

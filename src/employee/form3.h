@@ -7,7 +7,8 @@
 class Program;
 
 // The employee screen: one employee of the current account at a time. Add Employee appends the
-// S record, counts the employee and asks whether another follows.
+// S record, counts the employee and asks whether another follows. Import Employees adds the
+// employees of a spreadsheet file in one go, all of them or none.
 class Form3 : public QWidget
 {
     Q_OBJECT
@@ -33,9 +34,11 @@ protected:
 
 private slots:
     void cmdAddEmployee_Click();
+    void cmdImportEmployees_Click();
 
 private:
     QString accountInformation() const;
+    void showRunningTotals();
 
     Program &program;
 };

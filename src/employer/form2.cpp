@@ -53,6 +53,8 @@ void Form2::cmdCreateELine_Click()
                   ui.txtTaxableWages->text(), ui.txtEmployerContributions->text());
     if (!cNeededRoutines(program).writeToFile(program.sOutFileName, line, QStringLiteral("A")))
         return;
+    program.accountTotals.startAccount(ui.txtThirdMonth->text(), ui.txtGrossWages->text(),
+                                       ui.txtTaxableWages->text());
 
     hide();
     cNeededRoutines(program).addEmployee(program.numberOFEmployee <= 0);

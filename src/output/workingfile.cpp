@@ -26,10 +26,11 @@ bool keepPreviousWorkingFile(const QString &fileName, FileError &error)
     return moveIntoPlace(fileName, fileName + QStringLiteral(".previous"), true, error) ==
            MoveOutcome::Moved;
 }
-} // namespace
 
-bool writeLineToFile(const QString &fileName, const QString &line, const QString &mode,
-                     FileError &error)
+// Writes whole lines in one open, write, sync and close; on any failure the file is cut back to
+// its length before, so all of the lines or none are on the disk.
+bool writeBytesToFile(const QString &fileName, const QByteArray &bytes, const QString &mode,
+                      FileError &error)
 {
     if (mode == QLatin1String("W") && !keepPreviousWorkingFile(fileName, error))
         return false;
@@ -44,7 +45,6 @@ bool writeLineToFile(const QString &fileName, const QString &line, const QString
     std::setvbuf(file, nullptr, _IONBF, 0);
     std::fseek(file, 0, SEEK_END);
     const long sizeBefore = std::ftell(file);
-    const QByteArray bytes = toSingleByteLine(line);
     errno = 0;
     bool written = std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), file) ==
                        static_cast<size_t>(bytes.size()) &&
@@ -64,11 +64,37 @@ bool writeLineToFile(const QString &fileName, const QString &line, const QString
     return written;
 }
 
+} // namespace
+
+bool writeLineToFile(const QString &fileName, const QString &line, const QString &mode,
+                     FileError &error)
+{
+    return writeBytesToFile(fileName, toSingleByteLine(line), mode, error);
+}
+
+bool appendLinesToFile(const QString &fileName, const QStringList &lines, FileError &error)
+{
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += toSingleByteLine(line);
+    return writeBytesToFile(fileName, bytes, QStringLiteral("A"), error);
+}
+
 bool cNeededRoutines::writeToFile(const QString &sFileName, const QString &sLine,
                                   const QString &readWriteAppend)
 {
     FileError error;
     if (writeLineToFile(sFileName, sLine, readWriteAppend, error))
+        return true;
+    program.fail(QStringLiteral("The file %1 could not be written.").arg(sFileName), error.number,
+                 error.description);
+    return false;
+}
+
+bool cNeededRoutines::writeLinesToFile(const QString &sFileName, const QStringList &lines)
+{
+    FileError error;
+    if (appendLinesToFile(sFileName, lines, error))
         return true;
     program.fail(QStringLiteral("The file %1 could not be written.").arg(sFileName), error.number,
                  error.description);

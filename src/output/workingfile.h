@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // The working file and the report file are single-byte text. Every character the screens let
 // through is plain ASCII, so Latin-1 gives each one its single byte.
@@ -16,3 +17,7 @@ QByteArray toSingleByteLine(const QString &line);
 // a line only partly written is then cut off again, so the file keeps whole records only.
 bool writeLineToFile(const QString &fileName, const QString &line, const QString &mode,
                      FileError &error);
+
+// Adds the lines, each ended by CR LF, to the end of the file in one open, write, sync and close.
+// On a failure the file is cut back to its length before the call: all of the lines or none.
+bool appendLinesToFile(const QString &fileName, const QStringList &lines, FileError &error);

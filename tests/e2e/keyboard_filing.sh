@@ -2,7 +2,8 @@
 # Files a whole report with the keyboard alone, as a person does, in the real program under a
 # virtual X display with a window manager: Tab through the screens' own tab orders, arrow keys and
 # Space in the lists, typing, Space on buttons, Enter for Yes and Escape for No. Two accounts, the
-# first with two employees, the second with none, a sequence number, wrong entries on the way.
+# first with two employees typed and one imported from a file through the file dialog, the second
+# with none, a sequence number, wrong entries on the way.
 # A second run with the same entries meets the replacement question and answers No.
 #
 # Usage: keyboard_filing.sh PATH/TO/tavo-csv
@@ -142,6 +143,12 @@ file_report() {
     keys Tab space
     keys shift+Tab; retype "07"
     keys Tab space
+    answer Return                                    # another employee: Yes
+    wait_for "$SCREEN_TITLE"
+    keys Tab Tab Tab Tab Tab Tab Tab Tab space       # Import Employees…, last in the tab order
+    wait_for "Import Employees"
+    type_text "staff.csv"; keys Return               # the file dialog starts in the current folder
+    answer Return                                    # "1 employee was imported."
     answer Escape                                    # another employee: No
     answer Return                                    # another account: Yes
 
@@ -171,12 +178,17 @@ file_report() {
     keys shift+Tab space                             # Continue
 }
 
+# The employees a payroll program exported, imported on the employee screen.
+printf '%s\r\n' 'SSN,Last,First,Middle,Gross,Taxable,Weeks' \
+    '123-45-6780,"DOE",JOHN,,"$1,000.00",500.00,12' >"$WORK/staff.csv"
+
 YEAR="$(date +%Y)"
 EXPECTED="$(printf '%s\r\n' \
     "A,O,Mary Smith,mary@example.com,8005551234,, , , , , " \
     "E,0123456,123456789,2$((YEAR - 1)),3,4,4,1500000,10500,1000000,36000" \
     "S,0123456  ,123456789,O'NEIL,MARY,,250000,100000,13, , " \
     "S,0123456  ,987654321,SMITH-JONES,ANN,,250000,100000,07, , " \
+    "S,0123456  ,123456780,DOE,JOHN,,100000,50000,12, , " \
     "E,7654321,987654321,2$((YEAR - 1)),0,0,0,0,0,0,0" | od -An -c)"
 REPORT="FILEUPLOAD_WR4-4B_0123456_1Q2014.CSV"
 
@@ -195,8 +207,8 @@ wait_for_end
     fail "the report's bytes differ"
 }
 cmp -s "$WORK/$REPORT" "$WORK/testFile.TXT" || fail "the working file differs from the report"
-[ "$BOXES" -eq 8 ] || fail "expected 8 message boxes in the first run, saw $BOXES"
-[ "$(ls -A "$WORK" | sort | tr '\n' ' ')" = "$REPORT testFile.TXT " ] ||
+[ "$BOXES" -eq 10 ] || fail "expected 10 message boxes in the first run, saw $BOXES"
+[ "$(ls -A "$WORK" | sort | tr '\n' ' ')" = "$REPORT staff.csv testFile.TXT " ] ||
     fail "expected only the report and the working file, found: $(ls -A "$WORK")"
 echo "first run: $REPORT holds the expected $(wc -l <"$WORK/$REPORT") records"
 
@@ -219,7 +231,7 @@ cmp -s "$WORK/$REPORT" "$WORK/first-report" || fail "the declined replacement ch
 [ -f "$WORK/testFile.TXT" ] || fail "the working file is gone"
 cmp -s "$WORK/testFile.TXT.previous" "$WORK/first-working-file" ||
     fail "the first run's working file was not kept as testFile.TXT.previous"
-[ "$BOXES" -eq 9 ] || fail "expected 9 message boxes in the second run, saw $BOXES"
+[ "$BOXES" -eq 11 ] || fail "expected 11 message boxes in the second run, saw $BOXES"
 [ -e "$WORK/testFile.TXT.lock" ] && fail "the second run left its lock behind"
 echo "second run: replacement declined, report unchanged"
 echo "1 passed, 0 failed"

@@ -1,6 +1,7 @@
 #include "scripteddesktop.h"
 
 #include <QPrinter>
+#include <QTest>
 
 void ScriptedDesktop::answer(std::initializer_list<bool> list)
 {
@@ -59,4 +60,21 @@ QStringList ScriptedDesktop::texts(Kind kind) const
             result.append(box.text);
     }
     return result;
+}
+
+QString ScriptedDesktop::chooseFileToOpen(const QString &title, const QString &filter)
+{
+    shown.append({Kind::FileDialog, title, filter});
+    if (filesToOpen.isEmpty()) {
+        QTest::qFail("a file dialog opened with no file scripted", __FILE__, __LINE__);
+        return QString();
+    }
+    return filesToOpen.dequeue();
+}
+
+void ScriptedDesktop::showFindings(const QString &title, const QStringList &lines)
+{
+    shown.append({Kind::Findings, title, lines.join(u'\n')});
+    if (whileShowing)
+        whileShowing(shown.last());
 }

@@ -14,7 +14,7 @@
 class ScriptedDesktop : public Desktop
 {
 public:
-    enum class Kind { Question, Notice, Failure };
+    enum class Kind { Question, Notice, Failure, FileDialog, Findings };
     struct Shown {
         Kind kind;
         QString title;
@@ -30,6 +30,11 @@ public:
     void openWebPage(const QUrl &url) override;
     void preparePrinter(QPrinter &printer) override;
     void endProgram(int exitCode) override;
+    // Answered from filesToOpen (an empty name stands for Cancel); with none scripted the test
+    // fails. Recorded with the filter as its text.
+    QString chooseFileToOpen(const QString &title, const QString &filter) override;
+    // Recorded with the lines joined by LF as its text.
+    void showFindings(const QString &title, const QStringList &lines) override;
 
     QStringList texts(Kind kind) const;
     QStringList questions() const { return texts(Kind::Question); }
@@ -40,6 +45,7 @@ public:
     QList<QUrl> openedPages;
     QStringList unscriptedQuestions; // asked with no answer left in the queue (answered No)
     QQueue<bool> answers;
+    QQueue<QString> filesToOpen;
     bool ended = false;
     int exitCode = -1;
     QString pdfOutput;                               // where printing goes

@@ -1,0 +1,63 @@
+#include "rules/runningtotals.h"
+
+#include "rules/amounts.h"
+#include "validation/checkstring.h"
+
+namespace
+{
+
+QString employeesText(const QString &count)
+{
+    return count + (count == QLatin1String("1") ? QStringLiteral(" employee")
+                                                : QStringLiteral(" employees"));
+}
+
+QString wagesText(QStringView gross, QStringView taxable)
+{
+    return QStringLiteral(", gross wages ") + formatCents(gross) +
+           QStringLiteral(", taxable wages ") + formatCents(taxable);
+}
+
+bool sameAmount(QStringView a, QStringView b)
+{
+    return isDigitText(a) && isDigitText(b) && compareWholeNumbers(a, b) == 0;
+}
+
+} // namespace
+
+void RunningTotals::startAccount(const QString &thirdMonth, const QString &grossWages,
+                                 const QString &taxableWages)
+{
+    *this = RunningTotals();
+    m_thirdMonth = thirdMonth;
+    m_grossWages = grossWages;
+    m_taxableWages = taxableWages;
+}
+
+void RunningTotals::addEmployee(QStringView ssn, QStringView grossWages, QStringView taxableWages)
+{
+    ++m_employees;
+    m_sGross = addWholeNumbers(m_sGross, grossWages);
+    m_sTaxable = addWholeNumbers(m_sTaxable, taxableWages);
+    m_ssns.insert(rightTrimSpaces(ssn).toString());
+}
+
+bool RunningTotals::addUp() const
+{
+    return sameAmount(QString::number(m_employees), m_thirdMonth) &&
+           sameAmount(m_sGross, m_grossWages) && sameAmount(m_sTaxable, m_taxableWages);
+}
+
+QString RunningTotals::text() const
+{
+    // The third month as a whole number: "04" is 4 employees.
+    const QString thirdMonth =
+        isDigitText(m_thirdMonth) ? addWholeNumbers(m_thirdMonth, u"0") : m_thirdMonth;
+    QString text = QStringLiteral("Entered for this account: ") +
+                   employeesText(QString::number(m_employees)) + wagesText(m_sGross, m_sTaxable) +
+                   QStringLiteral("\nEmployer screen: ") + employeesText(thirdMonth) +
+                   QStringLiteral(" in the third month") + wagesText(m_grossWages, m_taxableWages);
+    if (addUp())
+        text += QStringLiteral("\nThe employees add up to the employer screen's totals.");
+    return text;
+}

@@ -1,0 +1,248 @@
+// Employees imported from a spreadsheet file, all of them or none, and the running totals of the
+// employee screen.
+
+#include "employee/form3.h"
+#include "filingrun.h"
+#include "rules/amounts.h"
+#include "rules/csvreader.h"
+#include "rules/employeeimport.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+namespace
+{
+const QByteArray head = "A,O,Mary Smith,mary@example.com,8005551234,, , , , , \r\n"
+                        "E,0123456,123456789,22026,3,4,4,1500000,10500,1000000,36000\r\n"
+                        "S,0123456  ,123456789,O'NEIL,MARY,,250000,100000,13, , \r\n";
+const QByteArray threeEmployees = "SSN,Last,First,Middle,Gross,Taxable,Weeks\r\n"
+                                  "111-22-3333,LEE,ANN,,\"$4,000.00\",3000.00,13\r\n"
+                                  "222334444,KIM,BO,J,400000,300000,1\r\n"
+                                  "333445555,DOE,JO,,4500.00,3000.00,0\r\n";
+const QString employerLine = "\nEmployer screen: 4 employees in the third month, gross wages "
+                             "$15,000.00, taxable wages $10,000.00";
+
+// The usual account with the usual employee entered, the question after it answered Yes.
+Form3 &oneEmployeeEntered(FilingRun &run)
+{
+    run.start();
+    run.desktop.answer({true, true});
+    run.acceptContact();
+    run.enterAccount({});
+    run.enterEmployee({});
+    return run.program->form3();
+}
+
+// Presses Import Employees and opens the bytes as a file of the run's folder.
+void import(FilingRun &run, const QByteArray &bytes)
+{
+    run.write("employees.csv", bytes);
+    run.desktop.filesToOpen.enqueue(run.path("employees.csv"));
+    FilingRun::press(run.program->form3().ui.cmdImportEmployees);
+}
+} // namespace
+
+class ImportTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readerSplitsLinesAndFields_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines"); // "N:field|field" or "N!fault"
+        QTest::newRow("quotes") << QByteArray("a,\"b,c\",\"d\"\"e\",\n\"\",x")
+                                << QStringList{"1:a|b,c|d\"e|", "2:|x"};
+        QTest::newRow("CR LF, LF, blank lines, a lone CR kept")
+            << QByteArray("a\r\n\r\n \t\nb\rc\n") << QStringList{"1:a", "4:b\rc"};
+        QTest::newRow("BOM") << QByteArray("\xEF\xBB\xBFx,\xC3\xA9") << QStringList{"1:x|é"};
+        QTest::newRow("quote not closed, text after a quote")
+            << QByteArray("\"abc,d\n\"a\"b,c\n")
+            << QStringList{"1!A quotation mark is not closed.",
+                           "2!Only a comma may follow a closing quotation mark."};
+    }
+    void readerSplitsLinesAndFields()
+    {
+        QFETCH(QByteArray, bytes);
+        QStringList lines;
+        for (const CsvLine &line : readCsvLines(bytes))
+            lines << QString::number(line.number) +
+                         (line.fault.isEmpty() ? u':' + line.fields.join(u'|') : u'!' + line.fault);
+        QTEST(lines, "lines");
+    }
+
+    void importRecordsOrFindings_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("expected"); // the S records, or else the findings
+        QTest::newRow("converted, quoted, header and blank lines skipped")
+            << QByteArray("\xEF\xBB\xBFssn,a,b,c,d,e,f\r\n\r\n123-45-6789,\"O'NEIL\",MARY,,"
+                          "\"$1,234.56\",0.50,13\r\n987654321, SMITH ,JO,A,1500000,$0.00,07")
+            << QStringList{"S,0123456  ,123456789,O'NEIL,MARY,,123456,50,13, , ",
+                           "S,0123456  ,987654321,SMITH,JO,A,1500000,0,07, , "};
+        const QString numeric = " must be numeric. Enter wages, excluding the decimal point, ie "
+                                "$1234.56 wages should be entered as 123456.";
+        QTest::newRow("not converted: one decimal, a short group, dashes elsewhere, 8 digits")
+            << QByteArray("12-345-6789,A,B,,1234.5,0,1\n12345678,A,B,,\"1,23.45\",0,1")
+            << QStringList{"line 1, SSN: Employee SSN  must be 9 digits long.",
+                           "line 1, GROSS WAGES: GROSS WAGES" + numeric,
+                           "line 2, SSN: Employee SSN  must be 9 digits long.",
+                           "line 2, GROSS WAGES: GROSS WAGES" + numeric};
+        const QString above = "GROSS WAGES must be greater than or equal to TAXABLE WAGES";
+        QTest::newRow("every finding at its line, in field order, nothing built")
+            << QByteArray("123456789,A,B,,1,1,1\n\n1234567890,A,,,2,3,15\n1,2\n\"1,2")
+            << QStringList{"line 3, SSN: Employee SSN  must be 9 digits long.",
+                           "line 3, FIRST NAME: EMPLOYEE FIRST NAME in S line must not be blank. ",
+                           "line 3, GROSS WAGES: " + above,
+                           "line 3, TAXABLE WAGES: " + above,
+                           "line 3, CREDIT WEEKS: EMPLOYEE CREDIT WEEKS must be numeric between 0 "
+                           "and 14 inclusive.",
+                           "line 4, line: 2 fields found, 7 expected: SSN, last name, first "
+                           "name, middle name, gross wages, taxable wages, credit weeks.",
+                           "line 5, line: A quotation mark is not closed."};
+        QTest::newRow("an SSN twice in the file, one already written")
+            << QByteArray("123456789,A,B,,1,1,1\n111111111,A,B,,1,1,1\n123-45-6789,C,D,,1,1,1")
+            << QStringList{"line 2, SSN: SSN 111111111 has already been entered for this account.",
+                           "line 3, SSN: SSN 123456789 stands twice in the file, first on line 1."};
+    }
+    void importRecordsOrFindings()
+    {
+        QFETCH(QByteArray, bytes);
+        const auto result = EmployeeImport::importEmployees(bytes, "0123456", {"111111111"});
+        QStringList got = result.records;
+        for (const EmployeeImport::Finding &finding : result.findings)
+            got << EmployeeImport::findingText(finding);
+        QTEST(got, "expected");
+        QCOMPARE(result.employees.size(), result.records.size());
+    }
+
+    void amounts_data()
+    {
+        // {cents, "", shown} for formatCents, {a, b, sum} for addWholeNumbers
+        QTest::addColumn<QStringList>("row");
+        QTest::newRow("thousands") << QStringList{"1500000", "", "$15,000.00"};
+        QTest::newRow("zero") << QStringList{"0", "", "$0.00"};
+        QTest::newRow("empty") << QStringList{"", "", "$0.00"};
+        QTest::newRow("leading zeros") << QStringList{"000123", "", "$1.23"};
+        QTest::newRow("trailing spaces") << QStringList{"7  ", "", "$0.07"};
+        QTest::newRow("long") << QStringList{"99999999999999999999", "",
+                                             "$999,999,999,999,999,999.99"};
+        QTest::newRow("carry") << QStringList{"99999999999999999999", "1", "100000000000000000000"};
+        QTest::newRow("zeros, spaces") << QStringList{"000", "0 ", "0"};
+        QTest::newRow("leading zeros, sum") << QStringList{"007", "0003  ", "10"};
+    }
+    void amounts()
+    {
+        QFETCH(QStringList, row);
+        QCOMPARE(row[1].isEmpty() ? formatCents(row[0]) : addWholeNumbers(row[0], row[1]), row[2]);
+    }
+
+    void totalsAfterEmployeeFindingsImportAndNewAccount()
+    {
+        FilingRun run;
+        Form3 &form = oneEmployeeEntered(run);
+        QCOMPARE(form.ui.lblRunningTotals->text(), "Entered for this account: 1 employee, gross "
+                                                   "wages $2,500.00, taxable wages $1,000.00" +
+                                                       employerLine);
+        QVERIFY(!form.ui.cmdImportEmployees->isDefault() &&
+                !form.ui.cmdImportEmployees->autoDefault());
+        FilingRun::type(form.ui.txtSSN, "555");
+        run.desktop.filesToOpen.enqueue(QString()); // Cancel
+        FilingRun::press(form.ui.cmdImportEmployees);
+        import(run, threeEmployees + "123456789,X,Y,,1,1,1\n"); // written by the screen already
+        QCOMPARE(run.desktop.shown.last().kind, ScriptedDesktop::Kind::Findings);
+        QCOMPARE(run.desktop.shown.last().title, "Import Employees");
+        QCOMPARE(run.desktop.shown.last().text,
+                 "line 5, SSN: SSN 123456789 has already been entered for this account.");
+        QCOMPARE(run.workingFile(), head);
+        QCOMPARE(run.desktop.questions().size(), 3); // the version notice and two
+
+        run.desktop.answer({false, true}); // no other employee, another account
+        run.desktop.whileShowing = [&](const ScriptedDesktop::Shown &shown) {
+            if (shown.kind == ScriptedDesktop::Kind::Notice)
+                QCOMPARE(run.program->numberOFEmployee, 4);
+        };
+        import(run, threeEmployees);
+        run.desktop.whileShowing = nullptr;
+        QCOMPARE(run.workingFile(), head + "S,0123456  ,111223333,LEE,ANN,,400000,300000,13, , \r\n"
+                                           "S,0123456  ,222334444,KIM,BO,J,400000,300000,1, , \r\n"
+                                           "S,0123456  ,333445555,DOE,JO,,450000,300000,0, , \r\n");
+        QCOMPARE(run.desktop.notices(), QStringList{"3 employees were imported."});
+        QCOMPARE(run.desktop.shown[run.desktop.shown.size() - 4].text,
+                 "Spreadsheet files (*.csv *.CSV *.txt *.TXT);;All files (*)");
+        QCOMPARE(run.desktop.questions().mid(3, 1), QStringList{"Add an additional employee?"});
+        QCOMPARE(form.ui.txtSSN->text(), "555");
+        QCOMPARE(form.ui.lblRunningTotals->text(),
+                 "Entered for this account: 4 employees, gross wages $15,000.00, taxable wages "
+                 "$10,000.00" +
+                     employerLine + "\nThe employees add up to the employer screen's totals.");
+
+        run.desktop.answer({true, false, false}); // employees for the next account, then no more
+        run.enterAccount({});
+        QCOMPARE(form.ui.lblRunningTotals->text(),
+                 "Entered for this account: 0 employees, gross wages $0.00, taxable wages $0.00" +
+                     employerLine);
+        import(run, "123456789,A,B,,$1.00,0.01,1"); // an SSN of the account before
+        QCOMPARE(run.desktop.notices().last(), "1 employee was imported.");
+        QVERIFY(form.ui.lblRunningTotals->text().startsWith(
+            "Entered for this account: 1 employee, gross wages $1.00, taxable wages $0.01\n"));
+    }
+
+    void fullDisk_batchCutBack_failureEndsRun()
+    {
+#ifndef Q_OS_UNIX
+        QSKIP("limits the file size with setrlimit");
+#else
+        FilingRun run;
+        oneEmployeeEntered(run);
+        rlimit before{};
+        getrlimit(RLIMIT_FSIZE, &before);
+        rlimit limit = before;
+        limit.rlim_cur = head.size() + 100; // room for one more record and a bit
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN); // a failed write instead
+        setrlimit(RLIMIT_FSIZE, &limit);
+        import(run, threeEmployees);
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, previousHandler);
+        QCOMPARE(run.desktop.failures(),
+                 QStringList{"Error 27: File too large\n\nThe file testFile.TXT could not be "
+                             "written.\n\nThe program will now close."});
+        QVERIFY(run.desktop.ended);
+        QCOMPARE(run.workingFile(), head);
+#endif
+    }
+
+    void realDialogs_findingsCloseWithEscape_fileNameTyped()
+    {
+        QtDesktop desktop;
+        QTimer::singleShot(0, [] {
+            auto *list = QApplication::activeModalWidget()->findChild<QPlainTextEdit *>();
+            QVERIFY(list->isReadOnly());
+            QCOMPARE(list->toPlainText(), "line 1, SSN: a\nline 2, line: b");
+            QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
+        });
+        desktop.showFindings("Import Employees", {"line 1, SSN: a", "line 2, line: b"});
+
+        FilingRun run;
+        run.write("staff.csv", "x");
+        QTimer::singleShot(0, [] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            QCOMPARE(dialog->windowTitle(), "Import Employees");
+            QTest::keyClicks(dialog->focusWidget(), "staff.csv");
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        });
+        QCOMPARE(desktop.chooseFileToOpen("Import Employees", "All files (*)"),
+                 run.path("staff.csv"));
+    }
+};
+
+QTEST_MAIN(ImportTest)
+#include "tst_import.moc"
