@@ -3,8 +3,8 @@
 #include "app/neededroutines.h"
 #include "app/program.h"
 #include "employer/form2.h"
-#include "output/records.h"
-#include "validation/checkstring.h"
+#include "rules/records.h"
+#include "rules/checkstring.h"
 #include "validation/fielddisplay.h"
 
 #include <QCloseEvent>

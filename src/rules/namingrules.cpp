@@ -1,6 +1,6 @@
-#include "output/namingrules.h"
+#include "rules/namingrules.h"
 
-#include "validation/checkstring.h"
+#include "rules/checkstring.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
-#include "employer/employerrules.h"
+#include "rules/employerrules.h"
 
-#include "validation/checkstring.h"
+#include "rules/checkstring.h"
 
 #include <initializer_list>
 

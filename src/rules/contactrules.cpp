@@ -1,6 +1,6 @@
-#include "contact/contactrules.h"
+#include "rules/contactrules.h"
 
-#include "validation/checkstring.h"
+#include "rules/checkstring.h"
 
 namespace
 {

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringView>
 
-#include "validation/checkstring.h"
+#include "rules/checkstring.h"
 
 // The employee field rules. Each takes the box's text as typed (the wage rules also the partner
 // wage) and returns the message to show, or an empty text when the field passes.

@@ -1,6 +1,6 @@
-#include "output/records.h"
+#include "rules/records.h"
 
-#include "validation/checkstring.h"
+#include "rules/checkstring.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "output/reportname.h"
+#include "rules/reportname.h"
 
-#include "validation/checkstring.h"
+#include "rules/checkstring.h"
 
 QString composeReportFileName(const QString &uploadOrFtp, const QString &reportingType,
                               const QString &number, const QString &sequenceNumber)
