@@ -77,3 +77,28 @@ QString phoneExtension(QStringView typed)
 }
 
 } // namespace ContactRules
+
+namespace ContactRules
+{
+
+QString contactName(const ContactEntries &entries)
+{
+    return contactName(QStringView(entries.name));
+}
+
+QString contactPhone(const ContactEntries &entries)
+{
+    return contactPhone(QStringView(entries.phone));
+}
+
+QString contactEmail(const ContactEntries &entries)
+{
+    return contactEmail(QStringView(entries.email));
+}
+
+QString phoneExtension(const ContactEntries &entries)
+{
+    return phoneExtension(QStringView(entries.extension));
+}
+
+} // namespace ContactRules

@@ -130,4 +130,39 @@ QString creditWeeks(QStringView text)
     return QString();
 }
 
+QString ssn(const EmployeeEntries &entries)
+{
+    return ssn(QStringView(entries.ssn));
+}
+
+QString lastName(const EmployeeEntries &entries)
+{
+    return lastName(QStringView(entries.lastName));
+}
+
+QString firstName(const EmployeeEntries &entries)
+{
+    return firstName(QStringView(entries.firstName));
+}
+
+QString middleName(const EmployeeEntries &entries)
+{
+    return middleName(QStringView(entries.middleName));
+}
+
+QString grossWages(const EmployeeEntries &entries)
+{
+    return grossWages(entries.grossWages, entries.taxableWages);
+}
+
+QString taxableWages(const EmployeeEntries &entries)
+{
+    return taxableWages(entries.taxableWages, entries.grossWages);
+}
+
+QString creditWeeks(const EmployeeEntries &entries)
+{
+    return creditWeeks(QStringView(entries.creditWeeks));
+}
+
 } // namespace EmployeeRules

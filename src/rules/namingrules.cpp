@@ -59,4 +59,32 @@ QString sequenceNumberOnLeaving(QStringView text)
            text.toString() + QStringLiteral(" Please try re-entering it.");
 }
 
+QString employerOrTPA(const NamingEntries &entries)
+{
+    return entries.filerKind == FilerKind::None ? employerOrTPA(QStringView()) : QString();
+}
+
+QString ftpOrUpload(const NamingEntries &entries)
+{
+    return entries.method == FilingMethod::None ? ftpOrUpload(QStringView()) : QString();
+}
+
+QString number(const NamingEntries &entries)
+{
+    switch (entries.filerKind) {
+    case FilerKind::Employer:
+        return accountNumber(QStringView(entries.number));
+    case FilerKind::Tpa:
+        return tpaid(QStringView(entries.number));
+    case FilerKind::None:
+        break;
+    }
+    return QString();
+}
+
+QString sequenceNumber(const NamingEntries &entries)
+{
+    return sequenceNumber(QStringView(entries.sequenceNumber));
+}
+
 } // namespace NamingRules
