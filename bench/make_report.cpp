@@ -5,7 +5,7 @@
 //
 // Usage: make-report FILE [ACCOUNTS [EMPLOYEES]]
 
-#include "output/records.h"
+#include "rules/records.h"
 
 #include <QList>
 #include <QString>

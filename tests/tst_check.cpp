@@ -1,9 +1,9 @@
 #include "check/reportchecker.h"
-#include "contact/contactrules.h"
-#include "employee/employeerules.h"
-#include "employer/employerrules.h"
-#include "output/namingrules.h"
-#include "output/records.h"
+#include "rules/contactrules.h"
+#include "rules/employeerules.h"
+#include "rules/employerrules.h"
+#include "rules/namingrules.h"
+#include "rules/records.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "contact/contactrules.h"
+#include "rules/contactrules.h"
 #include "contact/form1.h"
 #include "employer/form2.h"
 #include "filingrun.h"

@@ -1,5 +1,5 @@
 #include "app/neededroutines.h"
-#include "employee/employeerules.h"
+#include "rules/employeerules.h"
 #include "employee/form3.h"
 #include "employer/form2.h"
 #include "filingrun.h"

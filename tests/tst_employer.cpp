@@ -1,5 +1,5 @@
 #include "app/neededroutines.h"
-#include "employer/employerrules.h"
+#include "rules/employerrules.h"
 #include "employer/form2.h"
 #include "filingrun.h"
 #include "validation/fielddisplay.h"

@@ -1,5 +1,5 @@
-#include "employee/employeerules.h"
-#include "validation/checkstring.h"
+#include "rules/employeerules.h"
+#include "rules/checkstring.h"
 #include "validation/fielddisplay.h"
 
 #include <QApplication>

@@ -1,11 +1,11 @@
 #include "check/reportchecker.h"
 
-#include "contact/contactrules.h"
-#include "employee/employeerules.h"
-#include "employer/employerrules.h"
-#include "output/namingrules.h"
-#include "output/reportname.h"
-#include "validation/checkstring.h"
+#include "rules/contactrules.h"
+#include "rules/employeerules.h"
+#include "rules/employerrules.h"
+#include "rules/namingrules.h"
+#include "rules/reportname.h"
+#include "rules/checkstring.h"
 
 #include <QFile>
 #include <QFileInfo>

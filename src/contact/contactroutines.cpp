@@ -1,6 +1,6 @@
 #include "app/neededroutines.h"
 #include "app/program.h"
-#include "contact/contactrules.h"
+#include "rules/contactrules.h"
 #include "contact/form1.h"
 #include "validation/fielddisplay.h"
 

@@ -4,7 +4,7 @@
 #include "app/neededroutines.h"
 #include "app/program.h"
 #include "employer/form2.h"
-#include "output/records.h"
+#include "rules/records.h"
 #include "validation/fielddisplay.h"
 
 #include <QCloseEvent>

@@ -1,7 +1,8 @@
 #include "app/neededroutines.h"
 #include "app/program.h"
-#include "employee/employeerules.h"
 #include "employee/form3.h"
+#include "rules/employeerules.h"
+#include "rules/namerules.h"
 #include "validation/fielddisplay.h"
 
 #include <algorithm>
@@ -74,4 +75,20 @@ void cNeededRoutines::clearForm3()
          {ui.txtSSN, ui.txtEmpLastName, ui.txtEmpFirstName, ui.txtEmployeeMiddleName,
           ui.txtEmployeeGrossWages, ui.txtEmpTaxableWages, ui.txtEmployeeCreditWeek})
         box->clear();
+}
+
+// The name rules live in the rules layer; these keep their old home working.
+bool cNeededRoutines::checkForGoodApostropheInEmployeeLastName(QStringView sFieldIn)
+{
+    return ::checkForGoodApostropheInEmployeeLastName(sFieldIn);
+}
+
+bool cNeededRoutines::checkForOneOrLessHyphensInEmployeeLastNameField(QStringView sFieldIn)
+{
+    return ::checkForOneOrLessHyphensInEmployeeLastNameField(sFieldIn);
+}
+
+bool cNeededRoutines::checkForTwoHyphensInARow(QStringView sFieldIn)
+{
+    return ::checkForTwoHyphensInARow(sFieldIn);
 }

@@ -5,9 +5,9 @@
 #include "app/program.h"
 #include "employer/form2.h"
 #include "output/diskfile.h"
-#include "output/records.h"
+#include "rules/checkstring.h"
 #include "rules/employeeimport.h"
-#include "validation/checkstring.h"
+#include "rules/records.h"
 #include "validation/fielddisplay.h"
 
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #include "app/neededroutines.h"
 #include "app/program.h"
-#include "employer/employerrules.h"
+#include "rules/employerrules.h"
 #include "employer/form2.h"
 #include "validation/fielddisplay.h"
 

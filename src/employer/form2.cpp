@@ -2,7 +2,7 @@
 
 #include "app/neededroutines.h"
 #include "app/program.h"
-#include "output/records.h"
+#include "rules/records.h"
 #include "validation/fielddisplay.h"
 
 #include <QCloseEvent>

@@ -3,7 +3,7 @@
 #include "app/desktop.h"
 #include "app/neededroutines.h"
 #include "app/program.h"
-#include "output/namingrules.h"
+#include "rules/namingrules.h"
 #include "validation/fielddisplay.h"
 
 #include <QFocusEvent>

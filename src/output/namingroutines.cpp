@@ -1,7 +1,7 @@
 #include "app/neededroutines.h"
 #include "app/program.h"
 #include "output/formnamefile.h"
-#include "output/namingrules.h"
+#include "rules/namingrules.h"
 #include "validation/fielddisplay.h"
 
 bool cNeededRoutines::goodFileName()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output/reportname.h"
+#include "rules/reportname.h"
 #include "output/workingfile.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "rules/amounts.h"
 
-#include "validation/checkstring.h"
+#include "rules/checkstring.h"
 
 namespace
 {

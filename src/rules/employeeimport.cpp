@@ -1,9 +1,9 @@
 #include "rules/employeeimport.h"
 
-#include "employee/employeerules.h"
-#include "output/records.h"
 #include "rules/amounts.h"
 #include "rules/csvreader.h"
+#include "rules/employeerules.h"
+#include "rules/records.h"
 
 #include <QHash>
 

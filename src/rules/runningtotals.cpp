@@ -1,7 +1,7 @@
 #include "rules/runningtotals.h"
 
 #include "rules/amounts.h"
-#include "validation/checkstring.h"
+#include "rules/checkstring.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
 #include "validation/fielddisplay.h"
 
-#include "validation/checkstring.h"
+#include "rules/checkstring.h"
 
 #include <QApplication>
 #include <QFocusEvent>

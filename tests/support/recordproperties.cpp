@@ -1,13 +1,13 @@
 #include "recordproperties.h"
 
-#include "app/neededroutines.h"
-#include "contact/contactrules.h"
-#include "employee/employeerules.h"
-#include "employer/employerrules.h"
-#include "output/namingrules.h"
-#include "output/records.h"
-#include "output/reportname.h"
-#include "validation/checkstring.h"
+#include "rules/checkstring.h"
+#include "rules/contactrules.h"
+#include "rules/employeerules.h"
+#include "rules/employerrules.h"
+#include "rules/namerules.h"
+#include "rules/namingrules.h"
+#include "rules/records.h"
+#include "rules/reportname.h"
 
 #include <QStringList>
 
@@ -439,13 +439,12 @@ QString primitivesFault(const QString &text, const QString &set, const QString &
     if (verdict != expected)
         return QStringLiteral("checkNumberField said \"%1\", not \"%2\"").arg(verdict, expected);
 
-    if (cNeededRoutines::checkForTwoHyphensInARow(text) == text.contains(QLatin1String("--")))
+    if (checkForTwoHyphensInARow(text) == text.contains(QLatin1String("--")))
         return QStringLiteral("checkForTwoHyphensInARow is wrong");
-    if (cNeededRoutines::checkForOneOrLessHyphensInEmployeeLastNameField(text) !=
-        (text.count(u'-') <= 2))
+    if (checkForOneOrLessHyphensInEmployeeLastNameField(text) != (text.count(u'-') <= 2))
         return QStringLiteral("checkForOneOrLessHyphensInEmployeeLastNameField is wrong");
     // Any text at all, trimmed or not, as the routine is public: it must simply answer.
-    cNeededRoutines::checkForGoodApostropheInEmployeeLastName(text);
+    checkForGoodApostropheInEmployeeLastName(text);
     return QString();
 }
 

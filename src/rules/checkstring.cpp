@@ -1,4 +1,4 @@
-#include "validation/checkstring.h"
+#include "rules/checkstring.h"
 
 QString trimSpaces(const QString &text)
 {

@@ -1,7 +1,7 @@
-#include "employee/employeerules.h"
+#include "rules/employeerules.h"
 
-#include "app/neededroutines.h"
-#include "validation/checkstring.h"
+#include "rules/checkstring.h"
+#include "rules/namerules.h"
 
 namespace
 {
@@ -44,14 +44,14 @@ QString lastName(QStringView text)
                               "hyphens. No spaces allowed.");
     // All three name tests run; the last one that fails has its message shown.
     QString message;
-    if (!cNeededRoutines::checkForGoodApostropheInEmployeeLastName(trimmed))
+    if (!checkForGoodApostropheInEmployeeLastName(trimmed))
         message = QStringLiteral("EMPLOYEE LAST NAME - spaces around the apostrophe not allowed.  "
                                  "Must be like O'Connell.");
-    if (!cNeededRoutines::checkForOneOrLessHyphensInEmployeeLastNameField(trimmed))
+    if (!checkForOneOrLessHyphensInEmployeeLastNameField(trimmed))
         message =
             QStringLiteral("EMPLOYEE LAST NAME - ONLY TWO hyphens allowed in last name field. "
                            "IE: LASTNAME - COMPOUNDNAME - SUFFIX.");
-    if (!cNeededRoutines::checkForTwoHyphensInARow(trimmed))
+    if (!checkForTwoHyphensInARow(trimmed))
         message = QStringLiteral(
             "EMPLOYEE LAST NAME not formatted correctly. Two hyphens in a row not allowed.");
     return message;
@@ -69,7 +69,7 @@ QString firstName(QStringView text)
     if (!checkString(trimmed, nameSet, true))
         message = QStringLiteral("EMPLOYEE FIRST NAME must only contain alphanumerics, apostrophe "
                                  "and hyphens. No spaces allowed.");
-    if (!cNeededRoutines::checkForTwoHyphensInARow(trimmed))
+    if (!checkForTwoHyphensInARow(trimmed))
         message = QStringLiteral(
             "EMPLOYEE FIRST NAME not formatted correctly. Two hyphens in a row not allowed.");
     return message;
@@ -88,7 +88,7 @@ QString middleName(QStringView text)
         message =
             QStringLiteral("EMPLOYEE MIDDLE NAME  must only contain alphanumerics, apostrophe "
                            " and hyphens. No spaces allowed.");
-    if (!cNeededRoutines::checkForTwoHyphensInARow(trimmed))
+    if (!checkForTwoHyphensInARow(trimmed))
         message = QStringLiteral(
             "EMPLOYEE MIDDLE NAME not formatted correctly. Two hyphens in a row not allowed.");
     return message;
@@ -128,6 +128,41 @@ QString creditWeeks(QStringView text)
     if (compareWholeNumbers(text, u"15") >= 0)
         return outOfRange;
     return QString();
+}
+
+QString ssn(const EmployeeEntries &entries)
+{
+    return ssn(QStringView(entries.ssn));
+}
+
+QString lastName(const EmployeeEntries &entries)
+{
+    return lastName(QStringView(entries.lastName));
+}
+
+QString firstName(const EmployeeEntries &entries)
+{
+    return firstName(QStringView(entries.firstName));
+}
+
+QString middleName(const EmployeeEntries &entries)
+{
+    return middleName(QStringView(entries.middleName));
+}
+
+QString grossWages(const EmployeeEntries &entries)
+{
+    return grossWages(entries.grossWages, entries.taxableWages);
+}
+
+QString taxableWages(const EmployeeEntries &entries)
+{
+    return taxableWages(entries.taxableWages, entries.grossWages);
+}
+
+QString creditWeeks(const EmployeeEntries &entries)
+{
+    return creditWeeks(QStringView(entries.creditWeeks));
 }
 
 } // namespace EmployeeRules

@@ -1,7 +1,8 @@
-#include "employer/employerrules.h"
+#include "rules/employerrules.h"
 
-#include "validation/checkstring.h"
+#include "rules/checkstring.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace
@@ -135,6 +136,67 @@ QString employerContributions(QStringView contributions, QStringView taxable)
          QStringLiteral("EMPLOYER CONTRIBUTIONS must be numeric.  ") + wagesHint},
         {{taxable, Relation::AtMostPartner,
           QStringLiteral("EMPLOYER CONTRIBUTIONS must be less than or equal to TAXABLE WAGES")}});
+}
+
+QString quarterYearCode(QStringView code)
+{
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    const bool good = code.size() == 5 && code[0] >= u'1' && code[0] <= u'4' &&
+                      std::all_of(code.begin() + 1, code.end(), digit);
+    return good ? QString()
+                : QStringLiteral("QUARTER-YEAR must be the quarter, 1 to 4, followed by the "
+                                 "four-digit year, as 12014");
+}
+
+QString quarterYear(const EmployerEntries &entries)
+{
+    const QString choice = quarterYear(!entries.quarter.isEmpty(), !entries.year.isEmpty()).message;
+    return choice.isEmpty() ? quarterYearCode(entries.quarterYear()) : choice;
+}
+
+QString accountNumber(const EmployerEntries &entries)
+{
+    return accountNumber(QStringView(entries.accountNumber));
+}
+
+QString fein(const EmployerEntries &entries)
+{
+    return fein(QStringView(entries.fein));
+}
+
+QString firstMonth(const EmployerEntries &entries)
+{
+    return firstMonth(QStringView(entries.firstMonth));
+}
+
+QString secondMonth(const EmployerEntries &entries)
+{
+    return secondMonth(QStringView(entries.secondMonth));
+}
+
+QString thirdMonth(const EmployerEntries &entries)
+{
+    return thirdMonth(QStringView(entries.thirdMonth));
+}
+
+QString grossWages(const EmployerEntries &entries)
+{
+    return grossWages(entries.grossWages, entries.taxableWages, entries.employeeWithholding);
+}
+
+QString employeeWithholding(const EmployerEntries &entries)
+{
+    return employeeWithholding(entries.employeeWithholding, entries.grossWages);
+}
+
+QString taxableWages(const EmployerEntries &entries)
+{
+    return taxableWages(entries.taxableWages, entries.grossWages, entries.employerContributions);
+}
+
+QString employerContributions(const EmployerEntries &entries)
+{
+    return employerContributions(entries.employerContributions, entries.taxableWages);
 }
 
 } // namespace EmployerRules

@@ -1,6 +1,6 @@
-#include "contact/contactrules.h"
+#include "rules/contactrules.h"
 
-#include "validation/checkstring.h"
+#include "rules/checkstring.h"
 
 namespace
 {
@@ -74,6 +74,31 @@ QString phoneExtension(QStringView typed)
     if (!isDigitText(typed))
         return QStringLiteral("CONTACT PHONE EXTENSION must only contain the digits 0 to 9.");
     return QString();
+}
+
+} // namespace ContactRules
+
+namespace ContactRules
+{
+
+QString contactName(const ContactEntries &entries)
+{
+    return contactName(QStringView(entries.name));
+}
+
+QString contactPhone(const ContactEntries &entries)
+{
+    return contactPhone(QStringView(entries.phone));
+}
+
+QString contactEmail(const ContactEntries &entries)
+{
+    return contactEmail(QStringView(entries.email));
+}
+
+QString phoneExtension(const ContactEntries &entries)
+{
+    return phoneExtension(QStringView(entries.extension));
 }
 
 } // namespace ContactRules

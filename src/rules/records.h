@@ -1,6 +1,14 @@
 #pragma once
 
+#include "rules/contactrules.h"
+#include "rules/employeerules.h"
+#include "rules/employerrules.h"
+
 #include <QString>
+#include <QStringView>
+
+#include <array>
+#include <optional>
 
 // The three record layouts of the working file, eleven comma-separated fields each. The builders
 // put the values in as given and check nothing; the screens' rules have passed them before.
@@ -24,5 +32,20 @@ QString eLine(const QString &accountNumber, const QString &fein, const QString &
 QString sLine(const QString &accountNumber, const QString &ssn, const QString &lastName,
               const QString &firstName, const QString &middleName, const QString &grossWages,
               const QString &taxableWages, const QString &creditWeeks);
+
+// The same three records made from the screens' entries.
+QString makeLine(const ContactEntries &entries);
+QString makeLine(const EmployerEntries &entries);
+QString makeLine(const EmployeeEntries &entries);
+
+// And back: a record line cut at its commas, as views of the line, and the fields made entries
+// again. A line that has not the eleven fields of a record gives nothing. The entries of a line
+// that makeLine made are the entries it was made from, but for the S record's names, trimmed.
+inline constexpr int fieldCount = 11;
+using Fields = std::array<QStringView, fieldCount>;
+std::optional<Fields> splitLine(QStringView line);
+ContactEntries contactEntries(const Fields &fields);
+EmployerEntries employerEntries(const Fields &fields);
+EmployeeEntries employeeEntries(const Fields &fields);
 
 } // namespace Records

@@ -1,6 +1,6 @@
-#include "output/namingrules.h"
+#include "rules/namingrules.h"
 
-#include "validation/checkstring.h"
+#include "rules/checkstring.h"
 
 namespace
 {
@@ -57,6 +57,34 @@ QString sequenceNumberOnLeaving(QStringView text)
         return QString();
     return QStringLiteral("Sequence Number must be alphanumerics.   You entered ") +
            text.toString() + QStringLiteral(" Please try re-entering it.");
+}
+
+QString employerOrTPA(const NamingEntries &entries)
+{
+    return entries.filerKind == FilerKind::None ? employerOrTPA(QStringView()) : QString();
+}
+
+QString ftpOrUpload(const NamingEntries &entries)
+{
+    return entries.method == FilingMethod::None ? ftpOrUpload(QStringView()) : QString();
+}
+
+QString number(const NamingEntries &entries)
+{
+    switch (entries.filerKind) {
+    case FilerKind::Employer:
+        return accountNumber(QStringView(entries.number));
+    case FilerKind::Tpa:
+        return tpaid(QStringView(entries.number));
+    case FilerKind::None:
+        break;
+    }
+    return QString();
+}
+
+QString sequenceNumber(const NamingEntries &entries)
+{
+    return sequenceNumber(QStringView(entries.sequenceNumber));
 }
 
 } // namespace NamingRules

@@ -1,11 +1,12 @@
-#include "app/neededroutines.h"
-#include "validation/checkstring.h"
+#include "rules/namerules.h"
+
+#include "rules/checkstring.h"
 
 #include <algorithm>
 
 // Only the first apostrophe is examined: it may not stand beside a space or end the name. A name
 // that starts with an apostrophe has nothing before it to examine and passes that step.
-bool cNeededRoutines::checkForGoodApostropheInEmployeeLastName(QStringView sFieldIn)
+bool checkForGoodApostropheInEmployeeLastName(QStringView sFieldIn)
 {
     const QStringView trimmed = trimSpaces(sFieldIn);
     const qsizetype at = std::find(trimmed.begin(), trimmed.end(), u'\'') - trimmed.begin();
@@ -18,13 +19,12 @@ bool cNeededRoutines::checkForGoodApostropheInEmployeeLastName(QStringView sFiel
     return sFieldIn.at(at + 1) != u' ';
 }
 
-// A last name may hold up to two hyphens: LASTNAME-COMPOUNDNAME-SUFFIX.
-bool cNeededRoutines::checkForOneOrLessHyphensInEmployeeLastNameField(QStringView sFieldIn)
+bool checkForOneOrLessHyphensInEmployeeLastNameField(QStringView sFieldIn)
 {
     return std::count(sFieldIn.begin(), sFieldIn.end(), u'-') <= 2;
 }
 
-bool cNeededRoutines::checkForTwoHyphensInARow(QStringView sFieldIn)
+bool checkForTwoHyphensInARow(QStringView sFieldIn)
 {
     for (qsizetype i = 1; i < sFieldIn.size(); ++i) {
         if (sFieldIn[i] == u'-' && sFieldIn[i - 1] == u'-')

@@ -1,0 +1,41 @@
+#include "rules/reportname.h"
+
+#include "rules/checkstring.h"
+
+QString composeReportFileName(const NamingEntries &entries, const QString &reportingType)
+{
+    const bool original = reportingType == QLatin1String("O");
+    const bool amended = reportingType == QLatin1String("A");
+    if (!original && !amended)
+        return QString();
+    QString prefix;
+    switch (entries.method) {
+    case FilingMethod::FileUpload:
+        prefix = original ? QStringLiteral("FILEUPLOAD_WR4-4B_")
+                          : QStringLiteral("FILEUPLOAD_WR4X-4BX_");
+        break;
+    case FilingMethod::Ftp:
+        prefix = original ? QStringLiteral("FTP_WR4-4B_") : QStringLiteral("FTP_WR4X-4BX_");
+        break;
+    case FilingMethod::None:
+        return QString();
+    }
+
+    // Spaces around the sequence number never reach the name; a blank one adds no part at all.
+    const QString sequence = trimSpaces(entries.sequenceNumber).toUpper();
+    return prefix + entries.number + (sequence.isEmpty() ? QString() : u'_' + sequence) +
+           QStringLiteral(".CSV");
+}
+
+QString composeReportFileName(const QString &uploadOrFtp, const QString &reportingType,
+                              const QString &number, const QString &sequenceNumber)
+{
+    NamingEntries entries;
+    if (uploadOrFtp == QLatin1String("FILE UPLOAD"))
+        entries.method = FilingMethod::FileUpload;
+    else if (uploadOrFtp == QLatin1String("FTP"))
+        entries.method = FilingMethod::Ftp;
+    entries.number = number;
+    entries.sequenceNumber = sequenceNumber;
+    return composeReportFileName(entries, reportingType);
+}
