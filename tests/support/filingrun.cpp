@@ -6,7 +6,11 @@
 #include "output/formnamefile.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 
 bool isYellow(const QWidget *entry)
@@ -33,11 +37,6 @@ void FilingRun::start(bool openVersionPage)
     program->start();
 }
 
-QString FilingRun::path(const QString &fileName) const
-{
-    return m_folder.filePath(fileName);
-}
-
 bool FilingRun::exists(const QString &fileName) const
 {
     return QFile::exists(path(fileName));
@@ -46,68 +45,80 @@ bool FilingRun::exists(const QString &fileName) const
 QByteArray FilingRun::read(const QString &fileName) const
 {
     QFile file(path(fileName));
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
-
-QStringList FilingRun::files() const
-{
-    QStringList names =
-        QDir(path(".")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    names.sort();
-    return names;
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void FilingRun::write(const QString &fileName, const QByteArray &bytes) const
 {
     QFile file(path(fileName));
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("could not write %s", qPrintable(fileName));
+}
+
+QStringList FilingRun::files() const
+{
+    QStringList names = QDir(path(".")).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    names.removeAll(QStringLiteral("testFile.TXT.previous"));
+    return names;
 }
 
 void FilingRun::acceptContact(const QString &filingType, const QString &name, const QString &email,
                               const QString &phone, const QString &extension)
 {
-    auto &ui = program->form1().ui;
-    choose(ui.lstReportingTypeCode, filingType);
-    type(ui.txtContactName, name);
-    type(ui.txtContactEmail, email);
-    type(ui.txtContactPhone, phone);
-    type(ui.txtPhoneExt, extension);
-    press(ui.cmdCreateALine);
+    Form1 &screen = program->form1();
+    choose(screen, "lstReportingTypeCode", filingType);
+    type(screen, "txtContactName", name);
+    type(screen, "txtContactEmail", email);
+    type(screen, "txtContactPhone", phone);
+    type(screen, "txtPhoneExt", extension);
+    press(screen, "cmdCreateALine");
 }
 
 void FilingRun::enterAccount(const Account &account)
 {
-    auto &ui = program->form2().ui;
+    Form2 &screen = program->form2();
     if (!account.quarter.isEmpty())
-        choose(ui.lstQuarter, account.quarter);
+        choose(screen, "lstQuarter", account.quarter);
     if (!account.year.isEmpty())
-        choose(ui.lstYear, account.year);
-    type(ui.txtEAN, account.ean);
-    type(ui.txtFEIN, account.fein);
-    type(ui.txtFirstMonth, account.first);
-    type(ui.txtSecondMonth, account.second);
-    type(ui.txtThirdMonth, account.third);
-    type(ui.txtGrossWages, account.gross);
-    type(ui.txtEmployeeWithholding, account.withholding);
-    type(ui.txtTaxableWages, account.taxable);
-    type(ui.txtEmployerContributions, account.contributions);
-    press(ui.cmdCreateELine);
+        choose(screen, "lstYear", account.year);
+    type(screen, "txtEAN", account.ean);
+    type(screen, "txtFEIN", account.fein);
+    type(screen, "txtFirstMonth", account.first);
+    type(screen, "txtSecondMonth", account.second);
+    type(screen, "txtThirdMonth", account.third);
+    type(screen, "txtGrossWages", account.gross);
+    type(screen, "txtEmployeeWithholding", account.withholding);
+    type(screen, "txtTaxableWages", account.taxable);
+    type(screen, "txtEmployerContributions", account.contributions);
+    press(screen, "cmdCreateELine");
 }
 
 void FilingRun::enterEmployee(const Employee &employee)
 {
-    auto &ui = program->form3().ui;
-    type(ui.txtSSN, employee.ssn);
-    type(ui.txtEmpLastName, employee.last);
-    type(ui.txtEmpFirstName, employee.first);
-    type(ui.txtEmployeeMiddleName, employee.middle);
-    type(ui.txtEmployeeGrossWages, employee.gross);
-    type(ui.txtEmpTaxableWages, employee.taxable);
-    type(ui.txtEmployeeCreditWeek, employee.weeks);
-    press(ui.cmdAddEmployee);
+    Form3 &screen = program->form3();
+    type(screen, "txtSSN", employee.ssn);
+    type(screen, "txtEmpLastName", employee.last);
+    type(screen, "txtEmpFirstName", employee.first);
+    type(screen, "txtEmployeeMiddleName", employee.middle);
+    type(screen, "txtEmployeeGrossWages", employee.gross);
+    type(screen, "txtEmpTaxableWages", employee.taxable);
+    type(screen, "txtEmployeeCreditWeek", employee.weeks);
+    press(screen, "cmdAddEmployee");
+}
+
+void FilingRun::nameReport(const QString &kind, const QString &method, const QString &number,
+                           const QString &sequence)
+{
+    FormNameFile &screen = program->formNameFile();
+    QApplication::setActiveWindow(&screen);
+    if (!kind.isEmpty())
+        choose(screen, "lstEmployeOrTPA", kind);
+    if (!method.isEmpty())
+        choose(screen, "lstFTPorUPLOAD", method);
+    type(screen, "EAN_TPAID", number);
+    type(screen, "txtSequenceNumber", sequence);
+    press(screen, "cmdNameFile");
 }
 
 void FilingRun::type(QLineEdit *box, const QString &text)
@@ -118,11 +129,9 @@ void FilingRun::type(QLineEdit *box, const QString &text)
     QTest::keyClicks(box, text);
 }
 
-void FilingRun::paste(QLineEdit *box, const QString &text)
+void FilingRun::type(QWidget &screen, const char *box, const QString &text)
 {
-    box->setFocus();
-    box->selectAll();
-    box->insert(text);
+    type(find<QLineEdit>(screen, box), text);
 }
 
 void FilingRun::choose(QListWidget *list, const QString &item)
@@ -138,9 +147,19 @@ void FilingRun::choose(QListWidget *list, const QString &item)
                       list->visualItemRect(found.first()).center());
 }
 
+void FilingRun::choose(QWidget &screen, const char *list, const QString &item)
+{
+    choose(find<QListWidget>(screen, list), item);
+}
+
 void FilingRun::press(QAbstractButton *button)
 {
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void FilingRun::press(QWidget &screen, const char *button)
+{
+    press(find<QAbstractButton>(screen, button));
 }
 
 QStringList FilingRun::visibleScreens() const
