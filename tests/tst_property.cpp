@@ -20,41 +20,38 @@ struct Field {
 
 const QStringList amounts = {"0", "999999", "1000000", "1000001", "0001000000", "1000000 "};
 
+// Per screen, in the order of RecordProperties::check.
 const QList<Field> &fields(Screen screen)
 {
-    static const QList<Field> contact = {{"O", 0, {"A"}},
-                                         {"Mary Smith", 50},
-                                         {"mary@example.com", 320, {"a@b.c", "a@b..c", "a@b."}},
-                                         {"8005551234", 10},
-                                         {"42", 5, {""}}};
-    static const QList<Field> employer = {{"1", 0, {""}},    {"2", 0, {""}},
-                                          {"0123456", 7},    {"123456789", 9},
-                                          {"3", 0},          {"4", 0},
-                                          {"4", 0},          {"1000000", 0, amounts},
-                                          {"0", 0, amounts}, {"1000000", 0, amounts},
-                                          {"0", 0, amounts}};
-    static const QList<Field> employee = {{"123456789", 9},
-                                          {"O'NEIL-SMITH", 25, {"O'", "A-B-C-D", "A--B"}},
-                                          {"MARY", 15},
-                                          {"", 15, {"Q"}},
-                                          {"1000000", 0, amounts},
-                                          {"1000000", 0, amounts},
-                                          {"13", 0, {"14", "15", "014", "-1", " 14", "14 "}}};
-    static const QList<Field> naming = {{"B", 0, {"A", ""}},
+    static const QList<Field> all[] = {{{"O", 0, {"A"}},
+                                        {"Mary Smith", 50},
+                                        {"mary@example.com", 320, {"a@b.c", "a@b..c", "a@b."}},
+                                        {"8005551234", 10},
+                                        {"42", 5, {""}}},
+                                       {{"1", 0, {""}},
+                                        {"2", 0, {""}},
+                                        {"0123456", 7},
+                                        {"123456789", 9},
+                                        {"3", 0},
+                                        {"4", 0},
+                                        {"4", 0},
+                                        {"1000000", 0, amounts},
+                                        {"0", 0, amounts},
+                                        {"1000000", 0, amounts},
+                                        {"0", 0, amounts}},
+                                       {{"123456789", 9},
+                                        {"O'NEIL-SMITH", 25, {"O'", "A-B-C-D", "A--B"}},
+                                        {"MARY", 15},
+                                        {"", 15, {"Q"}},
+                                        {"1000000", 0, amounts},
+                                        {"1000000", 0, amounts},
+                                        {"13", 0, {"14", "15", "014", "-1", " 14", "14 "}}},
+                                       {{"B", 0, {"A", ""}},
                                         {"F", 0, {""}},
                                         {"O", 0, {"A"}},
                                         {"0123456", 10},
-                                        {"1q2014", 10, {""}}};
-    switch (screen) {
-    case Screen::Contact:
-        return contact;
-    case Screen::Employer:
-        return employer;
-    case Screen::Employee:
-        return employee;
-    default:
-        return naming;
-    }
+                                        {"1q2014", 10, {""}}}};
+    return all[int(screen)];
 }
 
 // One character that may or may not belong.

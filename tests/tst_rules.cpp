@@ -32,6 +32,12 @@ const QString grossBelowTaxable =
     QStringLiteral("GROSS WAGES must be greater than or equal to TAXABLE WAGES");
 const QString taxableBlank = QStringLiteral("TAXABLE WAGES must not be blank.");
 
+// A rule of one entry, in the table's form.
+template <QString (*rule)(QStringView)> QString one(QStringView text, QStringView, QStringView)
+{
+    return rule(text);
+}
+
 QString passFail(bool passed)
 {
     return passed ? QString() : QStringLiteral("fails");
@@ -40,45 +46,44 @@ QString passFail(bool passed)
 const QHash<QString, Rule> &rules()
 {
     static const QHash<QString, Rule> table = {
-        {"name", [](auto t, auto, auto) { return ContactRules::contactName(t); }},
-        {"email", [](auto t, auto, auto) { return ContactRules::contactEmail(t); }},
-        {"phone", [](auto t, auto, auto) { return ContactRules::contactPhone(t); }},
-        {"extension", [](auto t, auto, auto) { return ContactRules::phoneExtension(t); }},
+        {"name", one<ContactRules::contactName>},
+        {"email", one<ContactRules::contactEmail>},
+        {"phone", one<ContactRules::contactPhone>},
+        {"extension", one<ContactRules::phoneExtension>},
         {"quarter+year",
          [](auto t, auto, auto) {
              const auto v = EmployerRules::quarterYear(t.contains(u'Q'), t.contains(u'Y'));
              return v.message + (v.markQuarter ? " [Q]" : "") + (v.markYear ? " [Y]" : "");
          }},
-        {"account", [](auto t, auto, auto) { return EmployerRules::accountNumber(t); }},
-        {"fein", [](auto t, auto, auto) { return EmployerRules::fein(t); }},
-        {"month1", [](auto t, auto, auto) { return EmployerRules::firstMonth(t); }},
-        {"month2", [](auto t, auto, auto) { return EmployerRules::secondMonth(t); }},
-        {"month3", [](auto t, auto, auto) { return EmployerRules::thirdMonth(t); }},
+        {"account", one<EmployerRules::accountNumber>},
+        {"fein", one<EmployerRules::fein>},
+        {"month1", one<EmployerRules::firstMonth>},
+        {"month2", one<EmployerRules::secondMonth>},
+        {"month3", one<EmployerRules::thirdMonth>},
         {"E gross(taxable,withholding)", Rule(&EmployerRules::grossWages)},
         {"E withholding(gross)",
          [](auto t, auto g, auto) { return EmployerRules::employeeWithholding(t, g); }},
         {"E taxable(gross,contributions)", Rule(&EmployerRules::taxableWages)},
         {"E contributions(taxable)",
          [](auto t, auto x, auto) { return EmployerRules::employerContributions(t, x); }},
-        {"ssn", [](auto t, auto, auto) { return EmployeeRules::ssn(t); }},
-        {"last", [](auto t, auto, auto) { return EmployeeRules::lastName(t); }},
-        {"first", [](auto t, auto, auto) { return EmployeeRules::firstName(t); }},
-        {"middle", [](auto t, auto, auto) { return EmployeeRules::middleName(t); }},
+        {"ssn", one<EmployeeRules::ssn>},
+        {"last", one<EmployeeRules::lastName>},
+        {"first", one<EmployeeRules::firstName>},
+        {"middle", one<EmployeeRules::middleName>},
         {"S gross(taxable)", [](auto t, auto x, auto) { return EmployeeRules::grossWages(t, x); }},
         {"S taxable(gross)",
          [](auto t, auto g, auto) { return EmployeeRules::taxableWages(t, g); }},
-        {"weeks", [](auto t, auto, auto) { return EmployeeRules::creditWeeks(t); }},
+        {"weeks", one<EmployeeRules::creditWeeks>},
         {"apostrophe",
          [](auto t, auto, auto) {
              return passFail(cNeededRoutines::checkForGoodApostropheInEmployeeLastName(t));
          }},
-        {"filer", [](auto t, auto, auto) { return NamingRules::employerOrTPA(t); }},
-        {"method", [](auto t, auto, auto) { return NamingRules::ftpOrUpload(t); }},
-        {"N account", [](auto t, auto, auto) { return NamingRules::accountNumber(t); }},
-        {"tpaid", [](auto t, auto, auto) { return NamingRules::tpaid(t); }},
-        {"sequence", [](auto t, auto, auto) { return NamingRules::sequenceNumber(t); }},
-        {"sequence left",
-         [](auto t, auto, auto) { return NamingRules::sequenceNumberOnLeaving(t); }},
+        {"filer", one<NamingRules::employerOrTPA>},
+        {"method", one<NamingRules::ftpOrUpload>},
+        {"N account", one<NamingRules::accountNumber>},
+        {"tpaid", one<NamingRules::tpaid>},
+        {"sequence", one<NamingRules::sequenceNumber>},
+        {"sequence left", one<NamingRules::sequenceNumberOnLeaving>},
         {"digits",
          [](auto t, auto, auto) { return passFail(checkString(t, CharacterSets::digits, true)); }},
         {"no digits",

@@ -37,11 +37,6 @@ void FilingRun::start(bool openVersionPage)
     program->start();
 }
 
-bool FilingRun::exists(const QString &fileName) const
-{
-    return QFile::exists(path(fileName));
-}
-
 QByteArray FilingRun::read(const QString &fileName) const
 {
     QFile file(path(fileName));
@@ -68,43 +63,49 @@ void FilingRun::acceptContact(const QString &filingType, const QString &name, co
 {
     Form1 &screen = program->form1();
     choose(screen, "lstReportingTypeCode", filingType);
-    type(screen, "txtContactName", name);
-    type(screen, "txtContactEmail", email);
-    type(screen, "txtContactPhone", phone);
-    type(screen, "txtPhoneExt", extension);
+    fill(screen, {{"txtContactName", name},
+                  {"txtContactEmail", email},
+                  {"txtContactPhone", phone},
+                  {"txtPhoneExt", extension}});
     press(screen, "cmdCreateALine");
 }
 
-void FilingRun::enterAccount(const Account &account)
+void FilingRun::enterAccount(const Account &a)
 {
     Form2 &screen = program->form2();
-    if (!account.quarter.isEmpty())
-        choose(screen, "lstQuarter", account.quarter);
-    if (!account.year.isEmpty())
-        choose(screen, "lstYear", account.year);
-    type(screen, "txtEAN", account.ean);
-    type(screen, "txtFEIN", account.fein);
-    type(screen, "txtFirstMonth", account.first);
-    type(screen, "txtSecondMonth", account.second);
-    type(screen, "txtThirdMonth", account.third);
-    type(screen, "txtGrossWages", account.gross);
-    type(screen, "txtEmployeeWithholding", account.withholding);
-    type(screen, "txtTaxableWages", account.taxable);
-    type(screen, "txtEmployerContributions", account.contributions);
+    for (const auto &[list, item] : {std::pair{"lstQuarter", a.quarter}, {"lstYear", a.year}}) {
+        if (!item.isEmpty())
+            choose(screen, list, item);
+    }
+    fill(screen, {{"txtEAN", a.ean},
+                  {"txtFEIN", a.fein},
+                  {"txtFirstMonth", a.first},
+                  {"txtSecondMonth", a.second},
+                  {"txtThirdMonth", a.third},
+                  {"txtGrossWages", a.gross},
+                  {"txtEmployeeWithholding", a.withholding},
+                  {"txtTaxableWages", a.taxable},
+                  {"txtEmployerContributions", a.contributions}});
     press(screen, "cmdCreateELine");
 }
 
-void FilingRun::enterEmployee(const Employee &employee)
+void FilingRun::enterEmployee(const Employee &e)
 {
     Form3 &screen = program->form3();
-    type(screen, "txtSSN", employee.ssn);
-    type(screen, "txtEmpLastName", employee.last);
-    type(screen, "txtEmpFirstName", employee.first);
-    type(screen, "txtEmployeeMiddleName", employee.middle);
-    type(screen, "txtEmployeeGrossWages", employee.gross);
-    type(screen, "txtEmpTaxableWages", employee.taxable);
-    type(screen, "txtEmployeeCreditWeek", employee.weeks);
+    fill(screen, {{"txtSSN", e.ssn},
+                  {"txtEmpLastName", e.last},
+                  {"txtEmpFirstName", e.first},
+                  {"txtEmployeeMiddleName", e.middle},
+                  {"txtEmployeeGrossWages", e.gross},
+                  {"txtEmpTaxableWages", e.taxable},
+                  {"txtEmployeeCreditWeek", e.weeks}});
     press(screen, "cmdAddEmployee");
+}
+
+void FilingRun::fill(QWidget &screen, std::initializer_list<std::pair<const char *, QString>> boxes)
+{
+    for (const auto &[box, text] : boxes)
+        type(screen, box, text);
 }
 
 void FilingRun::nameReport(const QString &kind, const QString &method, const QString &number,

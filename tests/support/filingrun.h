@@ -4,6 +4,7 @@
 #include "scripteddesktop.h"
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -35,7 +36,7 @@ public:
     void keepFolder() { m_folder.setAutoRemove(false); }
 
     QString path(const QString &fileName) const { return m_folder.filePath(fileName); }
-    bool exists(const QString &fileName) const;
+    bool exists(const QString &fileName) const { return QFileInfo::exists(path(fileName)); }
     QByteArray read(const QString &fileName) const;
     void write(const QString &fileName, const QByteArray &bytes) const;
     QByteArray workingFile() const { return read(QStringLiteral("testFile.TXT")); }
@@ -89,6 +90,8 @@ public:
     // Typing, choosing and pressing the way a user does.
     static void type(QLineEdit *box, const QString &text);
     static void type(QWidget &screen, const char *box, const QString &text);
+    static void fill(QWidget &screen,
+                     std::initializer_list<std::pair<const char *, QString>> boxes);
     static void choose(QListWidget *list, const QString &item);
     static void choose(QWidget &screen, const char *list, const QString &item);
     static void press(QAbstractButton *button);
