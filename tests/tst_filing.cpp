@@ -46,6 +46,20 @@ FilingRun::Employee employee(const char *ssn, const char *gross, const char *tax
     return entries;
 }
 
+// Nothing typed and nothing chosen: how a screen comes back for the next employee or account.
+bool isEmptied(QWidget &screen)
+{
+    for (QLineEdit *box : screen.findChildren<QLineEdit *>()) {
+        if (!box->text().isEmpty())
+            return false;
+    }
+    for (QListWidget *list : screen.findChildren<QListWidget *>()) {
+        if (!list->selectedItems().isEmpty())
+            return false;
+    }
+    return true;
+}
+
 QString text(QWidget &screen, const char *label)
 {
     return FilingRun::find<QLabel>(screen, label)->text();
@@ -77,11 +91,13 @@ void FilingTest::twoAccounts_AESSE_reportIsTheWorkingFile()
     run.enterAccount({});
     run.desktop.answer({true});
     run.enterEmployee({});
+    QVERIFY(isEmptied(run.program->form3()));
     FilingRun::Employee second = employee("223456789", "250000", "100000");
     second.last = " SMITH-JONES ";
     second.middle = "Q";
     run.desktop.answer({false, true});
     run.enterEmployee(second);
+    QVERIFY(isEmptied(run.program->form2()));
     run.desktop.answer({false, false});
     run.enterAccount(account("7654321", "4 = October to December", "2025"));
 
