@@ -1,14 +1,15 @@
-// Whole filings driven through the real screens with scripted answers: the records in the working
-// file, the questions in the order asked, the screens up at each question and the report file.
+// Whole filings through the real screens with scripted answers: the questions in the order asked,
+// the records on disk byte for byte, the report file, and what tavo-check makes of it.
 
-#include "app/neededroutines.h"
-#include "check/reportchecker.h"
-#include "contact/form1.h"
 #include "employee/form3.h"
 #include "employer/form2.h"
 #include "filingrun.h"
 #include "output/formnamefile.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
 #include <QTest>
 
 namespace
@@ -17,53 +18,51 @@ const QString anyEmployees = QStringLiteral("Do you have any employees to report
 const QString anotherEmployee = QStringLiteral("Add an additional employee?");
 const QString anotherAccount =
     QStringLiteral("Add an additional VL Unemployment Compensation tax account to this file?");
-const QString replaceQuestion =
-    QStringLiteral("File with the name already exists, do you want to overwrite it?");
-
-const QByteArray aRecord("A,O,Mary Smith,mary@example.com,8005551234,, , , , , \r\n");
 
 QString closingMessage(const QString &name)
 {
-    return QStringLiteral("File named ") + name +
-           QStringLiteral(" has been created. This CSV file will be stored in the same location "
-                          "where this program is located.  The program is now closing\u2026");
+    return "File named " + name +
+           " has been created. This CSV file will be stored in the same location where this "
+           "program is located.  The program is now closing\u2026";
 }
 
-FilingRun::Account account(const QString &ean, const QString &quarter = "2 = April to June",
-                           const QString &year = "2026")
+FilingRun::Account account(const char *ean, const char *quarter, const char *year,
+                           const char *third = "4")
 {
     FilingRun::Account entries;
     entries.ean = ean;
     entries.quarter = quarter;
     entries.year = year;
+    entries.third = third;
     return entries;
 }
 
-FilingRun::Employee employee(const QString &ssn, const QString &last)
+FilingRun::Employee employee(const char *ssn, const char *gross, const char *taxable)
 {
     FilingRun::Employee entries;
     entries.ssn = ssn;
-    entries.last = last;
+    entries.gross = gross;
+    entries.taxable = taxable;
     return entries;
 }
 
-// Remembers which screens were up while each question or notice was shown.
-void recordScreensAtEachBox(FilingRun &run, QList<QStringList> &screens)
+// Nothing typed and nothing chosen: how a screen comes back for the next employee or account.
+bool isEmptied(QWidget &screen)
 {
-    run.desktop.whileShowing = [&run, &screens](const ScriptedDesktop::Shown &) {
-        screens.append(run.visibleScreens());
-    };
+    for (QLineEdit *box : screen.findChildren<QLineEdit *>()) {
+        if (!box->text().isEmpty())
+            return false;
+    }
+    for (QListWidget *list : screen.findChildren<QListWidget *>()) {
+        if (!list->selectedItems().isEmpty())
+            return false;
+    }
+    return true;
 }
 
-void nameTheFile(FilingRun &run, const QString &kind, const QString &method, const QString &number,
-                 const QString &sequence)
+QString text(QWidget &screen, const char *label)
 {
-    auto &ui = run.program->formNameFile().ui;
-    FilingRun::choose(ui.lstEmployeOrTPA, kind);
-    FilingRun::choose(ui.lstFTPorUPLOAD, method);
-    FilingRun::type(ui.EAN_TPAID, number);
-    FilingRun::type(ui.txtSequenceNumber, sequence);
-    FilingRun::press(ui.cmdNameFile);
+    return FilingRun::find<QLabel>(screen, label)->text();
 }
 } // namespace
 
@@ -72,213 +71,156 @@ class FilingTest : public QObject
     Q_OBJECT
 
 private slots:
-    void oneAccountNoEmployee_AThenE_noScreenBehindTheFirstQuestion();
-    void twoAccounts_firstWithTwoEmployees_AESSE();
-    void threeAccounts_secondWithEmployees_informationLabelFollowsTheAccount();
-    void amendedFiling_reminderNamesAmended();
-    void failedPressesWriteAndAskNothing();
-    void workingFileDeletedMidway_appendCreatesIt();
-    void secondRunSameEntries_asksBeforeReplacing_noKeepsTheOldReport();
+    void twoAccounts_AESSE_reportIsTheWorkingFile();
+    void threeAccountsAmended_eachAccountShown_reportPassesTavoCheck();
+    void existingReport_askedBeforeReplacing_data();
+    void existingReport_askedBeforeReplacing();
     void closingTheNamingScreen_endsWithoutAReport();
-    void doneAddingEmployees_asksBothQuestionsInOneCall();
-    void reportOfTheScreens_passesTheCheckerClean();
 };
 
-void FilingTest::oneAccountNoEmployee_AThenE_noScreenBehindTheFirstQuestion()
+void FilingTest::twoAccounts_AESSE_reportIsTheWorkingFile()
 {
     FilingRun run;
-    QList<QStringList> screens;
-    recordScreensAtEachBox(run, screens);
-    run.start();
-    run.acceptContact();
-    run.desktop.answer({false, false});
-    run.enterAccount(account("0123456"));
-
-    QCOMPARE(run.workingFile(),
-             aRecord + "E,0123456,123456789,22026,3,4,4,1500000,10500,1000000,36000\r\n");
-    QCOMPARE(run.desktop.questions(),
-             (QStringList{Program::versionNotice(), anyEmployees, anotherAccount}));
-    QCOMPARE(screens.at(1), QStringList()); // nothing behind "Do you have any employees...?"
-    QCOMPARE(screens.at(2), QStringList());
-    QCOMPARE(run.visibleScreens(), QStringList{"FormNameFile"});
-    QVERIFY(run.program->formNameFile().isModal());
-    QVERIFY(!run.desktop.ended);
-    QVERIFY(run.desktop.unscriptedQuestions.isEmpty());
-}
-
-void FilingTest::twoAccounts_firstWithTwoEmployees_AESSE()
-{
-    FilingRun run;
-    QList<QStringList> screens;
-    recordScreensAtEachBox(run, screens);
+    QList<QStringList> screens; // up while each question was asked
+    run.desktop.whileShowing = [&](const ScriptedDesktop::Shown &) {
+        screens << run.visibleScreens();
+    };
     run.start();
     run.acceptContact();
     run.desktop.answer({true});
-    run.enterAccount(account("1234567"));
+    run.enterAccount({});
     run.desktop.answer({true});
-    run.enterEmployee(employee("111111111", "ONE"));
-    QCOMPARE(run.program->numberOFEmployee, 1);
+    run.enterEmployee({});
+    QVERIFY(isEmptied(run.program->form3()));
+    FilingRun::Employee second = employee("223456789", "250000", "100000");
+    second.last = " SMITH-JONES ";
+    second.middle = "Q";
     run.desktop.answer({false, true});
-    run.enterEmployee(employee("222222222", "TWO"));
-    QCOMPARE(run.program->numberOFEmployee, 0); // the employer screen came back emptied
-
-    Form2 &employer = run.program->form2();
-    QVERIFY(employer.isVisible());
-    QVERIFY(!run.program->form3().isVisible());
-    QCOMPARE(employer.ui.lblMessage->text(),
-             QStringLiteral("Just a reminder the type of filing for this file is ORIGINAL.\r\nAll "
-                            "account in the file must be of the same type."));
-    QVERIFY(employer.ui.lstQuarter->isVisible());
-    QVERIFY(employer.ui.txtEAN->text().isEmpty());
-    QVERIFY(employer.ui.lstQuarter->selectedItems().isEmpty());
-    QCOMPARE(employer.ui.lstYear->count(), 8);
-
+    run.enterEmployee(second);
+    QVERIFY(isEmptied(run.program->form2()));
     run.desktop.answer({false, false});
     run.enterAccount(account("7654321", "4 = October to December", "2025"));
 
-    QCOMPARE(run.workingFile(),
-             aRecord + "E,1234567,123456789,22026,3,4,4,1500000,10500,1000000,36000\r\n"
-                       "S,1234567  ,111111111,ONE,MARY,,250000,100000,13, , \r\n"
-                       "S,1234567  ,222222222,TWO,MARY,,250000,100000,13, , \r\n"
-                       "E,7654321,123456789,42025,3,4,4,1500000,10500,1000000,36000\r\n");
+    const QByteArray records = aRecord + eRecord + sRecord +
+                               "S,0123456  ,223456789,SMITH-JONES,MARY,Q,250000,100000,13, , \r\n"
+                               "E,7654321,123456789,42025,3,4,4,1500000,10500,1000000,36000\r\n";
+    QCOMPARE(run.workingFile(), records);
     QCOMPARE(run.desktop.questions(),
              (QStringList{Program::versionNotice(), anyEmployees, anotherEmployee, anotherEmployee,
                           anotherAccount, anyEmployees, anotherAccount}));
-    // "Add an additional employee?" stands over the employee screen.
-    QCOMPARE(screens.at(2), QStringList{"Form3"});
-    QCOMPARE(screens.at(3), QStringList{"Form3"});
+    QCOMPARE(screens, (QList<QStringList>{{}, {}, {"Form3"}, {"Form3"}, {"Form3"}, {}, {}}));
     QCOMPARE(run.visibleScreens(), QStringList{"FormNameFile"});
-    QVERIFY(run.desktop.unscriptedQuestions.isEmpty());
+    QVERIFY(run.program->formNameFile().isModal());
+
+    run.nameReport("Employer", "FILE UPLOAD", "0123456", "b2 ");
+    const QString name = QStringLiteral("FILEUPLOAD_WR4-4B_0123456_B2.CSV");
+    QCOMPARE(run.read(name), records);
+    QCOMPARE(run.desktop.notices(), QStringList{closingMessage(name)});
+    QVERIFY(run.desktop.ended);
+    QCOMPARE(run.desktop.exitCode, 0);
+    QCOMPARE(run.files(), (QStringList{name, "testFile.TXT"}));
+    QCOMPARE(run.workingFile(), records);
 }
 
-void FilingTest::threeAccounts_secondWithEmployees_informationLabelFollowsTheAccount()
+void FilingTest::threeAccountsAmended_eachAccountShown_reportPassesTavoCheck()
 {
     FilingRun run;
     run.start();
-    run.acceptContact();
+    run.acceptContact("Amended", "Mary O'Neil-Smith", "mary.smith@example.com", "8005551234", "42");
+    Form2 &employer = run.program->form2();
+    QCOMPARE(text(employer, "lblMessage"), "The filing type is AMENDED.");
+    FilingRun::Account nobody = account("1111111", "1 = January to March", "2024", "0");
+    nobody.first = nobody.second = nobody.gross = nobody.withholding = nobody.taxable =
+        nobody.contributions = "0";
     run.desktop.answer({false, true});
-    run.enterAccount(account("1111111", "1 = January to March", "2024"));
+    run.enterAccount(nobody);
+    QCOMPARE(text(employer, "lblMessage"),
+             "Just a reminder the type of filing for this file is AMENDED.\r\nAll account in the "
+             "file must be of the same type.");
     run.desktop.answer({true});
-    run.enterAccount(account("2222222", "3 = July to September", "2025"));
-    QCOMPARE(run.program->form3().ui.lblEANInfo->text(),
-             QStringLiteral("Account Number: 2222222\r\nQuarter/Year: 3/2025\r\nFile Type: "
-                            "ORIGINAL"));
-    QCOMPARE(run.program->form3().focusWidget(), run.program->form3().ui.txtSSN);
-    run.desktop.answer({false, true});
-    run.enterEmployee(employee("333333333", "SMITH-JONES"));
+    run.enterAccount(account("2222222", "3 = July to September", "2025", "2"));
+    Form3 &employees = run.program->form3();
+    QCOMPARE(text(employees, "lblEANInfo"),
+             "Account Number: 2222222\r\nQuarter/Year: 3/2025\r\nFile Type: AMENDED");
     run.desktop.answer({true});
-    run.enterAccount(account("3333333", "4 = October to December", "2023"));
-    QCOMPARE(run.program->form3().ui.lblEANInfo->text(),
-             QStringLiteral("Account Number: 3333333\r\nQuarter/Year: 4/2023\r\nFile Type: "
-                            "ORIGINAL"));
+    run.enterEmployee(employee("323456789", "750000", "500000"));
+    run.desktop.answer({false, true, true});
+    run.enterEmployee(employee("423456789", "750000", "500000"));
+    run.enterAccount(account("3333333", "4 = October to December", "2019", "1"));
+    QCOMPARE(text(employees, "lblEANInfo"),
+             "Account Number: 3333333\r\nQuarter/Year: 4/2019\r\nFile Type: AMENDED");
     run.desktop.answer({false, false});
-    run.enterEmployee(employee("444444444", "DOE"));
+    run.enterEmployee(employee("523456789", "1500000", "1000000"));
+    run.nameReport("TPA", "FTP", "0000012345", "q4");
 
-    QCOMPARE(run.workingFile(),
-             aRecord + "E,1111111,123456789,12024,3,4,4,1500000,10500,1000000,36000\r\n"
-                       "E,2222222,123456789,32025,3,4,4,1500000,10500,1000000,36000\r\n"
-                       "S,2222222  ,333333333,SMITH-JONES,MARY,,250000,100000,13, , \r\n"
-                       "E,3333333,123456789,42023,3,4,4,1500000,10500,1000000,36000\r\n"
-                       "S,3333333  ,444444444,DOE,MARY,,250000,100000,13, , \r\n");
-    QCOMPARE(run.desktop.questions(),
-             (QStringList{Program::versionNotice(), anyEmployees, anotherAccount, anyEmployees,
-                          anotherEmployee, anotherAccount, anyEmployees, anotherEmployee,
-                          anotherAccount}));
-    QCOMPARE(run.visibleScreens(), QStringList{"FormNameFile"});
+    const QString name = QStringLiteral("FTP_WR4X-4BX_0000012345_Q4.CSV");
+    QCOMPARE(run.desktop.notices().last(), closingMessage(name));
+    QCOMPARE(run.read(name),
+             "A,A,Mary O'Neil-Smith,mary.smith@example.com,8005551234,42, , , , , \r\n"
+             "E,1111111,123456789,12024,0,0,0,0,0,0,0\r\n"
+             "E,2222222,123456789,32025,3,4,2,1500000,10500,1000000,36000\r\n"
+             "S,2222222  ,323456789,O'NEIL,MARY,,750000,500000,13, , \r\n"
+             "S,2222222  ,423456789,O'NEIL,MARY,,750000,500000,13, , \r\n"
+             "E,3333333,123456789,42019,3,4,1,1500000,10500,1000000,36000\r\n"
+             "S,3333333  ,523456789,O'NEIL,MARY,,1500000,1000000,13, , \r\n");
+
+    QProcess check;
+    check.start(TAVO_CHECK, {run.path(name)});
+    QVERIFY(check.waitForFinished(30000));
+    const QString output = check.readAllStandardOutput() + check.readAllStandardError();
+    QVERIFY2(check.exitStatus() == QProcess::NormalExit && check.exitCode() == 0,
+             qPrintable(output));
+    QVERIFY2(!output.contains(": error:") && !output.contains(": warning:") &&
+                 output.contains("3 accounts, 3 employees, 7 lines: 0 errors, 0 warnings"),
+             qPrintable(output));
 }
 
-void FilingTest::amendedFiling_reminderNamesAmended()
+void FilingTest::existingReport_askedBeforeReplacing_data()
 {
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("no: told, nothing changed, named again") << false;
+    QTest::newRow("yes: replaced, working file deleted") << true;
+}
+
+void FilingTest::existingReport_askedBeforeReplacing()
+{
+    QFETCH(bool, yes);
     FilingRun run;
-    run.start();
-    run.acceptContact("Amended");
-    QCOMPARE(run.program->form2().ui.lblMessage->text(),
-             QStringLiteral("The filing type is AMENDED."));
-    run.desktop.answer({false, true});
-    run.enterAccount(account("0123456"));
-    QCOMPARE(run.program->form2().ui.lblMessage->text(),
-             QStringLiteral("Just a reminder the type of filing for this file is AMENDED.\r\nAll "
-                            "account in the file must be of the same type."));
-}
-
-void FilingTest::failedPressesWriteAndAskNothing()
-{
-    FilingRun run;
-    run.start();
-    run.acceptContact();
-    FilingRun::Account wrong = account("12345");
-    run.enterAccount(wrong);
-    QCOMPARE(run.workingFile(), aRecord);
-    QCOMPARE(run.desktop.questions().size(), 1);
-    QVERIFY(run.program->form2().isVisible());
-
-    run.desktop.answer({true});
-    FilingRun::type(run.program->form2().ui.txtEAN, "0012345");
-    FilingRun::press(run.program->form2().ui.cmdCreateELine);
-    FilingRun::Employee bad = employee("12345678", "SMITH");
-    run.enterEmployee(bad);
-    QCOMPARE(run.program->numberOFEmployee, 0);
-    QCOMPARE(run.desktop.questions().size(), 2);
-    QCOMPARE(run.workingFile(),
-             aRecord + "E,0012345,123456789,22026,3,4,4,1500000,10500,1000000,36000\r\n");
-}
-
-void FilingTest::workingFileDeletedMidway_appendCreatesIt()
-{
-    FilingRun run;
-    run.start();
-    run.acceptContact();
-    QVERIFY(QFile::remove(run.path("testFile.TXT")));
-    run.desktop.answer({false, false});
-    run.enterAccount(account("0123456"));
-    QCOMPARE(run.workingFile(),
-             QByteArray("E,0123456,123456789,22026,3,4,4,1500000,10500,1000000,36000\r\n"));
-}
-
-void FilingTest::secondRunSameEntries_asksBeforeReplacing_noKeepsTheOldReport()
-{
     const QString name = QStringLiteral("FILEUPLOAD_WR4-4B_0123456.CSV");
-    QByteArray firstReport;
-    QTemporaryDir folder;
-    {
-        FilingRun run;
-        run.start();
-        run.acceptContact();
-        run.desktop.answer({false, false});
-        run.enterAccount(account("0123456"));
-        nameTheFile(run, "Employer", "FILE UPLOAD", "0123456", "");
-        firstReport = run.read(name);
-        // The second run works in the same folder.
-        QVERIFY(QFile::copy(run.path(name), folder.filePath(name)));
-    }
-    FilingRun run;
-    QVERIFY(QFile::copy(folder.filePath(name), run.path(name)));
+    const QByteArray earlier = aRecord + eRecord + sRecord;
+    run.write(name, earlier);
     run.start();
     run.acceptContact("Original", "Jo Doe");
-    run.desktop.answer({false, false});
-    run.enterAccount(account("0123456"));
-    run.desktop.answer({false});
-    nameTheFile(run, "Employer", "FILE UPLOAD", "0123456", "");
+    run.desktop.answer({false, false, yes});
+    run.enterAccount({});
+    run.nameReport("Employer", "FILE UPLOAD", "0123456");
 
-    QCOMPARE(run.desktop.questions().last(), replaceQuestion);
+    const QByteArray records = "A,O,Jo Doe,mary@example.com,8005551234,, , , , , \r\n" + eRecord;
+    QCOMPARE(run.desktop.questions().last(),
+             "File with the name already exists, do you want to overwrite it?");
+    QVERIFY(run.desktop.failures().isEmpty());
+    if (yes) {
+        QCOMPARE(run.read(name), records);
+        QCOMPARE(run.files(), QStringList{name});
+        QCOMPARE(run.desktop.notices(), QStringList{closingMessage(name)});
+        QVERIFY(run.desktop.ended);
+        return;
+    }
     QCOMPARE(run.desktop.notices(),
-             QStringList{QStringLiteral("The file name = ") + name +
-                         QStringLiteral(".  you selected already exists please name the file "
-                                        "again")});
-    QCOMPARE(run.read(name), firstReport);
-    QVERIFY(run.workingFile().startsWith("A,O,Jo Doe,"));
+             QStringList{"The file name = " + name +
+                         ".  you selected already exists please name the file again"});
+    QCOMPARE(run.read(name), earlier);
+    QCOMPARE(run.workingFile(), records);
     QVERIFY(!run.desktop.ended);
-    auto &ui = run.program->formNameFile().ui;
-    QVERIFY(run.program->formNameFile().isVisible());
-    QVERIFY(ui.lstEmployeOrTPA->selectedItems().isEmpty());
-    QVERIFY(ui.lstFTPorUPLOAD->selectedItems().isEmpty());
-    QVERIFY(ui.EAN_TPAID->text().isEmpty());
-    QVERIFY(run.program->badName);
+    FormNameFile &naming = run.program->formNameFile();
+    QVERIFY(naming.isVisible());
+    QCOMPARE(FilingRun::find<QLineEdit>(naming, "EAN_TPAID")->text(), QString());
+    QVERIFY(FilingRun::find<QListWidget>(naming, "lstEmployeOrTPA")->selectedItems().isEmpty());
+    QVERIFY(FilingRun::find<QListWidget>(naming, "lstFTPorUPLOAD")->selectedItems().isEmpty());
 
-    // Named again, this time with a sequence number: a new file, and the run ends.
-    nameTheFile(run, "Employer", "FILE UPLOAD", "0123456", "B2");
-    QCOMPARE(run.read("FILEUPLOAD_WR4-4B_0123456_B2.CSV"), run.workingFile());
-    QCOMPARE(run.desktop.notices().last(), closingMessage("FILEUPLOAD_WR4-4B_0123456_B2.CSV"));
+    run.nameReport("Employer", "FILE UPLOAD", "0123456", "2");
+    QCOMPARE(run.read("FILEUPLOAD_WR4-4B_0123456_2.CSV"), records);
+    QCOMPARE(run.read(name), earlier);
     QVERIFY(run.desktop.ended);
 }
 
@@ -288,87 +230,12 @@ void FilingTest::closingTheNamingScreen_endsWithoutAReport()
     run.start();
     run.acceptContact();
     run.desktop.answer({false, false});
-    run.enterAccount(account("0123456"));
-    const QByteArray records = run.workingFile();
+    run.enterAccount({});
     run.program->formNameFile().close();
     QVERIFY(run.desktop.ended);
-    QCOMPARE(QDir(run.path(".")).entryList(QDir::Files), QStringList{"testFile.TXT"});
-    QCOMPARE(run.workingFile(), records);
     QVERIFY(run.visibleScreens().isEmpty());
-}
-
-void FilingTest::doneAddingEmployees_asksBothQuestionsInOneCall()
-{
-    FilingRun run;
-    run.start();
-    run.acceptContact();
-    run.desktop.answer({false, true});
-    run.enterAccount(account("0123456"));
-
-    run.desktop.answer({true});
-    cNeededRoutines(*run.program).doneAddingEmployees();
-    QCOMPARE(run.visibleScreens(), QStringList{"Form3"});
-    QVERIFY(!run.program->addAnotherAccount);
-
-    run.desktop.answer({false, true});
-    cNeededRoutines(*run.program).doneAddingEmployees();
-    QCOMPARE(run.visibleScreens(), QStringList{"Form2"});
-    QVERIFY(run.program->addAnotherAccount);
-    QVERIFY(run.program->form2().ui.lblMessage->text().startsWith("Just a reminder"));
-
-    run.desktop.answer({false, false});
-    cNeededRoutines(*run.program).doneAddingEmployees();
-    QVERIFY(run.program->formNameFile().isVisible());
-    QVERIFY(run.program->form1().ui.lstReportingTypeCode->selectedItems().isEmpty());
-    QCOMPARE(run.desktop.questions().mid(3),
-             (QStringList{anotherEmployee, anotherEmployee, anotherAccount, anotherEmployee,
-                          anotherAccount}));
-    QVERIFY(run.desktop.unscriptedQuestions.isEmpty());
-}
-
-// What the screens write is what tavo-check accepts: no error and, with wages that add up and
-// SSNs that can have been issued, no warning either.
-void FilingTest::reportOfTheScreens_passesTheCheckerClean()
-{
-    FilingRun run;
-    run.start();
-    run.acceptContact("Amended", "Mary O'Neil-Smith", "mary.smith@example.com", "8005551234", "42");
-    run.desktop.answer({true});
-    run.enterAccount(account("1234567"));
-    const QStringList ssns = {"123456789", "223456789", "323456789", "423456789"};
-    for (int i = 0; i < ssns.size(); ++i) {
-        FilingRun::Employee entries = employee(ssns[i], "O'NEIL-SMITH");
-        entries.middle = "Q";
-        entries.gross = "375000";
-        entries.taxable = "250000";
-        const bool last = i + 1 == ssns.size();
-        run.desktop.answer({!last});
-        if (last)
-            run.desktop.answer({true}); // another account
-        run.enterEmployee(entries);
-    }
-    // An account with nobody on its payroll this quarter.
-    FilingRun::Account empty = account("7654321", "4 = October to December", "2025");
-    empty.first = empty.second = empty.third = "0";
-    empty.gross = empty.withholding = empty.taxable = empty.contributions = "0";
-    run.desktop.answer({false, false});
-    run.enterAccount(empty);
-    nameTheFile(run, "TPA", "FTP", "0000012345", "q4");
-    const QString name = QStringLiteral("FTP_WR4X-4BX_0000012345_Q4.CSV");
-    QCOMPARE(run.desktop.notices().last(), closingMessage(name));
-    QVERIFY(run.desktop.unscriptedQuestions.isEmpty());
-
-    const FileReport report = checkReportFile(run.path(name));
-    QVERIFY(report.readError.isEmpty());
-    for (const Finding &finding : report.findings)
-        qWarning("line %lld, %s: %s", finding.line, finding.field, qPrintable(finding.message));
-    QVERIFY(report.findings.isEmpty());
-    QCOMPARE(report.errors + report.warnings, 0);
-    QCOMPARE(report.lines, 7);
-    QCOMPARE(report.sRecords, 4);
-    QCOMPARE(report.accounts.size(), 2);
-    QCOMPARE(report.accounts[0].employeeGrossWages, QStringLiteral("1500000"));
-    QCOMPARE(report.accounts[0].employeeTaxableWages, QStringLiteral("1000000"));
+    QCOMPARE(run.files(), QStringList{"testFile.TXT"});
+    QCOMPARE(run.workingFile(), aRecord + eRecord);
 }
 
 QTEST_MAIN(FilingTest)

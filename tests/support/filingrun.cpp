@@ -6,7 +6,11 @@
 #include "output/formnamefile.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 
 bool isYellow(const QWidget *entry)
@@ -33,81 +37,89 @@ void FilingRun::start(bool openVersionPage)
     program->start();
 }
 
-QString FilingRun::path(const QString &fileName) const
-{
-    return m_folder.filePath(fileName);
-}
-
-bool FilingRun::exists(const QString &fileName) const
-{
-    return QFile::exists(path(fileName));
-}
-
 QByteArray FilingRun::read(const QString &fileName) const
 {
     QFile file(path(fileName));
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
-
-QStringList FilingRun::files() const
-{
-    QStringList names =
-        QDir(path(".")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    names.sort();
-    return names;
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void FilingRun::write(const QString &fileName, const QByteArray &bytes) const
 {
     QFile file(path(fileName));
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("could not write %s", qPrintable(fileName));
+}
+
+QStringList FilingRun::files() const
+{
+    QStringList names = QDir(path(".")).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    names.removeAll(QStringLiteral("testFile.TXT.previous"));
+    return names;
 }
 
 void FilingRun::acceptContact(const QString &filingType, const QString &name, const QString &email,
                               const QString &phone, const QString &extension)
 {
-    auto &ui = program->form1().ui;
-    choose(ui.lstReportingTypeCode, filingType);
-    type(ui.txtContactName, name);
-    type(ui.txtContactEmail, email);
-    type(ui.txtContactPhone, phone);
-    type(ui.txtPhoneExt, extension);
-    press(ui.cmdCreateALine);
+    Form1 &screen = program->form1();
+    choose(screen, "lstReportingTypeCode", filingType);
+    fill(screen, {{"txtContactName", name},
+                  {"txtContactEmail", email},
+                  {"txtContactPhone", phone},
+                  {"txtPhoneExt", extension}});
+    press(screen, "cmdCreateALine");
 }
 
-void FilingRun::enterAccount(const Account &account)
+void FilingRun::enterAccount(const Account &a)
 {
-    auto &ui = program->form2().ui;
-    if (!account.quarter.isEmpty())
-        choose(ui.lstQuarter, account.quarter);
-    if (!account.year.isEmpty())
-        choose(ui.lstYear, account.year);
-    type(ui.txtEAN, account.ean);
-    type(ui.txtFEIN, account.fein);
-    type(ui.txtFirstMonth, account.first);
-    type(ui.txtSecondMonth, account.second);
-    type(ui.txtThirdMonth, account.third);
-    type(ui.txtGrossWages, account.gross);
-    type(ui.txtEmployeeWithholding, account.withholding);
-    type(ui.txtTaxableWages, account.taxable);
-    type(ui.txtEmployerContributions, account.contributions);
-    press(ui.cmdCreateELine);
+    Form2 &screen = program->form2();
+    for (const auto &[list, item] : {std::pair{"lstQuarter", a.quarter}, {"lstYear", a.year}}) {
+        if (!item.isEmpty())
+            choose(screen, list, item);
+    }
+    fill(screen, {{"txtEAN", a.ean},
+                  {"txtFEIN", a.fein},
+                  {"txtFirstMonth", a.first},
+                  {"txtSecondMonth", a.second},
+                  {"txtThirdMonth", a.third},
+                  {"txtGrossWages", a.gross},
+                  {"txtEmployeeWithholding", a.withholding},
+                  {"txtTaxableWages", a.taxable},
+                  {"txtEmployerContributions", a.contributions}});
+    press(screen, "cmdCreateELine");
 }
 
-void FilingRun::enterEmployee(const Employee &employee)
+void FilingRun::enterEmployee(const Employee &e)
 {
-    auto &ui = program->form3().ui;
-    type(ui.txtSSN, employee.ssn);
-    type(ui.txtEmpLastName, employee.last);
-    type(ui.txtEmpFirstName, employee.first);
-    type(ui.txtEmployeeMiddleName, employee.middle);
-    type(ui.txtEmployeeGrossWages, employee.gross);
-    type(ui.txtEmpTaxableWages, employee.taxable);
-    type(ui.txtEmployeeCreditWeek, employee.weeks);
-    press(ui.cmdAddEmployee);
+    Form3 &screen = program->form3();
+    fill(screen, {{"txtSSN", e.ssn},
+                  {"txtEmpLastName", e.last},
+                  {"txtEmpFirstName", e.first},
+                  {"txtEmployeeMiddleName", e.middle},
+                  {"txtEmployeeGrossWages", e.gross},
+                  {"txtEmpTaxableWages", e.taxable},
+                  {"txtEmployeeCreditWeek", e.weeks}});
+    press(screen, "cmdAddEmployee");
+}
+
+void FilingRun::fill(QWidget &screen, std::initializer_list<std::pair<const char *, QString>> boxes)
+{
+    for (const auto &[box, text] : boxes)
+        type(screen, box, text);
+}
+
+void FilingRun::nameReport(const QString &kind, const QString &method, const QString &number,
+                           const QString &sequence)
+{
+    FormNameFile &screen = program->formNameFile();
+    QApplication::setActiveWindow(&screen);
+    if (!kind.isEmpty())
+        choose(screen, "lstEmployeOrTPA", kind);
+    if (!method.isEmpty())
+        choose(screen, "lstFTPorUPLOAD", method);
+    type(screen, "EAN_TPAID", number);
+    type(screen, "txtSequenceNumber", sequence);
+    press(screen, "cmdNameFile");
 }
 
 void FilingRun::type(QLineEdit *box, const QString &text)
@@ -118,11 +130,9 @@ void FilingRun::type(QLineEdit *box, const QString &text)
     QTest::keyClicks(box, text);
 }
 
-void FilingRun::paste(QLineEdit *box, const QString &text)
+void FilingRun::type(QWidget &screen, const char *box, const QString &text)
 {
-    box->setFocus();
-    box->selectAll();
-    box->insert(text);
+    type(find<QLineEdit>(screen, box), text);
 }
 
 void FilingRun::choose(QListWidget *list, const QString &item)
@@ -138,9 +148,19 @@ void FilingRun::choose(QListWidget *list, const QString &item)
                       list->visualItemRect(found.first()).center());
 }
 
+void FilingRun::choose(QWidget &screen, const char *list, const QString &item)
+{
+    choose(find<QListWidget>(screen, list), item);
+}
+
 void FilingRun::press(QAbstractButton *button)
 {
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void FilingRun::press(QWidget &screen, const char *button)
+{
+    press(find<QAbstractButton>(screen, button));
 }
 
 QStringList FilingRun::visibleScreens() const

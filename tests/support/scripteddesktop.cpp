@@ -3,53 +3,29 @@
 #include <QPrinter>
 #include <QTest>
 
-void ScriptedDesktop::answer(std::initializer_list<bool> list)
+void ScriptedDesktop::show(Kind kind, const QString &title, const QString &text)
 {
-    for (bool yes : list)
-        answers.enqueue(yes);
+    shown.append({kind, title, text});
+    if (whileShowing)
+        whileShowing(shown.last());
 }
 
 bool ScriptedDesktop::ask(const QString &text, const QString &title)
 {
-    shown.append({Kind::Question, title, text});
-    if (whileShowing)
-        whileShowing(shown.last());
-    if (answers.isEmpty()) {
-        unscriptedQuestions.append(text);
-        return false;
-    }
-    return answers.dequeue();
-}
-
-void ScriptedDesktop::tell(const QString &text, const QString &title)
-{
-    shown.append({Kind::Notice, title, text});
-    if (whileShowing)
-        whileShowing(shown.last());
-}
-
-void ScriptedDesktop::showFailure(const QString &text)
-{
-    shown.append({Kind::Failure, QString(), text});
-    if (whileShowing)
-        whileShowing(shown.last());
-}
-
-void ScriptedDesktop::openWebPage(const QUrl &url)
-{
-    openedPages.append(url);
+    show(Kind::Question, title, text);
+    if (!answers.isEmpty())
+        return answers.dequeue();
+    const QByteArray message = "unscripted question: " + text.toUtf8();
+    if (!QTest::currentTestFunction())
+        qFatal("%s", message.constData());
+    QTest::qFail(message.constData(), __FILE__, __LINE__);
+    return false;
 }
 
 void ScriptedDesktop::preparePrinter(QPrinter &printer)
 {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdfOutput);
-}
-
-void ScriptedDesktop::endProgram(int code)
-{
-    ended = true;
-    exitCode = code;
 }
 
 QStringList ScriptedDesktop::texts(Kind kind) const
