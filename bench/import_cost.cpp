@@ -14,6 +14,10 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 
 #include <algorithm>
 #include <cstdio>
@@ -87,7 +91,8 @@ int main(int argc, char *argv[])
                 atNotice = timer.nsecsElapsed();
         };
         timer.start();
-        FilingRun::press(filing.program->form3().ui.cmdImportEmployees);
+        FilingRun::press(
+            FilingRun::find<QPushButton>(filing.program->form3(), "cmdImportEmployees"));
         screen.push_back(atNotice / 1e6);
         if (atNotice == 0 || filing.program->numberOFEmployee != employees) {
             std::fprintf(stderr, "the import through the screen failed\n");

@@ -46,7 +46,7 @@ void import(FilingRun &run, const QByteArray &bytes)
 {
     run.write("employees.csv", bytes);
     run.desktop.filesToOpen.enqueue(run.path("employees.csv"));
-    FilingRun::press(run.program->form3().ui.cmdImportEmployees);
+    FilingRun::press(FilingRun::find<QPushButton>(run.program->form3(), "cmdImportEmployees"));
 }
 } // namespace
 
@@ -149,14 +149,15 @@ private slots:
     {
         FilingRun run;
         Form3 &form = oneEmployeeEntered(run);
-        QCOMPARE(form.ui.lblRunningTotals->text(), "Entered for this account: 1 employee, gross "
-                                                   "wages $2,500.00, taxable wages $1,000.00" +
-                                                       employerLine);
-        QVERIFY(!form.ui.cmdImportEmployees->isDefault() &&
-                !form.ui.cmdImportEmployees->autoDefault());
-        FilingRun::type(form.ui.txtSSN, "555");
+        QCOMPARE(FilingRun::find<QLabel>(form, "lblRunningTotals")->text(),
+                 "Entered for this account: 1 employee, gross "
+                 "wages $2,500.00, taxable wages $1,000.00" +
+                     employerLine);
+        QVERIFY(!FilingRun::find<QPushButton>(form, "cmdImportEmployees")->isDefault() &&
+                !FilingRun::find<QPushButton>(form, "cmdImportEmployees")->autoDefault());
+        FilingRun::type(FilingRun::find<QLineEdit>(form, "txtSSN"), "555");
         run.desktop.filesToOpen.enqueue(QString()); // Cancel
-        FilingRun::press(form.ui.cmdImportEmployees);
+        FilingRun::press(FilingRun::find<QPushButton>(form, "cmdImportEmployees"));
         import(run, threeEmployees + "123456789,X,Y,,1,1,1\n"); // written by the screen already
         QCOMPARE(run.desktop.shown.last().kind, ScriptedDesktop::Kind::Findings);
         QCOMPARE(run.desktop.shown.last().title, "Import Employees");
@@ -179,21 +180,23 @@ private slots:
         QCOMPARE(run.desktop.shown[run.desktop.shown.size() - 4].text,
                  "Spreadsheet files (*.csv *.CSV *.txt *.TXT);;All files (*)");
         QCOMPARE(run.desktop.questions().mid(3, 1), QStringList{"Add an additional employee?"});
-        QCOMPARE(form.ui.txtSSN->text(), "555");
-        QCOMPARE(form.ui.lblRunningTotals->text(),
+        QCOMPARE(FilingRun::find<QLineEdit>(form, "txtSSN")->text(), "555");
+        QCOMPARE(FilingRun::find<QLabel>(form, "lblRunningTotals")->text(),
                  "Entered for this account: 4 employees, gross wages $15,000.00, taxable wages "
                  "$10,000.00" +
                      employerLine + "\nThe employees add up to the employer screen's totals.");
 
         run.desktop.answer({true, false, false}); // employees for the next account, then no more
         run.enterAccount({});
-        QCOMPARE(form.ui.lblRunningTotals->text(),
+        QCOMPARE(FilingRun::find<QLabel>(form, "lblRunningTotals")->text(),
                  "Entered for this account: 0 employees, gross wages $0.00, taxable wages $0.00" +
                      employerLine);
         import(run, "123456789,A,B,,$1.00,0.01,1"); // an SSN of the account before
         QCOMPARE(run.desktop.notices().last(), "1 employee was imported.");
-        QVERIFY(form.ui.lblRunningTotals->text().startsWith(
-            "Entered for this account: 1 employee, gross wages $1.00, taxable wages $0.01\n"));
+        QVERIFY(FilingRun::find<QLabel>(form, "lblRunningTotals")
+                    ->text()
+                    .startsWith("Entered for this account: 1 employee, gross wages $1.00, taxable "
+                                "wages $0.01\n"));
     }
 
     void fullDisk_batchCutBack_failureEndsRun()

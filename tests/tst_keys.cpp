@@ -81,6 +81,8 @@ private slots:
     void earlierWorkingFile_keptAsPrevious_data();
     void earlierWorkingFile_keptAsPrevious();
     void employerScreen_withEveryMessage_fitsALaptop();
+    void namingChoices_knownByRow_anUnknownOneFailsVisibly_data();
+    void namingChoices_knownByRow_anUnknownOneFailsVisibly();
 };
 
 void KeysTest::secondAccount_sameKeysGiveSameQuarterAndYear()
@@ -307,6 +309,34 @@ void KeysTest::employerScreen_withEveryMessage_fitsALaptop()
     QVERIFY(employer.width() <= 1024);
     QVERIFY(employer.height() <= 700);
     QVERIFY(employer.layout()->totalHeightForWidth(employer.width()) <= employer.height());
+}
+
+void KeysTest::namingChoices_knownByRow_anUnknownOneFailsVisibly_data()
+{
+    QTest::addColumn<bool>("addedRow");
+    QTest::newRow("a caption edited: still the employer") << false;
+    QTest::newRow("a row the program does not know") << true;
+}
+
+void KeysTest::namingChoices_knownByRow_anUnknownOneFailsVisibly()
+{
+    QFETCH(bool, addedRow);
+    FilingRun run;
+    FormNameFile &naming = upToNaming(run);
+    auto *kind = child<QListWidget>(naming, "lstEmployeOrTPA");
+    QListWidgetItem *chosen = kind->item(0);
+    if (addedRow) {
+        kind->addItem(QStringLiteral("Payroll service"));
+        chosen = kind->item(2);
+    }
+    chosen->setText(QStringLiteral("Employer (account number)"));
+    FilingRun::choose(kind, chosen->text());
+    FilingRun::choose(child<QListWidget>(naming, "lstFTPorUPLOAD"), QStringLiteral("FILE UPLOAD"));
+    FilingRun::type(child<QLineEdit>(naming, "EAN_TPAID"), QStringLiteral("0123456"));
+    FilingRun::press(child<QPushButton>(naming, "cmdNameFile"));
+    QVERIFY(run.desktop.ended);
+    QCOMPARE(run.desktop.failures().size(), addedRow ? 1 : 0);
+    QCOMPARE(run.exists(QStringLiteral("FILEUPLOAD_WR4-4B_0123456.CSV")), !addedRow);
 }
 
 QTEST_MAIN(KeysTest)

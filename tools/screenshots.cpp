@@ -9,6 +9,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 
 namespace
@@ -39,21 +43,27 @@ int main(int argc, char *argv[])
     FilingRun run;
     run.start();
     Form1 &contact = run.program->form1();
-    FilingRun::choose(contact.ui.lstReportingTypeCode, QStringLiteral("Original"));
-    FilingRun::type(contact.ui.txtContactName, QStringLiteral("Mary Smith"));
-    FilingRun::type(contact.ui.txtContactEmail, QStringLiteral("mary@example.com"));
-    FilingRun::type(contact.ui.txtContactPhone, QStringLiteral("8005551234"));
+    FilingRun::choose(FilingRun::find<QListWidget>(contact, "lstReportingTypeCode"),
+                      QStringLiteral("Original"));
+    FilingRun::type(FilingRun::find<QLineEdit>(contact, "txtContactName"),
+                    QStringLiteral("Mary Smith"));
+    FilingRun::type(FilingRun::find<QLineEdit>(contact, "txtContactEmail"),
+                    QStringLiteral("mary@example.com"));
+    FilingRun::type(FilingRun::find<QLineEdit>(contact, "txtContactPhone"),
+                    QStringLiteral("8005551234"));
     saved &= save(contact, folder, QStringLiteral("contact"));
 
-    FilingRun::press(contact.ui.cmdCreateALine);
+    FilingRun::press(FilingRun::find<QPushButton>(contact, "cmdCreateALine"));
     Form2 &employer = run.program->form2();
-    FilingRun::choose(employer.ui.lstQuarter, QStringLiteral("2 = April to June"));
-    FilingRun::type(employer.ui.txtEAN, QStringLiteral("12345"));
-    FilingRun::type(employer.ui.txtFEIN, QStringLiteral("123456789"));
-    FilingRun::type(employer.ui.txtFirstMonth, QStringLiteral("3"));
-    FilingRun::type(employer.ui.txtGrossWages, QStringLiteral("900"));
-    FilingRun::type(employer.ui.txtTaxableWages, QStringLiteral("1000"));
-    FilingRun::press(employer.ui.cmdCreateELine);
+    FilingRun::choose(FilingRun::find<QListWidget>(employer, "lstQuarter"),
+                      QStringLiteral("2 = April to June"));
+    FilingRun::type(FilingRun::find<QLineEdit>(employer, "txtEAN"), QStringLiteral("12345"));
+    FilingRun::type(FilingRun::find<QLineEdit>(employer, "txtFEIN"), QStringLiteral("123456789"));
+    FilingRun::type(FilingRun::find<QLineEdit>(employer, "txtFirstMonth"), QStringLiteral("3"));
+    FilingRun::type(FilingRun::find<QLineEdit>(employer, "txtGrossWages"), QStringLiteral("900"));
+    FilingRun::type(FilingRun::find<QLineEdit>(employer, "txtTaxableWages"),
+                    QStringLiteral("1000"));
+    FilingRun::press(FilingRun::find<QPushButton>(employer, "cmdCreateELine"));
     saved &= save(employer, folder, QStringLiteral("employer-marks"));
 
     run.desktop.answer({true});
@@ -70,21 +80,29 @@ int main(int argc, char *argv[])
     first.taxable = QStringLiteral("900000");
     run.enterEmployee(first);
     Form3 &employee = run.program->form3();
-    FilingRun::type(employee.ui.txtSSN, QStringLiteral("123456789"));
-    FilingRun::type(employee.ui.txtEmpLastName, QStringLiteral("O'NEIL"));
-    FilingRun::type(employee.ui.txtEmpFirstName, QStringLiteral("MARY"));
-    FilingRun::type(employee.ui.txtEmployeeGrossWages, QStringLiteral("250000"));
-    FilingRun::type(employee.ui.txtEmpTaxableWages, QStringLiteral("100000"));
-    FilingRun::type(employee.ui.txtEmployeeCreditWeek, QStringLiteral("13"));
+    FilingRun::type(FilingRun::find<QLineEdit>(employee, "txtSSN"), QStringLiteral("123456789"));
+    FilingRun::type(FilingRun::find<QLineEdit>(employee, "txtEmpLastName"),
+                    QStringLiteral("O'NEIL"));
+    FilingRun::type(FilingRun::find<QLineEdit>(employee, "txtEmpFirstName"),
+                    QStringLiteral("MARY"));
+    FilingRun::type(FilingRun::find<QLineEdit>(employee, "txtEmployeeGrossWages"),
+                    QStringLiteral("250000"));
+    FilingRun::type(FilingRun::find<QLineEdit>(employee, "txtEmpTaxableWages"),
+                    QStringLiteral("100000"));
+    FilingRun::type(FilingRun::find<QLineEdit>(employee, "txtEmployeeCreditWeek"),
+                    QStringLiteral("13"));
     saved &= save(employee, folder, QStringLiteral("employee"));
 
     run.desktop.answer({false, false});
-    FilingRun::press(employee.ui.cmdAddEmployee);
+    FilingRun::press(FilingRun::find<QPushButton>(employee, "cmdAddEmployee"));
     FormNameFile &naming = run.program->formNameFile();
-    FilingRun::choose(naming.ui.lstEmployeOrTPA, QStringLiteral("Employer"));
-    FilingRun::choose(naming.ui.lstFTPorUPLOAD, QStringLiteral("FILE UPLOAD"));
-    FilingRun::type(naming.ui.EAN_TPAID, QStringLiteral("0123456"));
-    FilingRun::type(naming.ui.txtSequenceNumber, QStringLiteral("1Q2014"));
+    FilingRun::choose(FilingRun::find<QListWidget>(naming, "lstEmployeOrTPA"),
+                      QStringLiteral("Employer"));
+    FilingRun::choose(FilingRun::find<QListWidget>(naming, "lstFTPorUPLOAD"),
+                      QStringLiteral("FILE UPLOAD"));
+    FilingRun::type(FilingRun::find<QLineEdit>(naming, "EAN_TPAID"), QStringLiteral("0123456"));
+    FilingRun::type(FilingRun::find<QLineEdit>(naming, "txtSequenceNumber"),
+                    QStringLiteral("1Q2014"));
     saved &= save(naming, folder, QStringLiteral("naming"));
 
     return saved ? 0 : 1;

@@ -30,13 +30,11 @@ void bringBackEmployerScreen(Program &program)
     program.addAnotherAccount = true;
     cNeededRoutines(program).clearForm2();
     Form2 &employer = program.form2();
-    employer.ui.lblMessage->setText(
-        QStringLiteral("Just a reminder the type of filing for this file is ") +
-        program.filingTypeWord() +
-        QStringLiteral(".\r\nAll account in the file must be of the "
-                       "same type."));
-    employer.ui.lblQuarterFilingFor->setVisible(true);
-    employer.ui.lstQuarter->setVisible(true);
+    employer.setMessage(QStringLiteral("Just a reminder the type of filing for this file is ") +
+                        program.filingTypeWord() +
+                        QStringLiteral(".\r\nAll account in the file must be of the "
+                                       "same type."));
+    employer.showQuarterChoice();
     hideEmployeeScreen(program);
     employer.show();
     employer.raise();
@@ -85,8 +83,7 @@ void cNeededRoutines::doneAddingEmployees()
     if (program.desktop().ask(furtherEmployeeQuestion)) {
         clearForm3();
         Form3 &employee = program.form3();
-        employee.ui.lblSSN->setVisible(true);
-        employee.ui.txtSSN->setVisible(true);
+        employee.showSsnEntry();
         program.form2().hide();
         employee.bringUp();
         return;

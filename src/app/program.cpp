@@ -102,6 +102,12 @@ FormNameFile &Program::formNameFile()
     return *m_formNameFile;
 }
 
+void Program::startAccount(const EmployerEntries &account)
+{
+    currentAccount = account;
+    accountTotals.startAccount(account.thirdMonth, account.grossWages, account.taxableWages);
+}
+
 QString Program::filingTypeWord() const
 {
     return reportingTypeCode == QLatin1String("O") ? QStringLiteral("ORIGINAL")
@@ -128,6 +134,12 @@ void Program::askToEndProgram()
 {
     if (m_desktop.ask(QStringLiteral("Are you sure you want to close the program?")))
         endProgram();
+}
+
+void Program::fault(const QString &what)
+{
+    m_desktop.showFailure(what + QStringLiteral("\n\nThe program will now close."));
+    endProgram(1);
 }
 
 void Program::fail(const QString &what, int errorNumber, const QString &description)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rules/employerrules.h"
 #include "rules/runningtotals.h"
 
 #include <QDate>
@@ -54,6 +55,9 @@ public:
     // Ends the run: every screen goes away and the desktop ends the program. Code that may have
     // ended the run checks hasEnded() and does nothing further.
     void endProgram(int exitCode = 0);
+    // A fault of the program itself (a choice on a screen that the code does not know, say): it
+    // is shown with the general failure message and the run ends, never passed over in silence.
+    void fault(const QString &what);
     // Asks "Are you sure you want to close the program?" and ends the run on Yes. Every record
     // written so far stays in the working file.
     void askToEndProgram();
@@ -68,9 +72,11 @@ public:
     bool addAnotherAccount = false;
     qint32 numberOFEmployee = 0; // S records written for the current account
     bool badName = false;        // the last naming attempt failed or was declined
-    // The current account's E record figures and what its S records add up to so far, kept
-    // from the moment its E record is written.
+    // The account whose E record was written last: its S records carry its number, the employee
+    // screen shows it, and its employees are added up against its figures.
+    EmployerEntries currentAccount;
     RunningTotals accountTotals;
+    void startAccount(const EmployerEntries &account);
 
     // Called with the report file's name between writing it and reading it back for the
     // comparison with the working file. Empty in the program; tests use it to stand for a disk

@@ -1,6 +1,5 @@
 #include "app/neededroutines.h"
 #include "app/program.h"
-#include "rules/contactrules.h"
 #include "contact/form1.h"
 #include "validation/fielddisplay.h"
 
@@ -16,28 +15,20 @@ bool cNeededRoutines::A_lineGood()
 
 bool cNeededRoutines::goodContactName()
 {
-    auto &ui = program.form1().ui;
-    return showFieldVerdict(ui.lblContactNameError, ui.txtContactName,
-                            ContactRules::contactName(ui.txtContactName->text()));
+    return checkField(program.form1(), ContactRules::contactName);
 }
 
 bool cNeededRoutines::goodContactPhone()
 {
-    auto &ui = program.form1().ui;
-    return showFieldVerdict(ui.lblContactPhoneError, ui.txtContactPhone,
-                            ContactRules::contactPhone(ui.txtContactPhone->text()));
+    return checkField(program.form1(), ContactRules::contactPhone);
 }
 
 bool cNeededRoutines::goodContactEmail()
 {
-    auto &ui = program.form1().ui;
-    return showFieldVerdict(ui.lblEmailError, ui.txtContactEmail,
-                            ContactRules::contactEmail(ui.txtContactEmail->text()));
+    return checkField(program.form1(), ContactRules::contactEmail);
 }
 
 bool cNeededRoutines::goodPhoneExt()
 {
-    auto &ui = program.form1().ui;
-    return showFieldVerdict(ui.lblphoneExtError, ui.txtPhoneExt,
-                            ContactRules::phoneExtension(ui.txtPhoneExt->text()));
+    return checkField(program.form1(), ContactRules::phoneExtension);
 }

@@ -31,6 +31,17 @@ QString Form1::makeALine(const QString &reportingTypeCode, const QString &contac
                           phoneExtension);
 }
 
+ContactEntries Form1::entries() const
+{
+    return {program.reportingTypeCode, ui.txtContactName->text(), ui.txtContactEmail->text(),
+            ui.txtContactPhone->text(), ui.txtPhoneExt->text()};
+}
+
+bool Form1::showVerdict(QString (*rule)(const ContactEntries &), const QString &message)
+{
+    return showFieldVerdict(this, fieldWithRule(ContactRules::fields, rule), message);
+}
+
 void Form1::lstReportingTypeCode_Click()
 {
     QListWidget *list = ui.lstReportingTypeCode;
@@ -63,16 +74,15 @@ void Form1::cmdCreateALine_Click()
     if (!cNeededRoutines(program).A_lineGood())
         return;
 
-    program.tempLine =
-        makeALine(program.reportingTypeCode, ui.txtContactName->text(), ui.txtContactEmail->text(),
-                  ui.txtContactPhone->text(), ui.txtPhoneExt->text());
+    const ContactEntries contact = entries();
+    program.tempLine = makeALine(contact.filingType, contact.name, contact.email, contact.phone,
+                                 contact.extension);
     if (!cNeededRoutines(program).writeToFile(program.sOutFileName, program.tempLine,
                                               QStringLiteral("W")))
         return;
 
     Form2 &employer = program.form2();
-    employer.ui.lblQuarterFilingFor->setVisible(true);
-    employer.ui.lstQuarter->setVisible(true);
+    employer.showQuarterChoice();
     hide();
     employer.show();
 }

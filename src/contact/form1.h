@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rules/contactrules.h"
 #include "ui_form1.h"
 
 #include <QWidget>
@@ -20,10 +21,12 @@ public:
                              const QString &contactEmail, const QString &contactPhone,
                              const QString &phoneExtension);
 
+    // The filing type chosen and the four boxes as typed.
+    ContactEntries entries() const;
+    // A rule's verdict in its field's error label and on its box. True when the field passed.
+    bool showVerdict(QString (*rule)(const ContactEntries &), const QString &message);
     // The filing-type list loses its selection; the code chosen stays for the run.
     void clearFilingTypeSelection();
-
-    Ui::Form1 ui;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -34,6 +37,7 @@ private slots:
     void cmdEnd_Click();
 
 private:
+    Ui::Form1 ui;
     Program &program;
     QListWidgetItem *chosenType = nullptr; // the filing type chosen last
 };

@@ -18,63 +18,43 @@ bool cNeededRoutines::S_lineGood()
 
 bool cNeededRoutines::goodSSN()
 {
-    auto &ui = program.form3().ui;
-    return showFieldVerdict(ui.lblSSN_errorMesage, ui.txtSSN,
-                            EmployeeRules::ssn(ui.txtSSN->text()));
+    return checkField(program.form3(), EmployeeRules::ssn);
 }
 
 bool cNeededRoutines::goodEmpLastName()
 {
-    auto &ui = program.form3().ui;
-    return showFieldVerdict(ui.lblEmpLastName_errorMessage, ui.txtEmpLastName,
-                            EmployeeRules::lastName(ui.txtEmpLastName->text()));
+    return checkField(program.form3(), EmployeeRules::lastName);
 }
 
 bool cNeededRoutines::goodEmpFirstName()
 {
-    auto &ui = program.form3().ui;
-    return showFieldVerdict(ui.lblEmpFirstName_errorMessage, ui.txtEmpFirstName,
-                            EmployeeRules::firstName(ui.txtEmpFirstName->text()));
+    return checkField(program.form3(), EmployeeRules::firstName);
 }
 
 bool cNeededRoutines::goodEmpMiddleName()
 {
-    auto &ui = program.form3().ui;
-    return showFieldVerdict(ui.lblEmployeMiddleName_errorMessage, ui.txtEmployeeMiddleName,
-                            EmployeeRules::middleName(ui.txtEmployeeMiddleName->text()));
+    return checkField(program.form3(), EmployeeRules::middleName);
 }
 
 bool cNeededRoutines::goodEmpGrossWages()
 {
-    auto &ui = program.form3().ui;
-    return showFieldVerdict(
-        ui.lblEmployeeGrossWages_errorMessage, ui.txtEmployeeGrossWages,
-        EmployeeRules::grossWages(ui.txtEmployeeGrossWages->text(), ui.txtEmpTaxableWages->text()));
+    return checkField(program.form3(), EmployeeRules::grossWages);
 }
 
 bool cNeededRoutines::goodEmpTaxableWages()
 {
-    auto &ui = program.form3().ui;
-    return showFieldVerdict(ui.lblEmpTaxableWages_errorMessage, ui.txtEmpTaxableWages,
-                            EmployeeRules::taxableWages(ui.txtEmpTaxableWages->text(),
-                                                        ui.txtEmployeeGrossWages->text()));
+    return checkField(program.form3(), EmployeeRules::taxableWages);
 }
 
 bool cNeededRoutines::goodEmpCreditWeeks()
 {
-    auto &ui = program.form3().ui;
-    return showFieldVerdict(ui.lblEmployeeCreditWeek_errorMessage, ui.txtEmployeeCreditWeek,
-                            EmployeeRules::creditWeeks(ui.txtEmployeeCreditWeek->text()));
+    return checkField(program.form3(), EmployeeRules::creditWeeks);
 }
 
 void cNeededRoutines::clearForm3()
 {
     // Entries only: labels, colours, the information label and the count stay as they are.
-    auto &ui = program.form3().ui;
-    for (QLineEdit *box :
-         {ui.txtSSN, ui.txtEmpLastName, ui.txtEmpFirstName, ui.txtEmployeeMiddleName,
-          ui.txtEmployeeGrossWages, ui.txtEmpTaxableWages, ui.txtEmployeeCreditWeek})
-        box->clear();
+    program.form3().clearEntries();
 }
 
 // The name rules live in the rules layer; these keep their old home working.

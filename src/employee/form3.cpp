@@ -3,7 +3,6 @@
 #include "app/desktop.h"
 #include "app/neededroutines.h"
 #include "app/program.h"
-#include "employer/form2.h"
 #include "output/diskfile.h"
 #include "rules/checkstring.h"
 #include "rules/employeeimport.h"
@@ -31,11 +30,41 @@ QString Form3::makeSLine(const QString &accountNumber, const QString &ssn, const
 
 QString Form3::accountInformation() const
 {
-    const Ui::Form2 &employer = program.form2().ui;
-    return QStringLiteral("Account Number: ") + employer.txtEAN->text() +
-           QStringLiteral("\r\nQuarter/Year: ") + selectedText(employer.lstQuarter).left(1) + u'/' +
-           selectedText(employer.lstYear) + QStringLiteral("\r\nFile Type: ") +
-           program.filingTypeWord();
+    const EmployerEntries &account = program.currentAccount;
+    return QStringLiteral("Account Number: ") + account.accountNumber +
+           QStringLiteral("\r\nQuarter/Year: ") + account.quarter + u'/' + account.year +
+           QStringLiteral("\r\nFile Type: ") + program.filingTypeWord();
+}
+
+EmployeeEntries Form3::entries() const
+{
+    return {program.currentAccount.accountNumber,
+            ui.txtSSN->text(),
+            ui.txtEmpLastName->text(),
+            ui.txtEmpFirstName->text(),
+            ui.txtEmployeeMiddleName->text(),
+            ui.txtEmployeeGrossWages->text(),
+            ui.txtEmpTaxableWages->text(),
+            ui.txtEmployeeCreditWeek->text()};
+}
+
+bool Form3::showVerdict(QString (*rule)(const EmployeeEntries &), const QString &message)
+{
+    return showFieldVerdict(this, fieldWithRule(EmployeeRules::fields, rule), message);
+}
+
+void Form3::clearEntries()
+{
+    for (QLineEdit *box :
+         {ui.txtSSN, ui.txtEmpLastName, ui.txtEmpFirstName, ui.txtEmployeeMiddleName,
+          ui.txtEmployeeGrossWages, ui.txtEmpTaxableWages, ui.txtEmployeeCreditWeek})
+        box->clear();
+}
+
+void Form3::showSsnEntry()
+{
+    ui.lblSSN->setVisible(true);
+    ui.txtSSN->setVisible(true);
 }
 
 void Form3::bringUp()
@@ -54,17 +83,15 @@ void Form3::cmdAddEmployee_Click()
     if (!cNeededRoutines(program).S_lineGood())
         return;
 
-    const QString line =
-        makeSLine(program.form2().ui.txtEAN->text(), ui.txtSSN->text(), ui.txtEmpLastName->text(),
-                  ui.txtEmpFirstName->text(), ui.txtEmployeeMiddleName->text(),
-                  ui.txtEmployeeGrossWages->text(), ui.txtEmpTaxableWages->text(),
-                  ui.txtEmployeeCreditWeek->text());
+    const EmployeeEntries employee = entries();
+    const QString line = makeSLine(employee.accountNumber, employee.ssn, employee.lastName,
+                                   employee.firstName, employee.middleName, employee.grossWages,
+                                   employee.taxableWages, employee.creditWeeks);
     if (!cNeededRoutines(program).writeToFile(program.sOutFileName, line, QStringLiteral("A")))
         return;
 
     ++program.numberOFEmployee;
-    program.accountTotals.addEmployee(ui.txtSSN->text(), ui.txtEmployeeGrossWages->text(),
-                                      ui.txtEmpTaxableWages->text());
+    program.accountTotals.addEmployee(employee.ssn, employee.grossWages, employee.taxableWages);
     showRunningTotals();
     cNeededRoutines(program).addEmployee(false);
 }
@@ -94,7 +121,7 @@ void Form3::cmdImportEmployees_Click()
 
     // Every line through the rules first; nothing is written unless all of them pass.
     const EmployeeImport::Result result = EmployeeImport::importEmployees(
-        bytes, program.form2().ui.txtEAN->text(), program.accountTotals.ssns());
+        bytes, program.currentAccount.accountNumber, program.accountTotals.ssns());
     if (!result.findings.isEmpty()) {
         QStringList lines;
         for (const EmployeeImport::Finding &finding : result.findings)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rules/employeerules.h"
 #include "ui_form3.h"
 
 #include <QWidget>
@@ -23,11 +24,18 @@ public:
                              const QString &middleName, const QString &grossWages,
                              const QString &taxableWages, const QString &creditWeeks);
 
-    // Shows the screen for the account standing on the employer screen, the information label
-    // composed afresh from that account, with the focus in the SSN box.
+    // Shows the screen for the current account, the information label and the running totals
+    // composed afresh from it, with the focus in the SSN box.
     void bringUp();
 
-    Ui::Form3 ui;
+    // The current account's number and the seven boxes as typed.
+    EmployeeEntries entries() const;
+    // A rule's verdict in its field's error label and on its box. True when the field passed.
+    bool showVerdict(QString (*rule)(const EmployeeEntries &), const QString &message);
+    // Every box emptied; labels, colours, the information label and the count stay.
+    void clearEntries();
+    // The SSN's caption and box are shown.
+    void showSsnEntry();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -40,5 +48,6 @@ private:
     QString accountInformation() const;
     void showRunningTotals();
 
+    Ui::Form3 ui;
     Program &program;
 };

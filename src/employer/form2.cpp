@@ -34,9 +34,66 @@ QString Form2::makeELine(const QString &accountNumber, const QString &fein,
                           grossWages, employeeWithholding, taxableWages, employerContributions);
 }
 
-QString Form2::quarterYearCode() const
+EmployerEntries Form2::entries() const
 {
-    return selectedText(ui.lstQuarter).left(1) + selectedText(ui.lstYear);
+    return {selectedText(ui.lstQuarter).left(1),
+            selectedText(ui.lstYear),
+            ui.txtEAN->text(),
+            ui.txtFEIN->text(),
+            ui.txtFirstMonth->text(),
+            ui.txtSecondMonth->text(),
+            ui.txtThirdMonth->text(),
+            ui.txtGrossWages->text(),
+            ui.txtEmployeeWithholding->text(),
+            ui.txtTaxableWages->text(),
+            ui.txtEmployerContributions->text()};
+}
+
+bool Form2::showVerdict(QString (*rule)(const EmployerEntries &), const QString &message)
+{
+    const FieldRow<EmployerEntries> &field = fieldWithRule(EmployerRules::fields, rule);
+    const bool passed = message.isEmpty();
+    constexpr QString (*quarterYear)(const EmployerEntries &) = EmployerRules::quarterYear;
+    if (rule == quarterYear) {
+        // Only the list that has no choice is marked.
+        ui.lblQuarterYear_errorMessage->setText(message);
+        const EmployerEntries chosen = entries();
+        for (auto [list, missing] : {std::pair(ui.lstQuarter, chosen.quarter.isEmpty()),
+                                     std::pair(ui.lstYear, chosen.year.isEmpty())}) {
+            if (!passed && missing)
+                markField(list, message);
+            else
+                unmarkField(list);
+        }
+    } else {
+        showFieldVerdict(this, field, message);
+    }
+    // The account number's label starts hidden; a failure shows it, and it stays visible.
+    if (!passed)
+        findChild<QLabel *>(QLatin1String(field.errorLabel))->setVisible(true);
+    return passed;
+}
+
+void Form2::clearEntries()
+{
+    emptyList(ui.lstQuarter);
+    ui.txtFEIN->clear();
+    emptyList(ui.lstYear);
+    for (QLineEdit *box :
+         {ui.txtEAN, ui.txtFirstMonth, ui.txtSecondMonth, ui.txtThirdMonth, ui.txtGrossWages,
+          ui.txtEmployeeWithholding, ui.txtTaxableWages, ui.txtEmployerContributions})
+        box->clear();
+}
+
+void Form2::showQuarterChoice()
+{
+    ui.lblQuarterFilingFor->setVisible(true);
+    ui.lstQuarter->setVisible(true);
+}
+
+void Form2::setMessage(const QString &message)
+{
+    ui.lblMessage->setText(message);
 }
 
 void Form2::cmdCreateELine_Click()
@@ -46,15 +103,14 @@ void Form2::cmdCreateELine_Click()
     if (!good)
         return;
 
+    const EmployerEntries account = entries();
     const QString line =
-        makeELine(ui.txtEAN->text(), ui.txtFEIN->text(), quarterYearCode(),
-                  ui.txtFirstMonth->text(), ui.txtSecondMonth->text(), ui.txtThirdMonth->text(),
-                  ui.txtGrossWages->text(), ui.txtEmployeeWithholding->text(),
-                  ui.txtTaxableWages->text(), ui.txtEmployerContributions->text());
+        makeELine(account.accountNumber, account.fein, account.quarterYear(), account.firstMonth,
+                  account.secondMonth, account.thirdMonth, account.grossWages,
+                  account.employeeWithholding, account.taxableWages, account.employerContributions);
     if (!cNeededRoutines(program).writeToFile(program.sOutFileName, line, QStringLiteral("A")))
         return;
-    program.accountTotals.startAccount(ui.txtThirdMonth->text(), ui.txtGrossWages->text(),
-                                       ui.txtTaxableWages->text());
+    program.startAccount(account);
 
     hide();
     cNeededRoutines(program).addEmployee(program.numberOFEmployee <= 0);

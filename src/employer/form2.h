@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rules/employerrules.h"
 #include "ui_form2.h"
 
 #include <QWidget>
@@ -22,10 +23,16 @@ public:
                              const QString &grossWages, const QString &employeeWithholding,
                              const QString &taxableWages, const QString &employerContributions);
 
-    // The quarter's digit followed by the year, "22014" for April to June 2014.
-    QString quarterYearCode() const;
-
-    Ui::Form2 ui;
+    // The quarter's digit and the year chosen, and the boxes as typed.
+    EmployerEntries entries() const;
+    // A rule's verdict in its field's error label and on its entry. True when the field passed.
+    bool showVerdict(QString (*rule)(const EmployerEntries &), const QString &message);
+    // Every entry emptied, both lists as on a fresh screen; labels, colours and the message stay.
+    void clearEntries();
+    // The quarter's caption and list are shown, as before every account.
+    void showQuarterChoice();
+    // The red line under the heading.
+    void setMessage(const QString &message);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -34,5 +41,6 @@ private slots:
     void cmdCreateELine_Click();
 
 private:
+    Ui::Form2 ui;
     Program &program;
 };

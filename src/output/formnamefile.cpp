@@ -28,6 +28,54 @@ void FormNameFile::clearEntries()
     ui.txtSequenceNumber->clear();
 }
 
+namespace
+{
+// The rows of the form's lists, in their order.
+constexpr FilerKind filerKinds[] = {FilerKind::Employer, FilerKind::Tpa};
+constexpr FilingMethod filingMethods[] = {FilingMethod::FileUpload, FilingMethod::Ftp};
+
+template <typename Choice, std::size_t N>
+Choice choiceIn(const QListWidget *list, const Choice (&rows)[N], Choice none)
+{
+    const QList<QListWidgetItem *> selected = list->selectedItems();
+    const int row = selected.isEmpty() ? -1 : list->row(selected.first());
+    return row >= 0 && row < int(N) ? rows[row] : none;
+}
+
+bool knownRows(const QListWidget *list, int rows)
+{
+    const QList<QListWidgetItem *> selected = list->selectedItems();
+    return selected.isEmpty() || list->row(selected.first()) < rows;
+}
+} // namespace
+
+NamingEntries FormNameFile::entries() const
+{
+    return {choiceIn(ui.lstEmployeOrTPA, filerKinds, FilerKind::None),
+            choiceIn(ui.lstFTPorUPLOAD, filingMethods, FilingMethod::None), ui.EAN_TPAID->text(),
+            ui.txtSequenceNumber->text()};
+}
+
+bool FormNameFile::showVerdict(QString (*rule)(const NamingEntries &), const QString &message)
+{
+    // The lists show their message only; the boxes are painted too.
+    const FieldRow<NamingEntries> &field = fieldWithRule(NamingRules::fields, rule);
+    return showFieldVerdict(findChild<QLabel *>(QLatin1String(field.errorLabel)),
+                            findChild<QLineEdit *>(QLatin1String(field.entry)), message);
+}
+
+bool FormNameFile::choicesKnown()
+{
+    if (knownRows(ui.lstEmployeOrTPA, std::size(filerKinds)) &&
+        knownRows(ui.lstFTPorUPLOAD, std::size(filingMethods)))
+        return true;
+    program.fault(QStringLiteral("The naming screen offers a choice this program does not know, "
+                                 "so no report file was made. The working file %1 still holds "
+                                 "every record.")
+                      .arg(program.sOutFileName));
+    return false;
+}
+
 void FormNameFile::reject()
 {
     QDialog::reject();
@@ -36,10 +84,10 @@ void FormNameFile::reject()
 
 void FormNameFile::lstEmployeOrTPA_Click()
 {
-    const QString choice = selectedText(ui.lstEmployeOrTPA);
-    if (choice.isEmpty())
+    const FilerKind kind = entries().filerKind;
+    if (kind == FilerKind::None)
         return; // cleared by the program, not chosen by the user
-    if (choice == QLatin1String("Employer")) {
+    if (kind == FilerKind::Employer) {
         ui.lblEAN0rTPAID->setText(QStringLiteral("Enter your 7 digit Veloria Unemployment "
                                                  "Compensation Tax account number, without the "
                                                  "dash."));
@@ -100,6 +148,8 @@ void FormNameFile::txtSequenceNumber_LostFocus()
 
 void FormNameFile::cmdNameFile_Click()
 {
+    if (!choicesKnown())
+        return;
     program.badName = false;
     if (cNeededRoutines(program).goodFileName()) {
         cNeededRoutines(program).nameFile(program.reportingTypeCode, ui.EAN_TPAID->text(),

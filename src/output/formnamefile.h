@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rules/namingrules.h"
 #include "ui_formnamefile.h"
 
 #include <QDialog>
@@ -19,7 +20,12 @@ public:
     // prompt and length limit: clearing a list in code is not a choice of TPA.
     void clearEntries();
 
-    Ui::FormNameFile ui;
+    // The choices made and the boxes as typed. A list's choice is known by its row in the form
+    // (Employer, TPA; FILE UPLOAD, FTP), not by the text it shows.
+    NamingEntries entries() const;
+    // A rule's verdict in its field's error label and, for the boxes, on the box. True when the
+    // field passed.
+    bool showVerdict(QString (*rule)(const NamingEntries &), const QString &message);
 
 public slots:
     // Closing the window (its frame button, Alt+F4) ends the run without a report file.
@@ -35,5 +41,10 @@ private slots:
     void cmdNameFile_Click();
 
 private:
+    // False, after reporting the fault and ending the run, when a list holds a choice the code
+    // does not know (a row added to the form, say).
+    bool choicesKnown();
+
+    Ui::FormNameFile ui;
     Program &program;
 };

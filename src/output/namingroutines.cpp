@@ -1,7 +1,6 @@
 #include "app/neededroutines.h"
 #include "app/program.h"
 #include "output/formnamefile.h"
-#include "rules/namingrules.h"
 #include "validation/fielddisplay.h"
 
 bool cNeededRoutines::goodFileName()
@@ -10,47 +9,47 @@ bool cNeededRoutines::goodFileName()
     // the number is not examined: the missing choice has already failed.
     const bool filerKind = goodEmployerOrTPA();
     const bool method = goodFTPorUpload();
-    const QString kind = selectedText(program.formNameFile().ui.lstEmployeOrTPA);
     bool number = true;
-    if (kind == QLatin1String("Employer"))
+    switch (program.formNameFile().entries().filerKind) {
+    case FilerKind::Employer:
         number = goodFileNameEAN();
-    else if (kind == QLatin1String("TPA"))
+        break;
+    case FilerKind::Tpa:
         number = goodTPAID();
+        break;
+    case FilerKind::None:
+        break;
+    }
     const bool sequence = goodSequenceNumber();
     return filerKind && method && number && sequence;
 }
 
 bool cNeededRoutines::goodEmployerOrTPA()
 {
-    auto &ui = program.formNameFile().ui;
-    return showFieldVerdict(ui.employerOrTPA_errorMessage, nullptr,
-                            NamingRules::employerOrTPA(selectedText(ui.lstEmployeOrTPA)));
+    return checkField(program.formNameFile(), NamingRules::employerOrTPA);
 }
 
 bool cNeededRoutines::goodFTPorUpload()
 {
-    auto &ui = program.formNameFile().ui;
-    return showFieldVerdict(ui.lblFTPorUPLOAD_errorMessage, nullptr,
-                            NamingRules::ftpOrUpload(selectedText(ui.lstFTPorUPLOAD)));
+    return checkField(program.formNameFile(), NamingRules::ftpOrUpload);
 }
 
+// The account number and the TPAID share one box and one label: the number's row.
 bool cNeededRoutines::goodFileNameEAN()
 {
-    auto &ui = program.formNameFile().ui;
-    return showFieldVerdict(ui.lblEANorTPAIDerrorMessage, ui.EAN_TPAID,
-                            NamingRules::accountNumber(ui.EAN_TPAID->text()));
+    FormNameFile &screen = program.formNameFile();
+    return screen.showVerdict(NamingRules::number,
+                              NamingRules::accountNumber(QStringView(screen.entries().number)));
 }
 
 bool cNeededRoutines::goodTPAID()
 {
-    auto &ui = program.formNameFile().ui;
-    return showFieldVerdict(ui.lblEANorTPAIDerrorMessage, ui.EAN_TPAID,
-                            NamingRules::tpaid(ui.EAN_TPAID->text()));
+    FormNameFile &screen = program.formNameFile();
+    return screen.showVerdict(NamingRules::number,
+                              NamingRules::tpaid(QStringView(screen.entries().number)));
 }
 
 bool cNeededRoutines::goodSequenceNumber()
 {
-    auto &ui = program.formNameFile().ui;
-    return showFieldVerdict(ui.lblSequenceNumber_errorMessage, ui.txtSequenceNumber,
-                            NamingRules::sequenceNumber(ui.txtSequenceNumber->text()));
+    return checkField(program.formNameFile(), NamingRules::sequenceNumber);
 }

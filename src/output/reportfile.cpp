@@ -61,11 +61,17 @@ CopyOutcome copyReportFile(const QByteArray &records, const QString &source, con
 void cNeededRoutines::nameFile(const QString &reportingType, const QString &EANorTPAID,
                                const QString &sequenceNumber)
 {
-    const auto &ui = program.formNameFile().ui;
-    const QString name = composeReportFileName(selectedText(ui.lstFTPorUPLOAD), reportingType,
-                                               EANorTPAID, sequenceNumber);
-    if (name.isEmpty())
+    NamingEntries naming = program.formNameFile().entries();
+    naming.number = EANorTPAID;
+    naming.sequenceNumber = sequenceNumber;
+    const QString name = composeReportFileName(naming, reportingType);
+    if (name.isEmpty()) {
+        // The rules let only known choices through; a name that cannot be made is our fault.
+        program.fault(QStringLiteral("The report file could not be named, so none was made. The "
+                                     "working file %1 still holds every record.")
+                          .arg(program.sOutFileName));
         return;
+    }
     saveNamedFile(name);
 }
 

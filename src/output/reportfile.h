@@ -1,7 +1,7 @@
 #pragma once
 
-#include "rules/reportname.h"
 #include "output/workingfile.h"
+#include "rules/reportname.h"
 
 #include <QString>
 

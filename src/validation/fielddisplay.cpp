@@ -38,6 +38,14 @@ bool showFieldVerdict(QLabel *label, QWidget *entry, const QString &message)
     return message.isEmpty();
 }
 
+bool showFieldVerdict(QWidget *screen, const char *entry, const char *errorLabel,
+                      const QString &message)
+{
+    auto *label = screen->findChild<QLabel *>(QLatin1String(errorLabel));
+    Q_ASSERT(label);
+    return showFieldVerdict(label, screen->findChild<QWidget *>(QLatin1String(entry)), message);
+}
+
 QString selectedText(const QListWidget *list)
 {
     const QList<QListWidgetItem *> selected = list->selectedItems();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/fieldtable.h"
+
 #include <QColor>
 #include <QString>
 
@@ -21,6 +23,23 @@ void unmarkField(QWidget *entry);
 // entry; an empty one empties the label and unmarks the entry. `entry` may be null for rules
 // that colour nothing. Returns true when the field passed.
 bool showFieldVerdict(QLabel *label, QWidget *entry, const QString &message);
+// The same for a field of a screen's table: its error label and its entry, found by their names.
+// Only a screen itself calls this, on its own widgets.
+bool showFieldVerdict(QWidget *screen, const char *entry, const char *errorLabel,
+                      const QString &message);
+template <typename Entries>
+bool showFieldVerdict(QWidget *screen, const FieldRow<Entries> &field, const QString &message)
+{
+    return showFieldVerdict(screen, field.entry, field.errorLabel, message);
+}
+
+// A field routine's whole work: the screen's entries through the field's rule, and the verdict
+// shown by the screen on the field's label and entry. True when the field passed.
+template <typename Screen, typename Entries>
+bool checkField(Screen &screen, QString (*rule)(const Entries &))
+{
+    return screen.showVerdict(rule, rule(screen.entries()));
+}
 
 class QListWidget;
 // The text of the list's selected item, or an empty text when nothing is selected.
