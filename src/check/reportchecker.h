@@ -3,30 +3,6 @@
 #include <QList>
 #include <QString>
 #include <QStringView>
-#include <QVarLengthArray>
-
-// A whole number of any size, kept exactly: the sum of an account's wages, which no machine
-// integer is sure to hold.
-class WholeNumber
-{
-public:
-    // Adds a digit text (digits, then any trailing spaces, as the wage boxes take them). Any other
-    // text adds nothing and gives false.
-    bool add(QStringView text);
-    // Adds a value below 10^18.
-    void add(quint64 value) { addAt(0, value); }
-    QString toString() const;
-    friend bool operator==(const WholeNumber &a, const WholeNumber &b)
-    {
-        return a.m_limbs == b.m_limbs;
-    }
-    friend bool operator!=(const WholeNumber &a, const WholeNumber &b) { return !(a == b); }
-
-private:
-    void addAt(qsizetype limb, quint64 value);
-    // Least significant first, each below 10^18, with no zero limb at the top.
-    QVarLengthArray<quint64, 2> m_limbs;
-};
 
 enum class Severity { Error, Warning };
 
@@ -71,7 +47,7 @@ inline QString counted(qint64 count, const char *one, const char *many)
     return QString::number(count) + u' ' + QLatin1String(count == 1 ? one : many);
 }
 
-// Reads the report file in one pass and checks every record with the screens' own rules, its
+// Reads the report file line by line and checks every record with the screens' own rules, its
 // bytes, its layout and what its accounts add up to. The file is only read.
 FileReport checkReportFile(const QString &path);
 
