@@ -15,17 +15,33 @@
 namespace
 {
 
-// An exact sum of digit texts of any length, kept as its decimal digits, the lowest first.
+// An exact sum of digit texts of any length: its decimal digits, the lowest first, and a machine
+// word in front of them that short texts are added to, emptied into the digits before it can
+// overflow.
 struct Sum {
     std::string digits;
+    quint64 word = 0;
     bool known = false; // false once a text was not a number (or the E record was incomplete)
 
     void add(QStringView text)
     {
-        known = known && isDigitText(text);
+        if (!(known = known && isDigitText(text)))
+            return;
         const QStringView value = rightTrimSpaces(text);
+        if (value.size() > 17)
+            return addDigits(value);
+        quint64 number = 0;
+        for (const QChar c : value)
+            number = number * 10 + (c.unicode() - u'0');
+        if ((word += number) >= 1000000000000000000u) { // 10^18; below 10^18 + 10^17 here
+            addDigits(QString::number(word));
+            word = 0;
+        }
+    }
+    void addDigits(QStringView value)
+    {
         int carry = 0;
-        for (qsizetype i = 0; known && (i < value.size() || carry); ++i) {
+        for (qsizetype i = 0; i < value.size() || carry; ++i) {
             if (std::size_t(i) == digits.size())
                 digits += '0';
             const int sum = digits[i] - '0' + carry +
@@ -36,10 +52,12 @@ struct Sum {
     }
     QString toString() const
     {
-        const std::size_t top = digits.find_last_not_of('0');
-        return top == std::string::npos
-                   ? QStringLiteral("0")
-                   : QString::fromLatin1(std::string(digits.rend() - top - 1, digits.rend()));
+        Sum all = *this;
+        all.addDigits(QString::number(word));
+        const std::size_t top = all.digits.find_last_not_of('0');
+        return top == std::string::npos ? QStringLiteral("0")
+                                        : QString::fromLatin1(std::string(
+                                              all.digits.rend() - top - 1, all.digits.rend()));
     }
 };
 
@@ -227,7 +245,7 @@ void Checker::record(char kind, const Records::Fields *f)
         ++r.eRecords;
         m_inAccount = true;
         m_account = AccountSummary{m_line};
-        m_grossSum = m_taxableSum = Sum{{}, f != nullptr};
+        m_grossSum = m_taxableSum = Sum{{}, 0, f != nullptr};
         m_padded.clear();
         m_thirdMonth.clear();
         if (f) {

@@ -60,18 +60,18 @@ std::optional<Fields> splitLine(QStringView line)
 {
     Fields fields;
     int k = 0;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        if (line[i] != u',')
+    const QChar *start = line.begin();
+    for (const QChar *c = line.begin(); c != line.end(); ++c) {
+        if (*c != u',')
             continue;
         if (k == fieldCount - 1)
             return std::nullopt;
-        fields[k++] = line.sliced(start, i - start);
-        start = i + 1;
+        fields[k++] = QStringView(start, c);
+        start = c + 1;
     }
     if (k != fieldCount - 1)
         return std::nullopt;
-    fields[k] = line.sliced(start);
+    fields[k] = QStringView(start, line.end());
     return fields;
 }
 
@@ -80,7 +80,8 @@ namespace
 // Copies the view into the text, in the text's own storage when it has room.
 void assign(QString &text, QStringView view)
 {
-    text.resize(view.size());
+    if (text.size() != view.size())
+        text.resize(view.size());
     std::copy(view.begin(), view.end(), text.begin());
 }
 } // namespace
