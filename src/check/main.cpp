@@ -2,7 +2,6 @@
 
 #include "check/reportchecker.h"
 
-#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -35,64 +34,33 @@ void write(FILE *stream, const QByteArray &bytes)
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
 }
 
-QLatin1String severityWord(Severity severity)
+int fail(const QString &message, bool withUsage)
 {
-    return QLatin1String(severity == Severity::Error ? "error" : "warning");
+    write(stderr, ("tavo-check: " + message + '\n').toLocal8Bit() + (withUsage ? "\n" : ""));
+    if (withUsage)
+        std::fputs(usage, stderr);
+    return 2;
 }
 
-// One line per finding, FILE:LINE:FIELD: error|warning: MESSAGE, then the file's summary: its
-// accounts with their E totals beside the sums of their S records, and its counts.
-QString findingsText(const FileReport &report)
+// A file's findings and summaries, as the JSON output gives them and the text output reads them.
+QJsonObject toJson(const FileReport &report)
 {
-    const QString prefix = report.path + QStringLiteral(": ");
-    QString text;
-    for (const Finding &finding : report.findings)
-        text += report.path + u':' + QString::number(finding.line) + u':' +
-                QLatin1String(finding.field) + QStringLiteral(": ") +
-                severityWord(finding.severity) + QStringLiteral(": ") + finding.message + u'\n';
-    const auto sum = [](const QString &sum) {
-        return sum.isEmpty() ? QStringLiteral("unknown (a wage is not a number)") : sum;
-    };
-    for (const AccountSummary &account : report.accounts) {
-        const QString employees = counted(account.employees, "employee", "employees");
-        if (account.account.isEmpty() && account.grossWages.isEmpty())
-            text += prefix + QStringLiteral("account of the incomplete E record on line ") +
-                    QString::number(account.line) + QStringLiteral(": ") + employees + u'\n';
-        else
-            text += prefix + QStringLiteral("account ") + account.account +
-                    QStringLiteral(" (line ") + QString::number(account.line) +
-                    QStringLiteral("): ") + employees + QStringLiteral("; gross wages ") +
-                    account.grossWages + QStringLiteral(", S records' sum ") +
-                    sum(account.employeeGrossWages) + QStringLiteral("; taxable wages ") +
-                    account.taxableWages + QStringLiteral(", S records' sum ") +
-                    sum(account.employeeTaxableWages) + u'\n';
-    }
-    return text + prefix + counted(report.eRecords, "account", "accounts") + QStringLiteral(", ") +
-           counted(report.sRecords, "employee", "employees") + QStringLiteral(", ") +
-           counted(report.lines, "line", "lines") + QStringLiteral(": ") +
-           counted(report.errors, "error", "errors") + QStringLiteral(", ") +
-           counted(report.warnings, "warning", "warnings") + u'\n';
-}
-
-QJsonObject findingsJson(const FileReport &report)
-{
-    if (!report.readError.isEmpty())
-        return {{"file", report.path}, {"readError", report.readError}};
     QJsonArray findings, accounts;
-    for (const Finding &finding : report.findings)
-        findings.append(QJsonObject{{"line", finding.line},
-                                    {"field", QLatin1String(finding.field)},
-                                    {"severity", severityWord(finding.severity)},
-                                    {"message", finding.message}});
+    for (const Finding &f : report.findings)
+        findings.append(
+            QJsonObject{{"line", f.line},
+                        {"field", QLatin1String(f.field)},
+                        {"severity", f.severity == Severity::Error ? "error" : "warning"},
+                        {"message", f.message}});
     const auto sum = [](const QString &sum) { return sum.isEmpty() ? QJsonValue() : sum; };
-    for (const AccountSummary &account : report.accounts)
-        accounts.append(QJsonObject{{"line", account.line},
-                                    {"account", account.account},
-                                    {"employees", account.employees},
-                                    {"grossWages", account.grossWages},
-                                    {"employeeGrossWages", sum(account.employeeGrossWages)},
-                                    {"taxableWages", account.taxableWages},
-                                    {"employeeTaxableWages", sum(account.employeeTaxableWages)}});
+    for (const AccountSummary &a : report.accounts)
+        accounts.append(QJsonObject{{"line", a.line},
+                                    {"account", a.account},
+                                    {"employees", a.employees},
+                                    {"grossWages", a.grossWages},
+                                    {"employeeGrossWages", sum(a.employeeGrossWages)},
+                                    {"taxableWages", a.taxableWages},
+                                    {"employeeTaxableWages", sum(a.employeeTaxableWages)}});
     return {{"file", report.path},
             {"lines", report.lines},
             {"records",
@@ -103,41 +71,64 @@ QJsonObject findingsJson(const FileReport &report)
             {"findings", findings}};
 }
 
+// One line per finding, FILE:LINE:FIELD: error|warning: MESSAGE, then the file's accounts with
+// their E totals beside the sums of their S records, and its counts.
+QString toText(const QJsonObject &file)
+{
+    const QString path = file["file"].toString();
+    const auto number = [](const QJsonValue &value) { return QString::number(value.toInteger()); };
+    const auto count = [](const QJsonValue &value, const char *one, const char *many) {
+        return counted(value.toInteger(), one, many);
+    };
+    const auto sum = [](const QJsonValue &sum) {
+        return sum.isNull() ? QStringLiteral("unknown (a wage is not a number)") : sum.toString();
+    };
+    QString text;
+    for (const QJsonValue f : file["findings"].toArray())
+        text += QStringLiteral("%1:%2:%3: %4: %5\n")
+                    .arg(path, number(f["line"]), f["field"].toString(), f["severity"].toString(),
+                         f["message"].toString());
+    for (const QJsonValue a : file["accounts"].toArray()) {
+        const QString employees = count(a["employees"], "employee", "employees");
+        if (a["account"].toString().isEmpty() && a["grossWages"].toString().isEmpty())
+            text += QStringLiteral("%1: account of the incomplete E record on line %2: %3\n")
+                        .arg(path, number(a["line"]), employees);
+        else
+            text += QStringLiteral("%1: account %2 (line %3): %4; gross wages %5, S records' sum "
+                                   "%6; taxable wages %7, S records' sum %8\n")
+                        .arg(path, a["account"].toString(), number(a["line"]), employees,
+                             a["grossWages"].toString(), sum(a["employeeGrossWages"]),
+                             a["taxableWages"].toString(), sum(a["employeeTaxableWages"]));
+    }
+    return text + QStringLiteral("%1: %2, %3, %4: %5, %6\n")
+                      .arg(path, count(file["records"]["E"], "account", "accounts"),
+                           count(file["records"]["S"], "employee", "employees"),
+                           count(file["lines"], "line", "lines"),
+                           count(file["errors"], "error", "errors"),
+                           count(file["warnings"], "warning", "warnings"));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-#ifdef Q_OS_WIN
-    QCoreApplication app(argc, argv); // only it has the command line in UTF-16 there
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
-#else
-    QStringList arguments; // the bytes the application object would decode the same way
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-#endif
     bool json = false, optionsEnded = false;
     QStringList files;
-    for (const QString &argument : std::as_const(arguments)) {
-        if (optionsEnded || !argument.startsWith(u'-') || argument.size() == 1) {
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (optionsEnded || !argument.startsWith(u'-') || argument.size() == 1)
             files.append(argument);
-        } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            std::fputs(usage, stdout);
-            return 0;
-        } else if (argument == QLatin1String("--json")) {
+        else if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
+            return std::fputs(usage, stdout), 0;
+        else if (argument == QLatin1String("--json"))
             json = true;
-        } else if (argument == QLatin1String("--")) {
+        else if (argument == QLatin1String("--"))
             optionsEnded = true;
-        } else {
-            write(stderr, "tavo-check: unknown option " + argument.toLocal8Bit() + "\n\n");
-            std::fputs(usage, stderr);
-            return 2;
-        }
+        else
+            return fail(QStringLiteral("unknown option ") + argument, true);
     }
-    if (files.isEmpty()) {
-        std::fputs("tavo-check: no file given\n\n", stderr);
-        std::fputs(usage, stderr);
-        return 2;
-    }
+    if (files.isEmpty())
+        return fail(QStringLiteral("no file given"), true);
 
     int status = 0;
     QJsonArray all;
@@ -145,19 +136,21 @@ int main(int argc, char *argv[])
     for (const QString &path : std::as_const(files)) {
         const FileReport report = checkReportFile(path);
         if (!report.readError.isEmpty()) {
-            status = 2;
-            write(
-                stderr,
-                ("tavo-check: cannot read " + path + ": " + report.readError + "\n").toLocal8Bit());
-        } else {
-            status = std::max(status, report.errors > 0 ? 1 : 0);
-            errors += report.errors;
-            warnings += report.warnings;
-            if (!json)
-                write(stdout, findingsText(report).toLocal8Bit());
+            status = fail(QStringLiteral("cannot read ") + path + QStringLiteral(": ") +
+                              report.readError,
+                          false);
+            if (json)
+                all.append(QJsonObject{{"file", path}, {"readError", report.readError}});
+            continue;
         }
+        status = std::max(status, report.errors > 0 ? 1 : 0);
+        errors += report.errors;
+        warnings += report.warnings;
+        const QJsonObject file = toJson(report);
         if (json)
-            all.append(findingsJson(report));
+            all.append(file);
+        else
+            write(stdout, toText(file).toLocal8Bit());
         std::fflush(stdout);
     }
     if (json)
