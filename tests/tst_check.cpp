@@ -18,28 +18,23 @@ const QString reportName = QStringLiteral("FILEUPLOAD_WR4-4B_0123456.CSV");
 // 4) and account 7654321 with one (lines 5 and 6).
 QStringList screensRecords()
 {
-    const EmployerEntries first{"2", "2014",    "0123456", "123456789", "3",    "4",
-                                "2", "1500000", "10500",   "1000000",   "36000"};
-    const EmployerEntries second{"1", "2014",   "7654321", "987654321", "1",   "1",
-                                 "1", "250000", "0",       "250000",    "9000"};
     return {
         Records::makeLine(ContactEntries{"O", "Mary Smith", "mary@example.com", "8005551234", ""}),
-        Records::makeLine(first),
+        Records::makeLine(EmployerEntries{"2", "2014", "0123456", "123456789", "3", "4", "2",
+                                          "1500000", "10500", "1000000", "36000"}),
         Records::makeLine(EmployeeEntries{"0123456", "123456789", " O'NEIL ", "MARY", "",
                                           "1000000 ", "600000", "13"}),
         Records::makeLine(EmployeeEntries{"0123456", "223456789", "SMITH-JONES", "JOHN", "Q",
                                           "500000", "400000", "7 "}),
-        Records::makeLine(second),
+        Records::makeLine(EmployerEntries{"1", "2014", "7654321", "987654321", "1", "1", "1",
+                                          "250000", "0", "250000", "9000"}),
         Records::makeLine(EmployeeEntries{"7654321", "323456789", "GARCIA", "ANA", "", "250000",
                                           "250000", "14"})};
 }
 
 QByteArray fileBytes(const QStringList &records)
 {
-    QByteArray bytes;
-    for (const QString &record : records)
-        bytes += record.toLatin1() + "\r\n";
-    return bytes;
+    return (records.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1();
 }
 
 // The report with one field of one line (both counted from 1) replaced.
@@ -52,18 +47,14 @@ QByteArray withField(int line, int field, const QString &value)
     return fileBytes(records);
 }
 
-QString at(qint64 line, const char *field, const QString &message, bool error = true)
+// A finding as the checker's text output shows it after the file name: an error, a warning.
+QString e(qint64 line, const char *field, const QString &message)
 {
-    return QString::number(line) + u':' + QLatin1String(field) +
-           (error ? QStringLiteral(": error: ") : QStringLiteral(": warning: ")) + message;
+    return QStringLiteral("%1:%2: error: %3").arg(QString::number(line), field, message);
 }
-
-QStringList shown(const FileReport &report)
+QString w(qint64 line, const char *field, const QString &message)
 {
-    QStringList list;
-    for (const Finding &f : report.findings)
-        list << at(f.line, f.field, f.message, f.severity == Severity::Error);
-    return list;
+    return QStringLiteral("%1:%2: warning: %3").arg(QString::number(line), field, message);
 }
 
 } // namespace
@@ -73,7 +64,6 @@ class CheckTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { QVERIFY(dir.isValid()); }
     void screensReport_passesCleanWithItsSums();
     void faultyReport_findingsAtLineAndField_data();
     void faultyReport_findingsAtLineAndField();
@@ -83,9 +73,16 @@ private:
     QString write(const QByteArray &bytes, const QString &name = reportName)
     {
         QFile file(dir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        if (!dir.isValid() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             qFatal("cannot write %s", qPrintable(file.fileName()));
         return file.fileName();
+    }
+    QStringList findings(const QByteArray &bytes)
+    {
+        QStringList list;
+        for (const Finding &f : checkReportFile(write(bytes)).findings)
+            list << (f.severity == Severity::Error ? e : w)(f.line, f.field, f.message);
+        return list;
     }
     QTemporaryDir dir;
 };
@@ -93,13 +90,13 @@ private:
 void CheckTest::screensReport_passesCleanWithItsSums()
 {
     const FileReport report = checkReportFile(write(fileBytes(screensRecords())));
-    QCOMPARE(shown(report), QStringList());
+    QCOMPARE(report.findings.size(), 0);
     QCOMPARE(report.lines, 6);
-    QCOMPARE(report.sRecords, 3);
     QCOMPARE(report.accounts.size(), 2);
-    QCOMPARE(report.accounts[0].employees, 2);
-    QCOMPARE(report.accounts[0].employeeGrossWages, QStringLiteral("1500000"));
-    QCOMPARE(report.accounts[0].employeeTaxableWages, QStringLiteral("1000000"));
+    const AccountSummary &first = report.accounts[0];
+    QCOMPARE(QStringList({QString::number(first.employees), first.employeeGrossWages,
+                          first.employeeTaxableWages}),
+             QStringList({"2", "1500000", "1000000"}));
 }
 
 void CheckTest::faultyReport_findingsAtLineAndField_data()
@@ -110,103 +107,88 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
     const auto replaced = [&good](const char *from, const char *to) {
         return QByteArray(good).replace(from, to);
     };
-    // The fields through their rules, with the rules' own messages.
+    // The fields through their rules, with the rules' own messages, and the entry boxes' lengths.
     QTest::newRow("withholding above gross")
         << withField(2, 9, "2000000")
         << QStringList{
-               at(2, "GROSS WAGES", EmployerRules::grossWages(u"1500000", u"1000000", u"2000000")),
-               at(2, "EMPLOYEE WITHHOLDING",
-                  EmployerRules::employeeWithholding(u"2000000", u"1500000"))};
-    QTest::newRow("last name") << withField(3, 4, "SMITH--JONES")
-                               << QStringList{
-                                      at(3, "LAST NAME", EmployeeRules::lastName(u"SMITH--JONES"))};
+               e(2, "GROSS WAGES", EmployerRules::grossWages(u"1500000", u"1000000", u"2000000")),
+               e(2, "EMPLOYEE WITHHOLDING",
+                 EmployerRules::employeeWithholding(u"2000000", u"1500000"))};
     QTest::newRow("taxable above gross")
         << withField(3, 8, "2000000")
-        << QStringList{
-               at(2, "TAXABLE WAGES",
-                  "TAXABLE WAGES 1000000 is not the sum of the account's 2 S "
-                  "records' taxable wages, 2400000",
-                  false),
-               at(3, "GROSS WAGES", EmployeeRules::grossWages(u"1000000 ", u"2000000")),
-               at(3, "TAXABLE WAGES", EmployeeRules::taxableWages(u"2000000", u"1000000 "))};
-    // The length of each entry box, beside the rule.
-    QTest::newRow("month too long for its box")
-        << withField(2, 7, "000002")
-        << QStringList{at(2, "EMPLOYEES MONTH 3",
-                          "EMPLOYEES MONTH 3 has 6 characters; its entry box takes at most 5.")};
-    QTest::newRow("credit weeks too long and too many")
+        << QStringList{w(2, "TAXABLE WAGES",
+                         "TAXABLE WAGES 1000000 is not the sum of the account's 2 S records' "
+                         "taxable wages, 2400000"),
+                       e(3, "GROSS WAGES", EmployeeRules::grossWages(u"1000000 ", u"2000000")),
+                       e(3, "TAXABLE WAGES", EmployeeRules::taxableWages(u"2000000", u"1000000 "))};
+    QTest::newRow("credit weeks")
         << withField(6, 9, "015")
-        << QStringList{at(6, "CREDIT WEEKS", EmployeeRules::creditWeeks(u"015")),
-                       at(6, "CREDIT WEEKS",
-                          "CREDIT WEEKS has 3 characters; its entry box takes at most 2.")};
-    // Bytes, layout and the order of the records, where the bytes are the point.
+        << QStringList{e(6, "CREDIT WEEKS", EmployeeRules::creditWeeks(u"015")),
+                       e(6, "CREDIT WEEKS",
+                         "CREDIT WEEKS has 3 characters; its entry box takes at most 2.")};
+    QTest::newRow("quarter 5") << withField(2, 4, "52014")
+                               << QStringList{e(2, "QUARTER-YEAR",
+                                                EmployerRules::quarterYearCode(u"52014"))};
+    // Bytes, layout and the order of the records.
     QTest::newRow("byte order mark")
-        << QByteArray("\xEF\xBB\xBF") + good
-        << QStringList{at(1, "line",
-                          "the file begins with a byte order mark (EF BB BF); TAVO takes "
-                          "single-byte text without one")};
+        << "\xEF\xBB\xBF" + good
+        << QStringList{e(1, "line",
+                         "the file begins with a byte order mark (EF BB BF); TAVO takes "
+                         "single-byte text without one")};
     QTest::newRow("tab and LF alone")
         << replaced(",MARY,,1000000 ,600000,13, , \r\n", ",MA\tRY,,1000000 ,600000,13, , \n")
-        << QStringList{at(3, "line", "the line ends with LF alone, not CR LF"),
-                       at(3, "line", "byte 0x09 at column 32 is not printable ASCII"),
-                       at(3, "FIRST NAME", EmployeeRules::firstName(u"MA\tRY"))};
+        << QStringList{e(3, "line", "the line ends with LF alone, not CR LF"),
+                       e(3, "line", "byte 0x09 at column 32 is not printable ASCII"),
+                       e(3, "FIRST NAME", EmployeeRules::firstName(u"MA\tRY"))};
     QTest::newRow("twelve fields") << replaced(",13, , \r\n", ",13, , ,\r\n")
-                                   << QStringList{at(3, "line", "12 fields, 11 expected")};
-    const QString sFirst = QStringLiteral(
-        "an S record before any E record: employees follow the E record of their account");
+                                   << QStringList{e(3, "line", "12 fields, 11 expected")};
+    const QString sFirst =
+        "an S record before any E record: employees follow the E record of their account";
     QTest::newRow("S record first")
         << fileBytes(screensRecords().mid(2))
-        << QStringList{at(1, "RECORD TYPE", "the file must begin with the A record"),
-                       at(1, "RECORD TYPE", sFirst), at(2, "RECORD TYPE", sFirst)};
-    QTest::newRow("quarter 5") << withField(2, 4, "52014")
-                               << QStringList{at(2, "QUARTER-YEAR",
-                                                 "QUARTER-YEAR must be the quarter, 1 to 4, "
-                                                 "followed by the four-digit year, as 12014")};
-    QTest::newRow("S account with one space")
-        << replaced("S,7654321  ,", "S,7654321 ,")
-        << QStringList{at(6, "ACCOUNT NUMBER",
-                          "ACCOUNT NUMBER must be the account number of the E record on line 5 "
-                          "followed by two spaces, \"7654321  \"")};
+        << QStringList{e(1, "RECORD TYPE", "the file must begin with the A record"),
+                       e(1, "RECORD TYPE", sFirst), e(2, "RECORD TYPE", sFirst)};
+    QTest::newRow("S account") << replaced("S,7654321  ,", "S,7654321 ,")
+                               << QStringList{
+                                      e(6, "ACCOUNT NUMBER",
+                                        "ACCOUNT NUMBER must be the account number of the E record "
+                                        "on line 5 followed by two spaces, \"7654321  \"")};
     // What hangs on other lines: the sums, the count, the SSNs.
     QTest::newRow("sum and count")
         << replaced(",3,4,2,1500000,", ",3,4,3,1500001,")
-        << QStringList{at(2, "EMPLOYEES MONTH 3",
-                          "3 covered employees in the third month, but 2 S records in the account",
-                          false),
-                       at(2, "GROSS WAGES",
-                          "GROSS WAGES 1500001 is not the sum of the account's 2 S records' gross "
-                          "wages, 1500000",
-                          false)};
+        << QStringList{w(2, "EMPLOYEES MONTH 3",
+                         "3 covered employees in the third month, but 2 S records in the account"),
+                       w(2, "GROSS WAGES",
+                         "GROSS WAGES 1500001 is not the sum of the account's 2 S records' gross "
+                         "wages, 1500000")};
     QTest::newRow("SSNs")
         << replaced(",223456789,", ",123456789 ,").replace(",323456789,", ",666456789,")
-        << QStringList{at(4, "SSN", "SSN has 10 characters; its entry box takes at most 9."),
-                       at(4, "SSN", "SSN 123456789 is already on line 3 in this account", false),
-                       at(6, "SSN", "SSN 666456789 cannot have been issued: no SSN begins with 666",
-                          false)};
+        << QStringList{
+               e(4, "SSN", "SSN has 10 characters; its entry box takes at most 9."),
+               w(4, "SSN", "SSN 123456789 is already on line 3 in this account"),
+               w(6, "SSN", "SSN 666456789 cannot have been issued: no SSN begins with 666")};
     QTest::newRow("wages beyond machine integers")
         << withField(2, 8, "0100000000000000000000").replace("1000000 ,", "99999999999999999999,")
-        << QStringList{at(2, "GROSS WAGES",
-                          "GROSS WAGES has 22 characters; its entry box takes at most 13."),
-                       at(2, "GROSS WAGES",
-                          "GROSS WAGES 0100000000000000000000 is not the sum of the account's 2 S "
-                          "records' gross wages, 100000000000000499999",
-                          false),
-                       at(3, "GROSS WAGES",
-                          "GROSS WAGES has 20 characters; its entry box takes at most 12.")};
+        << QStringList{e(2, "GROSS WAGES",
+                         "GROSS WAGES has 22 characters; its entry box takes at most 13."),
+                       w(2, "GROSS WAGES",
+                         "GROSS WAGES 0100000000000000000000 is not the sum of the account's 2 S "
+                         "records' gross wages, 100000000000000499999"),
+                       e(3, "GROSS WAGES",
+                         "GROSS WAGES has 20 characters; its entry box takes at most 12.")};
 }
 
 void CheckTest::faultyReport_findingsAtLineAndField()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, findings);
-    QCOMPARE(shown(checkReportFile(write(bytes))), findings);
+    QCOMPARE(this->findings(bytes), findings);
 }
 
 void CheckTest::builtProgram_exitStatusesAndJson()
 {
     write(fileBytes(screensRecords()));
-    write(QByteArray(fileBytes(screensRecords())).replace(",3,4,2,", ",3,4,3,"),
-          "FTP_WR4-4B_0123456.CSV");
+    write(fileBytes(screensRecords()).replace(",3,4,2,", ",3,4,3,"), "FTP_WR4-4B_0123456.CSV");
     write(withField(6, 9, "15"), "FTP_WR4-4B_7654321.CSV");
     const auto run = [this](const QStringList &arguments) {
         QProcess process;
@@ -214,15 +196,15 @@ void CheckTest::builtProgram_exitStatusesAndJson()
         process.start(QStringLiteral(TAVO_CHECK), arguments);
         if (!process.waitForFinished(30000))
             qFatal("tavo-check did not finish");
-        return std::pair{process.exitCode(),
-                         process.readAllStandardOutput() + process.readAllStandardError()};
+        return std::pair{process.exitCode(), process.readAllStandardOutput()};
     };
     QCOMPARE(run({reportName}).first, 0);
     QCOMPARE(run({"FTP_WR4-4B_0123456.CSV"}).first, 0); // a warning alone
+    const QString weeks = EmployeeRules::creditWeeks(u"15");
     const auto [status, out] = run({"FTP_WR4-4B_7654321.CSV"});
     QCOMPARE(status, 1);
-    QVERIFY(out.startsWith("FTP_WR4-4B_7654321.CSV:6:CREDIT WEEKS: error: " +
-                           EmployeeRules::creditWeeks(u"15").toLatin1() + "\n"));
+    QVERIFY(out.startsWith(
+        ("FTP_WR4-4B_7654321.CSV:" + e(6, "CREDIT WEEKS", weeks) + '\n').toLatin1()));
     QCOMPARE(run({"missing.CSV", reportName}).first, 2);
     QCOMPARE(run({"--frobnicate", reportName}).first, 2);
     QCOMPARE(run({}).first, 2);
@@ -230,11 +212,10 @@ void CheckTest::builtProgram_exitStatusesAndJson()
     const QJsonObject all =
         QJsonDocument::fromJson(run({"--json", "FTP_WR4-4B_7654321.CSV"}).second).object();
     QCOMPARE(all["errors"].toInt(), 1);
-    const QJsonObject finding = all["files"][0]["findings"][0].toObject();
-    QCOMPARE(finding["line"].toInt(), 6);
-    QCOMPARE(finding["field"].toString(), QStringLiteral("CREDIT WEEKS"));
-    QCOMPARE(finding["severity"].toString(), QStringLiteral("error"));
-    QCOMPARE(finding["message"].toString(), EmployeeRules::creditWeeks(u"15"));
+    QCOMPARE(
+        all["files"][0]["findings"][0].toObject(),
+        QJsonObject(
+            {{"line", 6}, {"field", "CREDIT WEEKS"}, {"severity", "error"}, {"message", weeks}}));
 }
 
 QTEST_GUILESS_MAIN(CheckTest)

@@ -15,9 +15,11 @@
 namespace
 {
 
-// An exact sum of digit texts of any length, as its decimal digits, the lowest first.
+// An exact sum of digit texts of any length: texts of up to 17 digits add up in a machine word,
+// which goes into the decimal digits (the lowest first) before it can overflow, as longer texts do.
 struct Sum {
     bool known = true; // false once a text was not a number (or the E record was incomplete)
+    quint64 word = 0;
     std::string digits;
 
     void add(QStringView text)
@@ -25,6 +27,16 @@ struct Sum {
         const QStringView value = rightTrimSpaces(text);
         if (!(known = known && isDigitText(value)))
             return;
+        if (value.size() > 17)
+            return addDigits(value);
+        quint64 number = 0;
+        for (const QChar c : value)
+            number = number * 10 + (c.unicode() - u'0');
+        if ((word += number) >= 1000000000000000000u) // 10^18; below 10^18 + 10^17 here
+            addDigits(QString::number(std::exchange(word, 0)));
+    }
+    void addDigits(QStringView value)
+    {
         for (qsizetype i = 0, carry = 0; i < value.size() || carry; ++i) {
             if (std::size_t(i) == digits.size())
                 digits += '0';
@@ -36,10 +48,11 @@ struct Sum {
     }
     QString toString() const
     {
-        const std::string text(digits.rbegin(), digits.rend());
-        const std::size_t first = text.find_first_not_of('0');
-        return first == std::string::npos ? QStringLiteral("0")
-                                          : QString::fromStdString(text.substr(first));
+        Sum all = *this;
+        all.addDigits(QString::number(word));
+        const std::string text(all.digits.rbegin(), all.digits.rend());
+        return QString::fromStdString(
+            text.substr(std::min(text.find_first_not_of('0'), text.size() - 1)));
     }
 };
 
@@ -198,21 +211,22 @@ void Checker::record(char kind, const Records::Fields *f)
             for (const QChar c : (*f)[2].first(9))
                 ssn = ssn * 10 + (c.unicode() - u'0');
             const quint64 area = ssn / 1000000, group = ssn / 10000 % 100, serial = ssn % 10000;
-            const bool unissuedArea = area == 0 || area == 666 || area >= 900;
-            const char *why =
+            const QString why =
                 ssn == 78051120 || ssn == 219099999
-                    ? " is a widely misused number that belongs to no employee"
-                : unissuedArea ? " cannot have been issued: no SSN begins with "
-                : group == 0   ? " cannot have been issued: its group number (digits 4 and 5) is 00"
+                    ? QStringLiteral("is a widely misused number that belongs to no employee")
+                : area == 0 || area == 666 || area >= 900
+                    ? QStringLiteral("cannot have been issued: no SSN begins with %1")
+                          .arg(area, 3, 10, QLatin1Char('0'))
+                : group == 0
+                    ? QStringLiteral(
+                          "cannot have been issued: its group number (digits 4 and 5) is 00")
                 : serial == 0
-                    ? " cannot have been issued: its serial number (digits 6 to 9) is 0000"
-                    : nullptr;
-            if (why) {
-                const QString digits = (*f)[2].first(9).toString();
+                    ? QStringLiteral(
+                          "cannot have been issued: its serial number (digits 6 to 9) is 0000")
+                    : QString();
+            if (!why.isEmpty())
                 add(line, Severity::Warning, 3, "SSN",
-                    QStringLiteral("SSN ") + digits + QLatin1String(why) +
-                        (unissuedArea ? digits.left(3) : QString()));
-            }
+                    QStringLiteral("SSN %1 %2").arg((*f)[2].first(9), why));
         }
         ++r.sRecords;
         if (account.line == 0)
@@ -330,21 +344,33 @@ FileReport checkReportFile(const QString &path)
 {
     FileReport report{path};
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         report.readError = file.errorString();
         return report;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        report.readError = file.errorString();
-        return report;
-    }
+    // Read in pieces of 1 MiB; a line cut at the end of a piece moves to the front for the next
+    // read, and a line longer than the buffer makes it grow.
     Checker checker{report};
-    for (const char *start = bytes.constData(), *end = start + bytes.size(); start != end;) {
-        const char *lf = static_cast<const char *>(std::memchr(start, '\n', end - start));
-        checker.read(start, (lf ? lf : end) - start, lf);
-        start = lf ? lf + 1 : end;
+    QByteArray buffer(1 << 20, Qt::Uninitialized);
+    for (qsizetype kept = 0;;) {
+        if (kept == buffer.size())
+            buffer.resize(buffer.size() * 2);
+        const qint64 got = file.read(buffer.data() + kept, buffer.size() - kept);
+        if (got < 0) {
+            report.readError = file.errorString();
+            return report;
+        }
+        const char *start = buffer.constData(), *end = start + kept + got, *lf;
+        for (; (lf = static_cast<const char *>(std::memchr(start, '\n', end - start)));
+             start = lf + 1)
+            checker.read(start, lf - start, true);
+        if (got == 0) {
+            if (start != end)
+                checker.read(start, end - start, false);
+            checker.finish();
+            return report;
+        }
+        kept = end - start;
+        std::memmove(buffer.data(), start, std::size_t(kept));
     }
-    checker.finish();
-    return report;
 }
