@@ -2,6 +2,7 @@
 
 #include "check/reportchecker.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -114,8 +115,15 @@ int main(int argc, char *argv[])
 {
     bool json = false, optionsEnded = false;
     QStringList files;
-    for (int i = 1; i < argc; ++i) {
-        const QString argument = QString::fromLocal8Bit(argv[i]);
+#ifdef Q_OS_WIN
+    QCoreApplication app(argc, argv); // only it has the command line in UTF-16 there
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+#else
+    QStringList arguments; // the bytes the application object would decode the same way
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+#endif
+    for (const QString &argument : std::as_const(arguments)) {
         if (optionsEnded || !argument.startsWith(u'-') || argument.size() == 1)
             files.append(argument);
         else if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
