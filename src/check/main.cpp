@@ -1,7 +1,11 @@
-#include "check/checkoutput.h"
+// tavo-check: checks report files before upload with the screens' own rules; see the usage.
+
 #include "check/reportchecker.h"
 
 #include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QStringList>
 
 #include <cstdio>
@@ -31,69 +35,135 @@ void write(FILE *stream, const QByteArray &bytes)
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
 }
 
+int fail(const QString &message, bool withUsage)
+{
+    write(stderr, ("tavo-check: " + message + '\n').toLocal8Bit() + (withUsage ? "\n" : ""));
+    if (withUsage)
+        std::fputs(usage, stderr);
+    return 2;
+}
+
+// A file's findings and summaries, as the JSON output gives them and the text output reads them.
+QJsonObject toJson(const FileReport &report)
+{
+    QJsonArray findings, accounts;
+    for (const Finding &f : report.findings)
+        findings.append(
+            QJsonObject{{"line", f.line},
+                        {"field", QLatin1String(f.field)},
+                        {"severity", f.severity == Severity::Error ? "error" : "warning"},
+                        {"message", f.message}});
+    const auto sum = [](const QString &sum) { return sum.isEmpty() ? QJsonValue() : sum; };
+    for (const AccountSummary &a : report.accounts)
+        accounts.append(QJsonObject{{"line", a.line},
+                                    {"account", a.account},
+                                    {"employees", a.employees},
+                                    {"grossWages", a.grossWages},
+                                    {"employeeGrossWages", sum(a.employeeGrossWages)},
+                                    {"taxableWages", a.taxableWages},
+                                    {"employeeTaxableWages", sum(a.employeeTaxableWages)}});
+    return {{"file", report.path},
+            {"lines", report.lines},
+            {"records",
+             QJsonObject{{"A", report.aRecords}, {"E", report.eRecords}, {"S", report.sRecords}}},
+            {"accounts", accounts},
+            {"errors", report.errors},
+            {"warnings", report.warnings},
+            {"findings", findings}};
+}
+
+// One line per finding, FILE:LINE:FIELD: error|warning: MESSAGE, then the file's accounts with
+// their E totals beside the sums of their S records, and its counts.
+QString toText(const QJsonObject &file)
+{
+    const QString path = file["file"].toString();
+    const auto number = [](const QJsonValue &value) { return QString::number(value.toInteger()); };
+    const auto count = [](const QJsonValue &value, const char *one, const char *many) {
+        return counted(value.toInteger(), one, many);
+    };
+    const auto sum = [](const QJsonValue &sum) {
+        return sum.isNull() ? QStringLiteral("unknown (a wage is not a number)") : sum.toString();
+    };
+    QString text;
+    for (const QJsonValue f : file["findings"].toArray())
+        text += QStringLiteral("%1:%2:%3: %4: %5\n")
+                    .arg(path, number(f["line"]), f["field"].toString(), f["severity"].toString(),
+                         f["message"].toString());
+    for (const QJsonValue a : file["accounts"].toArray()) {
+        const QString employees = count(a["employees"], "employee", "employees");
+        if (a["account"].toString().isEmpty() && a["grossWages"].toString().isEmpty())
+            text += QStringLiteral("%1: account of the incomplete E record on line %2: %3\n")
+                        .arg(path, number(a["line"]), employees);
+        else
+            text += QStringLiteral("%1: account %2 (line %3): %4; gross wages %5, S records' sum "
+                                   "%6; taxable wages %7, S records' sum %8\n")
+                        .arg(path, a["account"].toString(), number(a["line"]), employees,
+                             a["grossWages"].toString(), sum(a["employeeGrossWages"]),
+                             a["taxableWages"].toString(), sum(a["employeeTaxableWages"]));
+    }
+    return text + QStringLiteral("%1: %2, %3, %4: %5, %6\n")
+                      .arg(path, count(file["records"]["E"], "account", "accounts"),
+                           count(file["records"]["S"], "employee", "employees"),
+                           count(file["lines"], "line", "lines"),
+                           count(file["errors"], "error", "errors"),
+                           count(file["warnings"], "warning", "warnings"));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    bool json = false, optionsEnded = false;
+    QStringList files;
 #ifdef Q_OS_WIN
-    // Only the application object has the command line in UTF-16 there.
-    QCoreApplication app(argc, argv);
+    QCoreApplication app(argc, argv); // only it has the command line in UTF-16 there
     const QStringList arguments = QCoreApplication::arguments().mid(1);
 #else
-    // Elsewhere the arguments are the bytes the application object would decode the same way;
-    // not making it saves a share of the start-up.
-    QStringList arguments;
+    QStringList arguments; // the bytes the application object would decode the same way
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
 #endif
+    for (const QString &argument : std::as_const(arguments)) {
+        if (optionsEnded || !argument.startsWith(u'-') || argument.size() == 1)
+            files.append(argument);
+        else if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
+            return std::fputs(usage, stdout), 0;
+        else if (argument == QLatin1String("--json"))
+            json = true;
+        else if (argument == QLatin1String("--"))
+            optionsEnded = true;
+        else
+            return fail(QStringLiteral("unknown option ") + argument, true);
+    }
+    if (files.isEmpty())
+        return fail(QStringLiteral("no file given"), true);
 
-    bool json = false;
-    bool optionsEnded = false;
-    QStringList files;
-    for (const QString &argument : arguments) {
-        if (!optionsEnded && argument.startsWith(u'-') && argument.size() > 1) {
-            if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-                std::fputs(usage, stdout);
-                return 0;
-            }
-            if (argument == QLatin1String("--json")) {
-                json = true;
-            } else if (argument == QLatin1String("--")) {
-                optionsEnded = true;
-            } else {
-                write(stderr, "tavo-check: unknown option " + argument.toLocal8Bit() + "\n\n");
-                std::fputs(usage, stderr);
-                return 2;
-            }
+    int status = 0;
+    QJsonArray all;
+    qint64 errors = 0, warnings = 0;
+    for (const QString &path : std::as_const(files)) {
+        const FileReport report = checkReportFile(path);
+        if (!report.readError.isEmpty()) {
+            status = fail(QStringLiteral("cannot read ") + path + QStringLiteral(": ") +
+                              report.readError,
+                          false);
+            if (json)
+                all.append(QJsonObject{{"file", path}, {"readError", report.readError}});
             continue;
         }
-        files.append(argument);
-    }
-    if (files.isEmpty()) {
-        std::fputs("tavo-check: no file given\n\n", stderr);
-        std::fputs(usage, stderr);
-        return 2;
-    }
-
-    bool unreadable = false;
-    bool errors = false;
-    QList<FileReport> reports;
-    for (const QString &path : std::as_const(files)) {
-        FileReport report = checkReportFile(path);
-        if (!report.readError.isEmpty()) {
-            unreadable = true;
-            write(stderr, "tavo-check: cannot read " + path.toLocal8Bit() + ": " +
-                              report.readError.toLocal8Bit() + "\n");
-        } else {
-            errors = errors || report.errors > 0;
-            if (!json)
-                write(stdout, findingsText(report));
-        }
+        status = std::max(status, report.errors > 0 ? 1 : 0);
+        errors += report.errors;
+        warnings += report.warnings;
+        const QJsonObject file = toJson(report);
         if (json)
-            reports.append(std::move(report));
+            all.append(file);
+        else
+            write(stdout, toText(file).toLocal8Bit());
         std::fflush(stdout);
     }
     if (json)
-        write(stdout, findingsJson(reports));
-    return unreadable ? 2 : (errors ? 1 : 0);
+        write(stdout,
+              QJsonDocument(QJsonObject{{"files", all}, {"errors", errors}, {"warnings", warnings}})
+                  .toJson(QJsonDocument::Indented));
+    return status;
 }

@@ -2,31 +2,6 @@
 
 #include <QList>
 #include <QString>
-#include <QStringView>
-#include <QVarLengthArray>
-
-// A whole number of any size, kept exactly: the sum of an account's wages, which no machine
-// integer is sure to hold.
-class WholeNumber
-{
-public:
-    // Adds a digit text (digits, then any trailing spaces, as the wage boxes take them). Any other
-    // text adds nothing and gives false.
-    bool add(QStringView text);
-    // Adds a value below 10^18.
-    void add(quint64 value) { addAt(0, value); }
-    QString toString() const;
-    friend bool operator==(const WholeNumber &a, const WholeNumber &b)
-    {
-        return a.m_limbs == b.m_limbs;
-    }
-    friend bool operator!=(const WholeNumber &a, const WholeNumber &b) { return !(a == b); }
-
-private:
-    void addAt(qsizetype limb, quint64 value);
-    // Least significant first, each below 10^18, with no zero limb at the top.
-    QVarLengthArray<quint64, 2> m_limbs;
-};
 
 enum class Severity { Error, Warning };
 
@@ -34,47 +9,34 @@ struct Finding {
     qint64 line = 0; // counted from 1; 0 stands for the file as a whole
     Severity severity = Severity::Error;
     const char *field = "";
-    // The field's place in the record, 1 for the record type; 0 for the line or the file as a
-    // whole. The findings of a line come in this order.
-    int position = 0;
+    int position = 0; // the field's place in the record (1: record type), 0 for the whole line
     QString message;
 };
 
-// One E record and what its S records add up to.
+// One E record and what its S records add up to. The wages are the E record's, as written; the
+// sums are empty when one of the S records' wages is not a number.
 struct AccountSummary {
     qint64 line = 0;
     QString account;
     qint64 employees = 0;
-    QString grossWages;   // the E record's, as written
-    QString taxableWages; // the E record's, as written
-    // The sums of the S records' wages; empty when one of them is not a number.
-    QString employeeGrossWages;
-    QString employeeTaxableWages;
+    QString grossWages, taxableWages, employeeGrossWages, employeeTaxableWages;
 };
 
 struct FileReport {
     QString path;
     QString readError; // empty when the file could be read to its end
-    qint64 lines = 0;
-    qint64 aRecords = 0;
-    qint64 eRecords = 0;
-    qint64 sRecords = 0;
+    qint64 lines = 0, aRecords = 0, eRecords = 0, sRecords = 0;
     QList<AccountSummary> accounts;
-    QList<Finding> findings; // in line order
-    qint64 errors = 0;
-    qint64 warnings = 0;
+    QList<Finding> findings; // in line order, and within a line in the order of the fields
+    qint64 errors = 0, warnings = 0;
 };
 
-// "1 employee", "2 employees": a count with its word, for the findings and the summaries.
+// "1 employee", "2 employees": a count with its word.
 inline QString counted(qint64 count, const char *one, const char *many)
 {
     return QString::number(count) + u' ' + QLatin1String(count == 1 ? one : many);
 }
 
-// Reads the report file in one pass and checks every record with the screens' own rules, its
-// bytes, its layout and what its accounts add up to. The file is only read.
+// Reads the report file once, line by line, and checks its bytes, its layout, every field with the
+// screens' own rules, what its accounts add up to, its SSNs and its name. The file is only read.
 FileReport checkReportFile(const QString &path);
-
-// Checks the file's name against the names the naming screen gives, for a file whose A record
-// has the given filing type ("O", "A", or empty when unknown). Only warnings come of it.
-QList<Finding> checkReportFileName(const QString &fileName, QStringView filingType);

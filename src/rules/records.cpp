@@ -2,6 +2,8 @@
 
 #include "rules/checkstring.h"
 
+#include <algorithm>
+
 #include <QStringList>
 
 namespace Records
@@ -57,39 +59,69 @@ QString makeLine(const EmployeeEntries &e)
 std::optional<Fields> splitLine(QStringView line)
 {
     Fields fields;
-    qsizetype start = 0;
-    for (int k = 0; k < fieldCount - 1; ++k) {
-        const qsizetype comma = line.indexOf(u',', start);
-        if (comma < 0)
+    int k = 0;
+    const QChar *start = line.begin();
+    for (const QChar *c = line.begin(); c != line.end(); ++c) {
+        if (*c != u',')
+            continue;
+        if (k == fieldCount - 1)
             return std::nullopt;
-        fields[k] = line.sliced(start, comma - start);
-        start = comma + 1;
+        fields[k++] = QStringView(start, c);
+        start = c + 1;
     }
-    fields[fieldCount - 1] = line.sliced(start);
-    if (fields[fieldCount - 1].contains(u','))
+    if (k != fieldCount - 1)
         return std::nullopt;
+    fields[k] = QStringView(start, line.end());
     return fields;
 }
 
-ContactEntries contactEntries(const Fields &f)
+namespace
 {
-    return {f[1].toString(), f[2].toString(), f[3].toString(), f[4].toString(), f[5].toString()};
+// Copies the view into the text, in the text's own storage when it has room.
+void assign(QString &text, QStringView view)
+{
+    if (text.size() != view.size())
+        text.resize(view.size());
+    std::copy(view.begin(), view.end(), text.begin());
+}
+} // namespace
+
+void readEntries(const Fields &f, ContactEntries &e)
+{
+    assign(e.filingType, f[1]);
+    assign(e.name, f[2]);
+    assign(e.email, f[3]);
+    assign(e.phone, f[4]);
+    assign(e.extension, f[5]);
 }
 
-EmployerEntries employerEntries(const Fields &f)
+void readEntries(const Fields &f, EmployerEntries &e)
 {
     // The quarter-year code is the quarter's digit followed by the year.
-    return {f[3].left(1).toString(), f[3].mid(1).toString(), f[1].toString(), f[2].toString(),
-            f[4].toString(),         f[5].toString(),        f[6].toString(), f[7].toString(),
-            f[8].toString(),         f[9].toString(),        f[10].toString()};
+    assign(e.quarter, f[3].left(1));
+    assign(e.year, f[3].mid(1));
+    assign(e.accountNumber, f[1]);
+    assign(e.fein, f[2]);
+    assign(e.firstMonth, f[4]);
+    assign(e.secondMonth, f[5]);
+    assign(e.thirdMonth, f[6]);
+    assign(e.grossWages, f[7]);
+    assign(e.employeeWithholding, f[8]);
+    assign(e.taxableWages, f[9]);
+    assign(e.employerContributions, f[10]);
 }
 
-EmployeeEntries employeeEntries(const Fields &f)
+void readEntries(const Fields &f, EmployeeEntries &e)
 {
     // The account number carries two spaces in the record.
-    const QStringView account = f[1].endsWith(u"  ") ? f[1].chopped(2) : f[1];
-    return {account.toString(), f[2].toString(), f[3].toString(), f[4].toString(),
-            f[5].toString(),    f[6].toString(), f[7].toString(), f[8].toString()};
+    assign(e.accountNumber, f[1].endsWith(u"  ") ? f[1].chopped(2) : f[1]);
+    assign(e.ssn, f[2]);
+    assign(e.lastName, f[3]);
+    assign(e.firstName, f[4]);
+    assign(e.middleName, f[5]);
+    assign(e.grossWages, f[6]);
+    assign(e.taxableWages, f[7]);
+    assign(e.creditWeeks, f[8]);
 }
 
 } // namespace Records

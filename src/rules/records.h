@@ -41,11 +41,19 @@ QString makeLine(const EmployeeEntries &entries);
 // And back: a record line cut at its commas, as views of the line, and the fields made entries
 // again. A line that has not the eleven fields of a record gives nothing. The entries of a line
 // that makeLine made are the entries it was made from, but for the S record's names, trimmed.
+// readEntries fills entries of the caller's, using their storage again, for a reader of many
+// lines.
 inline constexpr int fieldCount = 11;
 using Fields = std::array<QStringView, fieldCount>;
 std::optional<Fields> splitLine(QStringView line);
-ContactEntries contactEntries(const Fields &fields);
-EmployerEntries employerEntries(const Fields &fields);
-EmployeeEntries employeeEntries(const Fields &fields);
+void readEntries(const Fields &fields, ContactEntries &entries);
+void readEntries(const Fields &fields, EmployerEntries &entries);
+void readEntries(const Fields &fields, EmployeeEntries &entries);
+template <typename Entries> Entries readEntries(const Fields &fields)
+{
+    Entries entries;
+    readEntries(fields, entries);
+    return entries;
+}
 
 } // namespace Records

@@ -39,3 +39,26 @@ QString composeReportFileName(const QString &uploadOrFtp, const QString &reporti
     entries.sequenceNumber = sequenceNumber;
     return composeReportFileName(entries, reportingType);
 }
+
+std::optional<ReportFileName> readReportFileName(const QString &fileName)
+{
+    const QString extension = QStringLiteral(".CSV");
+    for (const FilingMethod method : {FilingMethod::FileUpload, FilingMethod::Ftp}) {
+        for (const QString &type : {QStringLiteral("O"), QStringLiteral("A")}) {
+            const QString prefix = composeReportFileName({FilerKind::None, method, {}, {}}, type)
+                                       .chopped(extension.size());
+            if (!fileName.startsWith(prefix) || !fileName.endsWith(extension) ||
+                fileName.size() < prefix.size() + extension.size())
+                continue;
+            const QString middle =
+                fileName.mid(prefix.size(), fileName.size() - prefix.size() - extension.size());
+            const qsizetype underscore = middle.indexOf(u'_');
+            const QString number = underscore < 0 ? middle : middle.left(underscore);
+            return ReportFileName{{number.size() == 10 ? FilerKind::Tpa : FilerKind::Employer,
+                                   method, number,
+                                   underscore < 0 ? QString() : middle.mid(underscore + 1)},
+                                  type};
+        }
+    }
+    return std::nullopt;
+}
