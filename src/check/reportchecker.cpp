@@ -1,5 +1,6 @@
 #include "check/reportchecker.h"
 
+#include "rules/amounts.h"
 #include "rules/records.h"
 #include "rules/reportname.h"
 
@@ -15,45 +16,29 @@
 namespace
 {
 
-// An exact sum of digit texts of any length: texts of up to 17 digits add up in a machine word,
-// which goes into the decimal digits (the lowest first) before it can overflow, as longer texts do.
+// An exact sum of digit texts of any length: numbers of up to 17 digits add up in a machine word,
+// which goes into the exact sum of digit texts before it could overflow, as longer texts do.
 struct Sum {
     bool known = true; // false once a text was not a number (or the E record was incomplete)
     quint64 word = 0;
-    std::string digits;
+    QString beyond; // what no longer fitted the word, as digits
 
     void add(QStringView text)
     {
         const QStringView value = rightTrimSpaces(text);
         if (!(known = known && isDigitText(value)))
             return;
-        if (value.size() > 17)
-            return addDigits(value);
+        if (value.size() > 17) {
+            beyond = addWholeNumbers(beyond, value);
+            return;
+        }
         quint64 number = 0;
         for (const QChar c : value)
             number = number * 10 + (c.unicode() - u'0');
         if ((word += number) >= 1000000000000000000u) // 10^18; below 10^18 + 10^17 here
-            addDigits(QString::number(std::exchange(word, 0)));
+            beyond = addWholeNumbers(beyond, QString::number(std::exchange(word, 0)));
     }
-    void addDigits(QStringView value)
-    {
-        for (qsizetype i = 0, carry = 0; i < value.size() || carry; ++i) {
-            if (std::size_t(i) == digits.size())
-                digits += '0';
-            const qsizetype digit = digits[i] - '0' + carry +
-                                    (i < value.size() ? value.rbegin()[i].unicode() - u'0' : 0);
-            carry = digit > 9;
-            digits[i] = char('0' + digit - 10 * carry);
-        }
-    }
-    QString toString() const
-    {
-        Sum all = *this;
-        all.addDigits(QString::number(word));
-        const std::string text(all.digits.rbegin(), all.digits.rend());
-        return QString::fromStdString(
-            text.substr(std::min(text.find_first_not_of('0'), text.size() - 1)));
-    }
+    QString toString() const { return addWholeNumbers(beyond, QString::number(word)); }
 };
 
 // A row's rule on the entries; but a file cannot leave the quarter or the year unchosen: its
