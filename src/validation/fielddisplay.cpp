@@ -96,6 +96,10 @@ void emptyList(QListWidget *list)
     list->clearSelection();
     list->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
     list->scrollToTop();
-    if (!list->findChild<FirstRowOnFocus *>(QString(), Qt::FindDirectChildrenOnly))
-        list->installEventFilter(new FirstRowOnFocus(list));
+    const QString filterName = QStringLiteral("firstRowOnFocus");
+    if (!list->findChild<QObject *>(filterName, Qt::FindDirectChildrenOnly)) {
+        auto *filter = new FirstRowOnFocus(list);
+        filter->setObjectName(filterName);
+        list->installEventFilter(filter);
+    }
 }
