@@ -67,7 +67,7 @@ int main(int argc, char *argv[])
     run.start();
     run.acceptContact();
     run.desktop.answer({true}); // "Do you have any employees to report?"
-    run.enterAccount(FilingRun::Account());
+    run.enterAccount();
 
     Ui::Form3 &ui = run.program->form3().ui;
     std::vector<qint64> cost(employees);
