@@ -29,7 +29,7 @@ const QStringList wrongNaming = {"", "", "012345", "1Q-2014"};
 QWidget &openScreen(FilingRun &run, const ContactEntries &)
 {
     run.start();
-    FilingRun::put(run.program->form1(), "lstReportingTypeCode", "O");
+    FilingRun::put(run.program->form1(), "lstReportingTypeCode", "Original");
     return run.program->form1();
 }
 QWidget &openScreen(FilingRun &run, const EmployerEntries &)

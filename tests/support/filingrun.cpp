@@ -96,7 +96,10 @@ QStringList FilingRun::files() const
 
 void FilingRun::acceptContact(const ContactEntries &entries)
 {
-    put(program->form1(), "lstReportingTypeCode", entries.filingType);
+    put(program->form1(), "lstReportingTypeCode",
+        entries.filingType == "A"   ? "Amended"
+        : entries.filingType == "O" ? "Original"
+                                    : "");
     fill(program->form1(), entries);
     press(program->form1(), "cmdCreateALine");
 }
@@ -123,9 +126,12 @@ void FilingRun::nameReport(const NamingEntries &entries)
 
 void FilingRun::put(QWidget &screen, const char *name, const QString &text)
 {
+    static const QStringList quarters = {"1 = January to March", "2 = April to June",
+                                         "3 = July to September", "4 = October to December"};
     if (auto *list = screen.findChild<QListWidget *>(name)) {
         if (!text.isEmpty())
-            choose(list, text);
+            choose(list,
+                   QByteArray(name) == "lstQuarter" ? quarters.value(text.toInt() - 1) : text);
     } else {
         type(screen, name, text);
     }
@@ -146,7 +152,7 @@ void FilingRun::type(QWidget &screen, const char *box, const QString &text)
 
 void FilingRun::choose(QListWidget *list, const QString &item)
 {
-    const QList<QListWidgetItem *> found = list->findItems(item, Qt::MatchStartsWith);
+    const QList<QListWidgetItem *> found = list->findItems(item, Qt::MatchExactly);
     if (found.isEmpty()) {
         QTest::qFail(qPrintable("no item " + item + " in " + list->objectName()), __FILE__,
                      __LINE__);

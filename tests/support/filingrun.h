@@ -124,7 +124,7 @@ public:
         return widget;
     }
 
-    // Typing, choosing (the first item that starts with the text) and pressing as a user does.
+    // Typing, choosing and pressing as a user does; a quarter is chosen by its digit.
     static void type(QLineEdit *box, const QString &text);
     static void type(QWidget &screen, const char *box, const QString &text);
     static void choose(QListWidget *list, const QString &item);
