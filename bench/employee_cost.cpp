@@ -71,7 +71,7 @@ int main(int argc, char *argv[])
     run.start();
     run.acceptContact();
     run.desktop.answer({true}); // "Do you have any employees to report?"
-    run.enterAccount(FilingRun::Account());
+    run.enterAccount();
 
     Form3 &screen = run.program->form3();
     std::vector<qint64> cost(employees);

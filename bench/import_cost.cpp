@@ -67,7 +67,7 @@ int main(int argc, char *argv[])
         filing.start();
         filing.acceptContact();
         filing.desktop.answer({true, false, false}); // employees, then no more and no account
-        filing.enterAccount(FilingRun::Account());
+        filing.enterAccount();
 
         // Without the screens: read, check, build and write in one batch.
         QElapsedTimer timer;

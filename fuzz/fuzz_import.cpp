@@ -4,6 +4,7 @@
 // layout, one record per employee.
 
 #include "fuzzinput.h"
+#include "recordproperties.h"
 #include "rules/employeeimport.h"
 
 #include <QByteArray>
@@ -40,12 +41,8 @@ QString faultIn(const EmployeeImport::Result &result, const QByteArray &bytes)
     if (result.records.size() != result.employees.size())
         return QStringLiteral("not one record per employee");
     for (const QString &record : result.records) {
-        for (const QChar c : record) {
-            if (c.unicode() < 0x20 || c.unicode() > 0x7E)
-                return QStringLiteral("a character outside printable ASCII in ") + record;
-        }
-        if (record.count(u',') != 10 || record.contains(u'"'))
-            return QStringLiteral("not eleven plain fields: ") + record;
+        if (!printable(record) || record.count(u',') != 10)
+            return QStringLiteral("not eleven printable plain fields: ") + record;
     }
     return QString();
 }

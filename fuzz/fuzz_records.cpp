@@ -1,29 +1,42 @@
-// A whole screen's entries through its rules, paired as the screen pairs them, and, when they all
-// pass, through the record builder or the report name: nothing may crash, every entry its rule
-// lets through must be fit for a record, and every record printable ASCII without quotation marks
-// or line ends, with eleven fields as typed. The first byte picks the screen ('A' contact,
-// 'E' employer, 'S' employee, 'N' naming; any other byte one of them by its value); the rest is
-// decoded by decodeEntries. A list entry that is empty chooses nothing; any other chooses an item
-// by its first character.
+// A whole screen's entries through its rules and, when they all pass, through the record builder
+// or the report name, checked by the properties the property test checks (recordproperties.h).
+// The first byte picks the screen ('A' contact, 'E' employer, 'S' employee, 'N' naming; any other
+// byte one of them by its value); the rest is decoded by decodeEntries, in field table order. A
+// list entry chooses by its item's text ("Employer", "TPA", "FTP", "FILE UPLOAD").
 
 #include "fuzzinput.h"
 #include "recordproperties.h"
 
-using namespace RecordProperties;
+namespace
+{
+template <typename E> void fuzz(E entries, const std::uint8_t *data, std::size_t size)
+{
+    const QStringList typed = decodeEntries(data, size, int(std::size(table(entries))));
+    int i = 0;
+    forEachField(entries, [&](const auto &, auto &entry) { assign(entry, typed[i++]); });
+    bool accepted = false;
+    const QString fault = brokenProperty(entries, accepted);
+    if (!fault.isEmpty())
+        reportFault("fuzz_records", fault, describe(typed));
+}
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     if (size == 0)
         return 0;
-    const std::uint8_t pick = data[0];
-    const Screen screen = pick == 'A'   ? Screen::Contact
-                          : pick == 'E' ? Screen::Employer
-                          : pick == 'S' ? Screen::Employee
-                          : pick == 'N' ? Screen::Naming
-                                        : Screen(pick % 4);
-    const QStringList entries = decodeEntries(data + 1, size - 1, 11);
-    const Verdict verdict = check(screen, entries);
-    if (!verdict.fault.isEmpty())
-        reportFault("fuzz_records", verdict.fault, describe(entries));
+    const int pick = data[0] == 'A'   ? 0
+                     : data[0] == 'E' ? 1
+                     : data[0] == 'S' ? 2
+                     : data[0] == 'N' ? 3
+                                      : data[0] % 4;
+    if (pick == 0)
+        fuzz(ContactEntries{"O"}, data + 1, size - 1);
+    if (pick == 1)
+        fuzz(EmployerEntries{"2", "2026"}, data + 1, size - 1);
+    if (pick == 2)
+        fuzz(EmployeeEntries{"0123456"}, data + 1, size - 1);
+    if (pick == 3)
+        fuzz(NamingEntries{}, data + 1, size - 1);
     return 0;
 }

@@ -2,6 +2,7 @@
 // fills up, files in the way and a report that does not come back as it was written.
 
 #include "app/program.h"
+#include "employee/form3.h"
 #include "filingrun.h"
 
 #include <QApplication>
@@ -29,8 +30,8 @@ void fileUpToNaming(FilingRun &run)
     run.start();
     run.desktop.answer({true, false, false});
     run.acceptContact();
-    run.enterAccount({});
-    run.enterEmployee({});
+    run.enterAccount();
+    run.enterEmployee();
 }
 
 // The one failure message shown, checked against the pattern, with the run ended.
@@ -109,12 +110,12 @@ int killedFiling(int killAt)
     run.start();
     run.desktop.answer({true, true, false, true, true, false, false});
     run.acceptContact();
-    run.enterAccount({});
-    run.enterEmployee({});
-    run.enterEmployee({});
-    run.enterAccount({});
-    run.enterEmployee({});
-    run.nameReport("Employer", "FTP", "0123456");
+    run.enterAccount();
+    run.enterEmployee();
+    run.enterEmployee();
+    run.enterAccount();
+    run.enterEmployee();
+    run.nameReport();
     return run.desktop.ended ? 0 : 3;
 }
 
@@ -129,6 +130,7 @@ private slots:
     void killedRun_everyAcceptedRecordKept_data();
     void killedRun_everyAcceptedRecordKept();
     void diskFullMidRecord_wholeRecordsKept();
+    void diskFullMidImport_wholeRecordsKept();
     void faultAtSave_failureShown_nothingHalfWritten_data();
     void faultAtSave_failureShown_nothingHalfWritten();
 };
@@ -161,7 +163,7 @@ void FaultsTest::secondCopy_toldAndEnds_workingFileUntouched()
 
     // The first copy carries on as if nothing had happened.
     run.desktop.answer({false, false});
-    run.enterAccount({});
+    run.enterAccount();
     QCOMPARE(run.workingFile(), aRecord + eRecord);
     QVERIFY(run.desktop.failures().isEmpty());
 }
@@ -232,14 +234,37 @@ void FaultsTest::diskFullMidRecord_wholeRecordsKept()
     run.start();
     run.desktop.answer({true});
     run.acceptContact();
-    run.enterAccount({});
+    run.enterAccount();
     {
         // Room for part of the S record only.
         FileSizeLimit limit(aRecord.size() + eRecord.size() + 20);
-        run.enterEmployee({});
+        run.enterEmployee();
     }
     verifyFailure(run, "^Error 27: File too large\n\nThe file testFile\\.TXT could not be written");
     QCOMPARE(run.workingFile(), aRecord + eRecord);
+#endif
+}
+
+void FaultsTest::diskFullMidImport_wholeRecordsKept()
+{
+#ifdef Q_OS_UNIX
+    FilingRun run;
+    run.start();
+    run.desktop.answer({true, true});
+    run.acceptContact();
+    run.enterAccount();
+    run.enterEmployee();
+    run.write("employees.csv", "111223333,LEE,ANN,,4000,3000,13\n222334444,KIM,BO,J,4000,3000,1\n");
+    run.desktop.filesToOpen.enqueue(run.path("employees.csv"));
+    {
+        FileSizeLimit limit(aRecord.size() + eRecord.size() + sRecord.size() + 70);
+        FilingRun::press(run.program->form3(), "cmdImportEmployees");
+    }
+    QCOMPARE(run.desktop.failures(),
+             QStringList{"Error 27: File too large\n\nThe file testFile.TXT could not be "
+                         "written.\n\nThe program will now close."});
+    QVERIFY(run.desktop.ended);
+    QCOMPARE(run.workingFile(), aRecord + eRecord + sRecord);
 #endif
 }
 
@@ -308,7 +333,7 @@ void FaultsTest::faultAtSave_failureShown_nothingHalfWritten()
     }
     {
         FileSizeLimit limit(fault == "full" ? aRecord.size() : RLIM_INFINITY);
-        run.nameReport("Employer", "FTP", "0123456");
+        run.nameReport();
     }
     verifyFailure(run, message);
     if (fault == "mode")

@@ -14,10 +14,10 @@
 
 namespace
 {
-const QString anyEmployees = QStringLiteral("Do you have any employees to report?");
-const QString anotherEmployee = QStringLiteral("Add an additional employee?");
+const QString anyEmployees = "Do you have any employees to report?";
+const QString anotherEmployee = "Add an additional employee?";
 const QString anotherAccount =
-    QStringLiteral("Add an additional VL Unemployment Compensation tax account to this file?");
+    "Add an additional VL Unemployment Compensation tax account to this file?";
 
 QString closingMessage(const QString &name)
 {
@@ -26,37 +26,15 @@ QString closingMessage(const QString &name)
            "program is located.  The program is now closing\u2026";
 }
 
-FilingRun::Account account(const char *ean, const char *quarter, const char *year,
-                           const char *third = "4")
-{
-    FilingRun::Account entries;
-    entries.ean = ean;
-    entries.quarter = quarter;
-    entries.year = year;
-    entries.third = third;
-    return entries;
-}
-
-FilingRun::Employee employee(const char *ssn, const char *gross, const char *taxable)
-{
-    FilingRun::Employee entries;
-    entries.ssn = ssn;
-    entries.gross = gross;
-    entries.taxable = taxable;
-    return entries;
-}
-
 // Nothing typed and nothing chosen: how a screen comes back for the next employee or account.
 bool isEmptied(QWidget &screen)
 {
-    for (QLineEdit *box : screen.findChildren<QLineEdit *>()) {
+    for (QLineEdit *box : screen.findChildren<QLineEdit *>())
         if (!box->text().isEmpty())
             return false;
-    }
-    for (QListWidget *list : screen.findChildren<QListWidget *>()) {
+    for (QListWidget *list : screen.findChildren<QListWidget *>())
         if (!list->selectedItems().isEmpty())
             return false;
-    }
     return true;
 }
 
@@ -75,7 +53,6 @@ private slots:
     void threeAccountsAmended_eachAccountShown_reportPassesTavoCheck();
     void existingReport_askedBeforeReplacing_data();
     void existingReport_askedBeforeReplacing();
-    void closingTheNamingScreen_endsWithoutAReport();
 };
 
 void FilingTest::twoAccounts_AESSE_reportIsTheWorkingFile()
@@ -87,19 +64,15 @@ void FilingTest::twoAccounts_AESSE_reportIsTheWorkingFile()
     };
     run.start();
     run.acceptContact();
-    run.desktop.answer({true});
-    run.enterAccount({});
-    run.desktop.answer({true});
-    run.enterEmployee({});
+    run.desktop.answer({true, true, false, true, false, false});
+    run.enterAccount();
+    run.enterEmployee();
     QVERIFY(isEmptied(run.program->form3()));
-    FilingRun::Employee second = employee("223456789", "250000", "100000");
-    second.last = " SMITH-JONES ";
-    second.middle = "Q";
-    run.desktop.answer({false, true});
-    run.enterEmployee(second);
+    run.enterEmployee(with(validEmployee,
+                           {"SSN", "223456789", "LAST NAME", " SMITH-JONES ", "MIDDLE NAME", "Q"}));
     QVERIFY(isEmptied(run.program->form2()));
-    run.desktop.answer({false, false});
-    run.enterAccount(account("7654321", "4 = October to December", "2025"));
+    run.enterAccount(
+        with(validEmployer, {"ACCOUNT NUMBER", "7654321", "QUARTER-YEAR", "4", "YEAR", "2025"}));
 
     const QByteArray records = aRecord + eRecord + sRecord +
                                "S,0123456  ,223456789,SMITH-JONES,MARY,Q,250000,100000,13, , \r\n"
@@ -112,8 +85,8 @@ void FilingTest::twoAccounts_AESSE_reportIsTheWorkingFile()
     QCOMPARE(run.visibleScreens(), QStringList{"FormNameFile"});
     QVERIFY(run.program->formNameFile().isModal());
 
-    run.nameReport("Employer", "FILE UPLOAD", "0123456", "b2 ");
-    const QString name = QStringLiteral("FILEUPLOAD_WR4-4B_0123456_B2.CSV");
+    run.nameReport(with(validNaming, {"FILING METHOD", "FILE UPLOAD", "SEQUENCE NUMBER", "b2 "}));
+    const QString name = "FILEUPLOAD_WR4-4B_0123456_B2.CSV";
     QCOMPARE(run.read(name), records);
     QCOMPARE(run.desktop.notices(), QStringList{closingMessage(name)});
     QVERIFY(run.desktop.ended);
@@ -126,34 +99,38 @@ void FilingTest::threeAccountsAmended_eachAccountShown_reportPassesTavoCheck()
 {
     FilingRun run;
     run.start();
-    run.acceptContact("Amended", "Mary O'Neil-Smith", "mary.smith@example.com", "8005551234", "42");
+    run.acceptContact({"A", "Mary O'Neil-Smith", "mary.smith@example.com", "8005551234", "42"});
     Form2 &employer = run.program->form2();
     QCOMPARE(text(employer, "lblMessage"), "The filing type is AMENDED.");
-    FilingRun::Account nobody = account("1111111", "1 = January to March", "2024", "0");
-    nobody.first = nobody.second = nobody.gross = nobody.withholding = nobody.taxable =
-        nobody.contributions = "0";
-    run.desktop.answer({false, true});
-    run.enterAccount(nobody);
+    const auto account = [](const char *number, const char *quarter, const char *year,
+                            const char *third) {
+        return with(validEmployer, {"ACCOUNT NUMBER", number, "QUARTER-YEAR", quarter, "YEAR", year,
+                                    "EMPLOYEES MONTH 3", third});
+    };
+    const auto employee = [](const char *ssn, const char *gross, const char *taxable) {
+        return with(validEmployee, {"SSN", ssn, "GROSS WAGES", gross, "TAXABLE WAGES", taxable});
+    };
+    run.desktop.answer({false, true, true, true, false, true, true, false, false});
+    run.enterAccount(
+        with(account("1111111", "1", "2024", "0"),
+             {"EMPLOYEES MONTH 1", "0", "EMPLOYEES MONTH 2", "0", "GROSS WAGES", "0",
+              "EMPLOYEE WITHHOLDING", "0", "TAXABLE WAGES", "0", "EMPLOYER CONTRIBUTIONS", "0"}));
     QCOMPARE(text(employer, "lblMessage"),
              "Just a reminder the type of filing for this file is AMENDED.\r\nAll account in the "
              "file must be of the same type.");
-    run.desktop.answer({true});
-    run.enterAccount(account("2222222", "3 = July to September", "2025", "2"));
+    run.enterAccount(account("2222222", "3", "2025", "2"));
     Form3 &employees = run.program->form3();
     QCOMPARE(text(employees, "lblEANInfo"),
              "Account Number: 2222222\r\nQuarter/Year: 3/2025\r\nFile Type: AMENDED");
-    run.desktop.answer({true});
     run.enterEmployee(employee("323456789", "750000", "500000"));
-    run.desktop.answer({false, true, true});
     run.enterEmployee(employee("423456789", "750000", "500000"));
-    run.enterAccount(account("3333333", "4 = October to December", "2019", "1"));
+    run.enterAccount(account("3333333", "4", "2019", "1"));
     QCOMPARE(text(employees, "lblEANInfo"),
              "Account Number: 3333333\r\nQuarter/Year: 4/2019\r\nFile Type: AMENDED");
-    run.desktop.answer({false, false});
     run.enterEmployee(employee("523456789", "1500000", "1000000"));
-    run.nameReport("TPA", "FTP", "0000012345", "q4");
+    run.nameReport({FilerKind::Tpa, FilingMethod::Ftp, "0000012345", "q4"});
 
-    const QString name = QStringLiteral("FTP_WR4X-4BX_0000012345_Q4.CSV");
+    const QString name = "FTP_WR4X-4BX_0000012345_Q4.CSV";
     QCOMPARE(run.desktop.notices().last(), closingMessage(name));
     QCOMPARE(run.read(name),
              "A,A,Mary O'Neil-Smith,mary.smith@example.com,8005551234,42, , , , , \r\n"
@@ -186,24 +163,25 @@ void FilingTest::existingReport_askedBeforeReplacing()
 {
     QFETCH(bool, yes);
     FilingRun run;
-    const QString name = QStringLiteral("FILEUPLOAD_WR4-4B_0123456.CSV");
+    const QString name = "FILEUPLOAD_WR4-4B_0123456.CSV";
     const QByteArray earlier = aRecord + eRecord + sRecord;
     run.write(name, earlier);
     run.start();
-    run.acceptContact("Original", "Jo Doe");
+    run.acceptContact(with(validContact, {"CONTACT NAME", "Jo Doe"}));
     run.desktop.answer({false, false, yes});
-    run.enterAccount({});
-    run.nameReport("Employer", "FILE UPLOAD", "0123456");
+    run.enterAccount();
+    const NamingEntries upload = with(validNaming, {"FILING METHOD", "FILE UPLOAD"});
+    run.nameReport(upload);
 
     const QByteArray records = "A,O,Jo Doe,mary@example.com,8005551234,, , , , , \r\n" + eRecord;
     QCOMPARE(run.desktop.questions().last(),
              "File with the name already exists, do you want to overwrite it?");
     QVERIFY(run.desktop.failures().isEmpty());
+    QCOMPARE(run.desktop.ended, yes);
     if (yes) {
         QCOMPARE(run.read(name), records);
         QCOMPARE(run.files(), QStringList{name});
         QCOMPARE(run.desktop.notices(), QStringList{closingMessage(name)});
-        QVERIFY(run.desktop.ended);
         return;
     }
     QCOMPARE(run.desktop.notices(),
@@ -211,31 +189,13 @@ void FilingTest::existingReport_askedBeforeReplacing()
                          ".  you selected already exists please name the file again"});
     QCOMPARE(run.read(name), earlier);
     QCOMPARE(run.workingFile(), records);
-    QVERIFY(!run.desktop.ended);
-    FormNameFile &naming = run.program->formNameFile();
-    QVERIFY(naming.isVisible());
-    QCOMPARE(FilingRun::find<QLineEdit>(naming, "EAN_TPAID")->text(), QString());
-    QVERIFY(FilingRun::find<QListWidget>(naming, "lstEmployeOrTPA")->selectedItems().isEmpty());
-    QVERIFY(FilingRun::find<QListWidget>(naming, "lstFTPorUPLOAD")->selectedItems().isEmpty());
+    QVERIFY(run.program->formNameFile().isVisible());
+    QVERIFY(isEmptied(run.program->formNameFile()));
 
-    run.nameReport("Employer", "FILE UPLOAD", "0123456", "2");
+    run.nameReport(with(upload, {"SEQUENCE NUMBER", "2"}));
     QCOMPARE(run.read("FILEUPLOAD_WR4-4B_0123456_2.CSV"), records);
     QCOMPARE(run.read(name), earlier);
     QVERIFY(run.desktop.ended);
-}
-
-void FilingTest::closingTheNamingScreen_endsWithoutAReport()
-{
-    FilingRun run;
-    run.start();
-    run.acceptContact();
-    run.desktop.answer({false, false});
-    run.enterAccount({});
-    run.program->formNameFile().close();
-    QVERIFY(run.desktop.ended);
-    QVERIFY(run.visibleScreens().isEmpty());
-    QCOMPARE(run.files(), QStringList{"testFile.TXT"});
-    QCOMPARE(run.workingFile(), aRecord + eRecord);
 }
 
 QTEST_MAIN(FilingTest)

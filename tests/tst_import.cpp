@@ -3,26 +3,17 @@
 
 #include "employee/form3.h"
 #include "filingrun.h"
-#include "rules/amounts.h"
 #include "rules/csvreader.h"
 #include "rules/employeeimport.h"
 
-#include <QApplication>
-#include <QFileDialog>
-#include <QPlainTextEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
-#include <QTimer>
-
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 namespace
 {
-const QByteArray head = "A,O,Mary Smith,mary@example.com,8005551234,, , , , , \r\n"
-                        "E,0123456,123456789,22026,3,4,4,1500000,10500,1000000,36000\r\n"
-                        "S,0123456  ,123456789,O'NEIL,MARY,,250000,100000,13, , \r\n";
+const QByteArray head = aRecord + eRecord + sRecord;
 const QByteArray threeEmployees = "SSN,Last,First,Middle,Gross,Taxable,Weeks\r\n"
                                   "111-22-3333,LEE,ANN,,\"$4,000.00\",3000.00,13\r\n"
                                   "222334444,KIM,BO,J,400000,300000,1\r\n"
@@ -36,8 +27,8 @@ Form3 &oneEmployeeEntered(FilingRun &run)
     run.start();
     run.desktop.answer({true, true});
     run.acceptContact();
-    run.enterAccount({});
-    run.enterEmployee({});
+    run.enterAccount();
+    run.enterEmployee();
     return run.program->form3();
 }
 
@@ -46,7 +37,7 @@ void import(FilingRun &run, const QByteArray &bytes)
 {
     run.write("employees.csv", bytes);
     run.desktop.filesToOpen.enqueue(run.path("employees.csv"));
-    FilingRun::press(FilingRun::find<QPushButton>(run.program->form3(), "cmdImportEmployees"));
+    FilingRun::press(run.program->form3(), "cmdImportEmployees");
 }
 } // namespace
 
@@ -124,40 +115,19 @@ private slots:
         QCOMPARE(result.employees.size(), result.records.size());
     }
 
-    void amounts_data()
-    {
-        // {cents, "", shown} for formatCents, {a, b, sum} for addWholeNumbers
-        QTest::addColumn<QStringList>("row");
-        QTest::newRow("thousands") << QStringList{"1500000", "", "$15,000.00"};
-        QTest::newRow("zero") << QStringList{"0", "", "$0.00"};
-        QTest::newRow("empty") << QStringList{"", "", "$0.00"};
-        QTest::newRow("leading zeros") << QStringList{"000123", "", "$1.23"};
-        QTest::newRow("trailing spaces") << QStringList{"7  ", "", "$0.07"};
-        QTest::newRow("long") << QStringList{"99999999999999999999", "",
-                                             "$999,999,999,999,999,999.99"};
-        QTest::newRow("carry") << QStringList{"99999999999999999999", "1", "100000000000000000000"};
-        QTest::newRow("zeros, spaces") << QStringList{"000", "0 ", "0"};
-        QTest::newRow("leading zeros, sum") << QStringList{"007", "0003  ", "10"};
-    }
-    void amounts()
-    {
-        QFETCH(QStringList, row);
-        QCOMPARE(row[1].isEmpty() ? formatCents(row[0]) : addWholeNumbers(row[0], row[1]), row[2]);
-    }
-
     void totalsAfterEmployeeFindingsImportAndNewAccount()
     {
         FilingRun run;
         Form3 &form = oneEmployeeEntered(run);
-        QCOMPARE(FilingRun::find<QLabel>(form, "lblRunningTotals")->text(),
-                 "Entered for this account: 1 employee, gross "
-                 "wages $2,500.00, taxable wages $1,000.00" +
-                     employerLine);
-        QVERIFY(!FilingRun::find<QPushButton>(form, "cmdImportEmployees")->isDefault() &&
-                !FilingRun::find<QPushButton>(form, "cmdImportEmployees")->autoDefault());
-        FilingRun::type(FilingRun::find<QLineEdit>(form, "txtSSN"), "555");
+        const auto totals = [&form] {
+            return FilingRun::find<QLabel>(form, "lblRunningTotals")->text();
+        };
+        QCOMPARE(totals(), "Entered for this account: 1 employee, gross "
+                           "wages $2,500.00, taxable wages $1,000.00" +
+                               employerLine);
+        FilingRun::type(form, "txtSSN", "555");
         run.desktop.filesToOpen.enqueue(QString()); // Cancel
-        FilingRun::press(FilingRun::find<QPushButton>(form, "cmdImportEmployees"));
+        FilingRun::press(form, "cmdImportEmployees");
         import(run, threeEmployees + "123456789,X,Y,,1,1,1\n"); // written by the screen already
         QCOMPARE(run.desktop.shown.last().kind, ScriptedDesktop::Kind::Findings);
         QCOMPARE(run.desktop.shown.last().title, "Import Employees");
@@ -181,69 +151,20 @@ private slots:
                  "Spreadsheet files (*.csv *.CSV *.txt *.TXT);;All files (*)");
         QCOMPARE(run.desktop.questions().mid(3, 1), QStringList{"Add an additional employee?"});
         QCOMPARE(FilingRun::find<QLineEdit>(form, "txtSSN")->text(), "555");
-        QCOMPARE(FilingRun::find<QLabel>(form, "lblRunningTotals")->text(),
+        QCOMPARE(totals(),
                  "Entered for this account: 4 employees, gross wages $15,000.00, taxable wages "
                  "$10,000.00" +
                      employerLine + "\nThe employees add up to the employer screen's totals.");
 
         run.desktop.answer({true, false, false}); // employees for the next account, then no more
-        run.enterAccount({});
-        QCOMPARE(FilingRun::find<QLabel>(form, "lblRunningTotals")->text(),
+        run.enterAccount();
+        QCOMPARE(totals(),
                  "Entered for this account: 0 employees, gross wages $0.00, taxable wages $0.00" +
                      employerLine);
         import(run, "123456789,A,B,,$1.00,0.01,1"); // an SSN of the account before
         QCOMPARE(run.desktop.notices().last(), "1 employee was imported.");
-        QVERIFY(FilingRun::find<QLabel>(form, "lblRunningTotals")
-                    ->text()
-                    .startsWith("Entered for this account: 1 employee, gross wages $1.00, taxable "
-                                "wages $0.01\n"));
-    }
-
-    void fullDisk_batchCutBack_failureEndsRun()
-    {
-#ifndef Q_OS_UNIX
-        QSKIP("limits the file size with setrlimit");
-#else
-        FilingRun run;
-        oneEmployeeEntered(run);
-        rlimit before{};
-        getrlimit(RLIMIT_FSIZE, &before);
-        rlimit limit = before;
-        limit.rlim_cur = head.size() + 100; // room for one more record and a bit
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN); // a failed write instead
-        setrlimit(RLIMIT_FSIZE, &limit);
-        import(run, threeEmployees);
-        setrlimit(RLIMIT_FSIZE, &before);
-        std::signal(SIGXFSZ, previousHandler);
-        QCOMPARE(run.desktop.failures(),
-                 QStringList{"Error 27: File too large\n\nThe file testFile.TXT could not be "
-                             "written.\n\nThe program will now close."});
-        QVERIFY(run.desktop.ended);
-        QCOMPARE(run.workingFile(), head);
-#endif
-    }
-
-    void realDialogs_findingsCloseWithEscape_fileNameTyped()
-    {
-        QtDesktop desktop;
-        QTimer::singleShot(0, [] {
-            auto *list = QApplication::activeModalWidget()->findChild<QPlainTextEdit *>();
-            QVERIFY(list->isReadOnly());
-            QCOMPARE(list->toPlainText(), "line 1, SSN: a\nline 2, line: b");
-            QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
-        });
-        desktop.showFindings("Import Employees", {"line 1, SSN: a", "line 2, line: b"});
-
-        FilingRun run;
-        run.write("staff.csv", "x");
-        QTimer::singleShot(0, [] {
-            QWidget *dialog = QApplication::activeModalWidget();
-            QCOMPARE(dialog->windowTitle(), "Import Employees");
-            QTest::keyClicks(dialog->focusWidget(), "staff.csv");
-            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
-        });
-        QCOMPARE(desktop.chooseFileToOpen("Import Employees", "All files (*)"),
-                 run.path("staff.csv"));
+        QVERIFY(totals().startsWith(
+            "Entered for this account: 1 employee, gross wages $1.00, taxable wages $0.01\n"));
     }
 };
 

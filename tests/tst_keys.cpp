@@ -18,39 +18,22 @@
 
 namespace
 {
-template <typename T> T *child(QWidget &screen, const char *name)
-{
-    T *found = screen.findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no %s on %s", name, qPrintable(screen.objectName()));
-    return found;
-}
-
 // Tab into the list, then Down: the way a user picks the second row of a list with the keyboard.
-void tabInAndDown(QListWidget *list)
+void tabInAndDown(QWidget &screen, const char *name)
 {
-    QApplication::setActiveWindow(list->window());
-    if (!QTest::qWaitForWindowActive(list->window()))
-        qFatal("%s did not become active", qPrintable(list->window()->objectName()));
+    auto *list = FilingRun::find<QListWidget>(screen, name);
+    QApplication::setActiveWindow(&screen);
+    QVERIFY(QTest::qWaitForWindowActive(&screen));
     list->setFocus(Qt::TabFocusReason);
     QTest::keyClick(list, Qt::Key_Down);
 }
 
-bool isEmptied(QListWidget *list)
+// Nothing chosen, scrolled to the top, and the first row current once the list has the focus.
+bool isEmptied(QWidget &screen, const char *name)
 {
-    // A list that has the focus has its first row as the current one, as on a fresh screen.
+    auto *list = FilingRun::find<QListWidget>(screen, name);
     return list->selectedItems().isEmpty() && list->verticalScrollBar()->value() == 0 &&
            list->currentRow() == (list->hasFocus() ? 0 : -1);
-}
-
-// The employee screen of the first account, one employee typed in but not yet added.
-void upToEmployee(FilingRun &run)
-{
-    run.start();
-    run.acceptContact();
-    run.desktop.answer({true});
-    run.enterAccount({});
-    FilingRun::type(child<QLineEdit>(run.program->form3(), "txtSSN"), QStringLiteral("12345"));
 }
 
 // The naming screen after one account without employees.
@@ -59,7 +42,7 @@ FormNameFile &upToNaming(FilingRun &run)
     run.start();
     run.acceptContact();
     run.desktop.answer({false, false});
-    run.enterAccount({});
+    run.enterAccount();
     return run.program->formNameFile();
 }
 } // namespace
@@ -74,11 +57,8 @@ private slots:
     void namingScreen_escapeAndEnterDoNothing_closingEnds();
     void closingEmployerOrEmployeeWindow_asksFirst_data();
     void closingEmployerOrEmployeeWindow_asksFirst();
-    void filingType_cannotBeDeselected_data();
     void filingType_cannotBeDeselected();
-    void typedTextShowsAsTyped();
-    void readOnlyReport_isNotReplaced();
-    void earlierWorkingFile_keptAsPrevious_data();
+    void typedTextShowsAsTyped_readOnlyReportNotReplaced();
     void earlierWorkingFile_keptAsPrevious();
     void employerScreen_withEveryMessage_fitsALaptop();
     void namingChoices_knownByRow_anUnknownOneFailsVisibly_data();
@@ -91,72 +71,59 @@ void KeysTest::secondAccount_sameKeysGiveSameQuarterAndYear()
     run.start();
     run.acceptContact();
     Form2 &employer = run.program->form2();
-    auto *quarter = child<QListWidget>(employer, "lstQuarter");
-    auto *year = child<QListWidget>(employer, "lstYear");
-    FilingRun::Account account;
-    account.quarter = account.year = QString(); // chosen by the keys below
+    run.desktop.answer({false, true, false, false}); // no employees; one more account
     for (int round = 0; round < 2; ++round) {
-        tabInAndDown(quarter);
-        tabInAndDown(year);
-        run.desktop.answer({false, round == 0}); // no employees; another account after the first
-        run.enterAccount(account);
-        if (round == 0)
-            QVERIFY(isEmptied(quarter) && isEmptied(year));
+        tabInAndDown(employer, "lstQuarter");
+        tabInAndDown(employer, "lstYear");
+        run.enterAccount(with(validEmployer, {"QUARTER-YEAR", "", "YEAR", ""}));
+        QVERIFY(round == 1 ||
+                (isEmptied(employer, "lstQuarter") && isEmptied(employer, "lstYear")));
     }
-    const QList<QByteArray> lines = run.workingFile().split('\n');
-    QCOMPARE(lines.size(), 4);
-    QVERIFY(lines[1].startsWith("E,0123456,123456789,22025,"));
-    QVERIFY2(lines[2].startsWith("E,0123456,123456789,22025,"), lines[2].constData());
+    QCOMPARE(run.workingFile(),
+             aRecord + QByteArray(eRecord).replace("22026", "22025").repeated(2));
 }
 
 void KeysTest::namingScreen_emptiedListsStartAfresh()
 {
     FilingRun run;
     FormNameFile &naming = upToNaming(run);
-    auto *kind = child<QListWidget>(naming, "lstEmployeOrTPA");
-    auto *method = child<QListWidget>(naming, "lstFTPorUPLOAD");
-    tabInAndDown(kind);
-    tabInAndDown(method);
-    FilingRun::press(child<QPushButton>(naming, "cmdNameFile")); // no number: a bad name
-    QCOMPARE(run.desktop.notices().last(),
-             QStringLiteral("File name was bad please try naming it again."));
-    QVERIFY(isEmptied(kind));
-    QVERIFY(isEmptied(method));
-    tabInAndDown(kind);
-    QCOMPARE(kind->currentItem()->text(), QStringLiteral("TPA"));
+    tabInAndDown(naming, "lstEmployeOrTPA");
+    tabInAndDown(naming, "lstFTPorUPLOAD");
+    FilingRun::press(naming, "cmdNameFile"); // no number: a bad name
+    QCOMPARE(run.desktop.notices(), {"File name was bad please try naming it again."});
+    QVERIFY(isEmptied(naming, "lstEmployeOrTPA") && isEmptied(naming, "lstFTPorUPLOAD"));
+    tabInAndDown(naming, "lstEmployeOrTPA");
+    QCOMPARE(FilingRun::find<QListWidget>(naming, "lstEmployeOrTPA")->currentItem()->text(), "TPA");
 }
 
 void KeysTest::namingScreen_escapeAndEnterDoNothing_closingEnds()
 {
     FilingRun run;
     FormNameFile &naming = upToNaming(run);
-    auto *number = child<QLineEdit>(naming, "EAN_TPAID");
-    auto *sequence = child<QLineEdit>(naming, "txtSequenceNumber");
-    FilingRun::choose(child<QListWidget>(naming, "lstEmployeOrTPA"), QStringLiteral("Employer"));
-    FilingRun::type(number, QStringLiteral("0123456"));
-    FilingRun::type(sequence, QStringLiteral("1Q"));
-    for (QWidget *focus : {static_cast<QWidget *>(number), static_cast<QWidget *>(sequence)}) {
+    FilingRun::fill(naming, with(validNaming, {"SEQUENCE NUMBER", "1Q"}));
+    for (const char *box : {"EAN_TPAID", "txtSequenceNumber"}) {
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
-            QTest::keyClick(focus, key);
+            QTest::keyClick(FilingRun::find(naming, box), key);
     }
-    QVERIFY(naming.isVisible());
-    QVERIFY(!run.desktop.ended);
-    QVERIFY(run.desktop.shown.size() == 3); // the version notice and the two questions
-    QCOMPARE(number->text(), QStringLiteral("0123456"));
-    QCOMPARE(sequence->text(), QStringLiteral("1Q"));
+    QVERIFY(naming.isVisible() && !run.desktop.ended);
+    QCOMPARE(run.desktop.shown.size(), 3); // the version notice and the two questions
+    QCOMPARE(FilingRun::find<QLineEdit>(naming, "EAN_TPAID")->text(), "0123456");
+    QCOMPARE(FilingRun::find<QLineEdit>(naming, "txtSequenceNumber")->text(), "1Q");
     naming.close(); // the frame's close button, Alt+F4
     QVERIFY(run.desktop.ended);
-    QVERIFY(!run.exists(QStringLiteral("FILEUPLOAD_WR4-4B_0123456_1Q.CSV")));
+    QVERIFY(run.visibleScreens().isEmpty());
+    QCOMPARE(run.files(), QStringList{"testFile.TXT"});
+    QCOMPARE(run.workingFile(), aRecord + eRecord);
 }
 
 void KeysTest::closingEmployerOrEmployeeWindow_asksFirst_data()
 {
     QTest::addColumn<bool>("employeeScreen");
     QTest::addColumn<bool>("yes");
-    QTest::newRow("employer, No") << false << false;
-    QTest::newRow("employer, Yes") << false << true;
-    QTest::newRow("employee, No") << true << false;
-    QTest::newRow("employee, Yes") << true << true;
+    for (const bool employee : {false, true}) {
+        QTest::addRow("%s, No", employee ? "employee" : "employer") << employee << false;
+        QTest::addRow("%s, Yes", employee ? "employee" : "employer") << employee << true;
+    }
 }
 
 void KeysTest::closingEmployerOrEmployeeWindow_asksFirst()
@@ -164,70 +131,63 @@ void KeysTest::closingEmployerOrEmployeeWindow_asksFirst()
     QFETCH(bool, employeeScreen);
     QFETCH(bool, yes);
     FilingRun run;
-    upToEmployee(run);
+    run.start();
+    run.acceptContact();
+    run.desktop.answer({true});
+    run.enterAccount();
     QWidget *screen = &run.program->form3();
-    QLineEdit *box = child<QLineEdit>(*screen, "txtSSN");
-    if (!employeeScreen) {
-        run.desktop.answer({false, true}); // no more employees, another account
-        run.enterEmployee({});
-        screen = &run.program->form2();
-        box = child<QLineEdit>(*screen, "txtEAN");
-        FilingRun::type(box, QStringLiteral("12345"));
-        FilingRun::press(child<QPushButton>(*screen, "cmdCreateELine")); // marks what is wrong
+    if (employeeScreen) {
+        run.enterEmployee(with(validEmployee, {"SSN", "12345"})); // marks what is wrong
     } else {
-        FilingRun::press(child<QPushButton>(*screen, "cmdAddEmployee"));
+        run.desktop.answer({false, true}); // no more employees, another account
+        run.enterEmployee();
+        screen = &run.program->form2();
+        run.enterAccount(with(EmployerEntries{}, {"ACCOUNT NUMBER", "12345"}));
     }
+    QLineEdit *box = FilingRun::find<QLineEdit>(*screen, employeeScreen ? "txtSSN" : "txtEAN");
     const QByteArray written = run.workingFile();
     box->setFocus();
     const int asked = run.desktop.questions().size();
     run.desktop.answer({yes});
     screen->close();
-    QCOMPARE(run.desktop.questions().size(), asked + 1);
-    QCOMPARE(run.desktop.questions().last(),
-             QStringLiteral("Are you sure you want to close the program?"));
+    QCOMPARE(run.desktop.questions().mid(asked),
+             QStringList{"Are you sure you want to close the program?"});
     QCOMPARE(run.desktop.ended, yes);
     QCOMPARE(screen->isVisible(), !yes);
     QCOMPARE(run.workingFile(), written);
-    QCOMPARE(box->text(), QStringLiteral("12345"));
+    QCOMPARE(box->text(), "12345");
     QVERIFY(isYellow(box));
-    if (!yes)
-        QCOMPARE(screen->focusWidget(), box);
-}
-
-void KeysTest::filingType_cannotBeDeselected_data()
-{
-    QTest::addColumn<bool>("byMouse");
-    QTest::newRow("Ctrl+click") << true;
-    QTest::newRow("Ctrl+Space") << false;
+    QVERIFY(yes || screen->focusWidget() == box);
 }
 
 void KeysTest::filingType_cannotBeDeselected()
 {
-    QFETCH(bool, byMouse);
-    FilingRun run;
-    run.start();
-    Form1 &contact = run.program->form1();
-    auto *list = child<QListWidget>(contact, "lstReportingTypeCode");
-    FilingRun::choose(list, QStringLiteral("Amended"));
-    if (byMouse)
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                          list->visualItemRect(list->item(1)).center());
-    else
-        QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
-    QCOMPARE(list->selectedItems().size(), 1);
-    QCOMPARE(list->selectedItems().first()->text(), QStringLiteral("Amended"));
-    run.acceptContact(QStringLiteral("Amended"));
-    QVERIFY(run.workingFile().startsWith("A,A,Mary Smith,"));
+    for (const bool byMouse : {true, false}) {
+        FilingRun run;
+        run.start();
+        auto *list = FilingRun::find<QListWidget>(run.program->form1(), "lstReportingTypeCode");
+        FilingRun::choose(list, "Amended");
+        if (byMouse)
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              list->visualItemRect(list->item(1)).center());
+        else
+            QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
+        QCOMPARE(list->selectedItems().size(), 1);
+        run.acceptContact({"A", "Jo", "mary@example.com", "8005551234", ""});
+        QCOMPARE(run.workingFile(), "A,A,Jo,mary@example.com,8005551234,, , , , , \r\n");
+    }
 }
 
-void KeysTest::typedTextShowsAsTyped()
+void KeysTest::typedTextShowsAsTyped_readOnlyReportNotReplaced()
 {
     FilingRun run;
+    const QString report = "FILEUPLOAD_WR4-4B_0123456.CSV";
+    run.write(report, "an earlier report\r\n");
+    QFile::setPermissions(run.path(report), QFile::ReadOwner | QFile::ReadGroup);
     FormNameFile &naming = upToNaming(run);
-    auto *sequence = child<QLineEdit>(naming, "txtSequenceNumber");
-    FilingRun::type(sequence, QStringLiteral("<b>x</b>"));
-    QCOMPARE(sequence->text(), QStringLiteral("<b>x</b>"));
-    FilingRun::press(child<QPushButton>(naming, "cmdNameFile"));
+    FilingRun::type(naming, "txtSequenceNumber", "<b>x</b>");
+    QCOMPARE(FilingRun::find<QLineEdit>(naming, "txtSequenceNumber")->text(), "<b>x</b>");
+    FilingRun::press(naming, "cmdNameFile");
     for (QWidget *screen : std::initializer_list<QWidget *>{
              &run.program->form1(), &run.program->form2(), &run.program->form3(), &naming}) {
         for (QLabel *label : screen->findChildren<QLabel *>())
@@ -235,50 +195,28 @@ void KeysTest::typedTextShowsAsTyped()
         for (QPushButton *button : screen->findChildren<QPushButton *>())
             QVERIFY(!button->autoDefault() && !button->isDefault());
     }
-}
 
-void KeysTest::readOnlyReport_isNotReplaced()
-{
-    FilingRun run;
-    const QString report = QStringLiteral("FILEUPLOAD_WR4-4B_0123456.CSV");
-    run.write(report, "an earlier report\r\n");
-    QFile::setPermissions(run.path(report), QFile::ReadOwner | QFile::ReadGroup);
-    FormNameFile &naming = upToNaming(run);
-    const QByteArray records = run.workingFile();
-    FilingRun::choose(child<QListWidget>(naming, "lstEmployeOrTPA"), QStringLiteral("Employer"));
-    FilingRun::choose(child<QListWidget>(naming, "lstFTPorUPLOAD"), QStringLiteral("FILE UPLOAD"));
-    FilingRun::type(child<QLineEdit>(naming, "EAN_TPAID"), QStringLiteral("0123456"));
     run.desktop.answer({true});
-    FilingRun::press(child<QPushButton>(naming, "cmdNameFile"));
+    run.nameReport(with(validNaming, {"FILING METHOD", "FILE UPLOAD"}));
     QCOMPARE(run.desktop.failures().size(), 1);
-    QVERIFY(
-        run.desktop.failures().first().startsWith(QStringLiteral("Error 13: Permission denied")));
+    QVERIFY(run.desktop.failures().first().startsWith("Error 13: Permission denied"));
     QVERIFY(run.desktop.ended);
-    QCOMPARE(run.read(report), QByteArray("an earlier report\r\n"));
-    QCOMPARE(run.workingFile(), records);
-}
-
-void KeysTest::earlierWorkingFile_keptAsPrevious_data()
-{
-    QTest::addColumn<QByteArray>("earlier");
-    QTest::addColumn<QByteArray>("previousAfter");
-    QTest::newRow("records of an earlier run")
-        << QByteArray("A,O,x\r\nE,1\r\n") << QByteArray("A,O,x\r\nE,1\r\n");
-    QTest::newRow("empty: the older one stays") << QByteArray() << QByteArray("older\r\n");
+    QCOMPARE(run.read(report), "an earlier report\r\n");
+    QCOMPARE(run.workingFile(), aRecord + eRecord);
 }
 
 void KeysTest::earlierWorkingFile_keptAsPrevious()
 {
-    QFETCH(QByteArray, earlier);
-    QFETCH(QByteArray, previousAfter);
-    FilingRun run;
-    run.write(QStringLiteral("testFile.TXT.previous"), "older\r\n");
-    run.write(QStringLiteral("testFile.TXT"), earlier);
-    run.start();
-    run.acceptContact();
-    QCOMPARE(run.read(QStringLiteral("testFile.TXT.previous")), previousAfter);
-    QCOMPARE(run.workingFile(),
-             QByteArray("A,O,Mary Smith,mary@example.com,8005551234,, , , , , \r\n"));
+    // Records of an earlier run are kept aside; an empty file leaves the older copy as it is.
+    for (const QByteArray &earlier : {QByteArray("A,O,x\r\nE,1\r\n"), QByteArray()}) {
+        FilingRun run;
+        run.write("testFile.TXT.previous", "older\r\n");
+        run.write("testFile.TXT", earlier);
+        run.start();
+        run.acceptContact();
+        QCOMPARE(run.read("testFile.TXT.previous"), earlier.isEmpty() ? "older\r\n" : earlier);
+        QCOMPARE(run.workingFile(), aRecord);
+    }
 }
 
 void KeysTest::employerScreen_withEveryMessage_fitsALaptop()
@@ -287,27 +225,19 @@ void KeysTest::employerScreen_withEveryMessage_fitsALaptop()
     run.start();
     run.acceptContact();
     Form2 &employer = run.program->form2();
-    FilingRun::Account account;
-    account.quarter = account.year = QString();
-    account.ean = QStringLiteral("12345");
-    account.fein = QStringLiteral("12345");
-    account.first = account.second = account.third = QStringLiteral("x");
-    account.gross = account.withholding = account.taxable = account.contributions =
-        QStringLiteral("x");
-    run.enterAccount(account);
+    run.enterAccount(with(EmployerEntries{}, {"ACCOUNT NUMBER", "12345", "FEIN", "12345"}));
     QApplication::processEvents();
     int shown = 0;
     for (QLabel *label : employer.findChildren<QLabel *>()) {
-        if (!label->objectName().contains(QLatin1String("rror")))
+        if (!label->objectName().contains("rror"))
             continue;
-        QVERIFY2(!label->text().isEmpty(), qPrintable(label->objectName()));
-        QVERIFY2(label->height() >= label->heightForWidth(label->width()),
+        QVERIFY2(!label->text().isEmpty() &&
+                     label->height() >= label->heightForWidth(label->width()),
                  qPrintable(label->objectName()));
         ++shown;
     }
     QCOMPARE(shown, 10);
-    QVERIFY(employer.width() <= 1024);
-    QVERIFY(employer.height() <= 700);
+    QVERIFY(employer.width() <= 1024 && employer.height() <= 700);
     QVERIFY(employer.layout()->totalHeightForWidth(employer.width()) <= employer.height());
 }
 
@@ -323,7 +253,7 @@ void KeysTest::namingChoices_knownByRow_anUnknownOneFailsVisibly()
     QFETCH(bool, addedRow);
     FilingRun run;
     FormNameFile &naming = upToNaming(run);
-    auto *kind = child<QListWidget>(naming, "lstEmployeOrTPA");
+    auto *kind = FilingRun::find<QListWidget>(naming, "lstEmployeOrTPA");
     QListWidgetItem *chosen = kind->item(0);
     if (addedRow) {
         kind->addItem(QStringLiteral("Payroll service"));
@@ -331,9 +261,10 @@ void KeysTest::namingChoices_knownByRow_anUnknownOneFailsVisibly()
     }
     chosen->setText(QStringLiteral("Employer (account number)"));
     FilingRun::choose(kind, chosen->text());
-    FilingRun::choose(child<QListWidget>(naming, "lstFTPorUPLOAD"), QStringLiteral("FILE UPLOAD"));
-    FilingRun::type(child<QLineEdit>(naming, "EAN_TPAID"), QStringLiteral("0123456"));
-    FilingRun::press(child<QPushButton>(naming, "cmdNameFile"));
+    FilingRun::choose(FilingRun::find<QListWidget>(naming, "lstFTPorUPLOAD"),
+                      QStringLiteral("FILE UPLOAD"));
+    FilingRun::type(FilingRun::find<QLineEdit>(naming, "EAN_TPAID"), QStringLiteral("0123456"));
+    FilingRun::press(FilingRun::find<QPushButton>(naming, "cmdNameFile"));
     QVERIFY(run.desktop.ended);
     QCOMPARE(run.desktop.failures().size(), addedRow ? 1 : 0);
     QCOMPARE(run.exists(QStringLiteral("FILEUPLOAD_WR4-4B_0123456.CSV")), !addedRow);

@@ -67,17 +67,17 @@ int main(int argc, char *argv[])
     saved &= save(employer, folder, QStringLiteral("employer-marks"));
 
     run.desktop.answer({true});
-    FilingRun::Account account;
+    EmployerEntries account = validEmployer;
     account.year = QString::number(run.program->today().year() - 1);
     run.enterAccount(account);
     // One employee entered already, so the running totals under the account show a count and sums.
     run.desktop.answer({true});
-    FilingRun::Employee first;
+    EmployeeEntries first = validEmployee;
     first.ssn = QStringLiteral("987654321");
-    first.last = QStringLiteral("SMITH-JONES");
-    first.first = QStringLiteral("JOHN");
-    first.gross = QStringLiteral("1250000");
-    first.taxable = QStringLiteral("900000");
+    first.lastName = QStringLiteral("SMITH-JONES");
+    first.firstName = QStringLiteral("JOHN");
+    first.grossWages = QStringLiteral("1250000");
+    first.taxableWages = QStringLiteral("900000");
     run.enterEmployee(first);
     Form3 &employee = run.program->form3();
     FilingRun::type(FilingRun::find<QLineEdit>(employee, "txtSSN"), QStringLiteral("123456789"));

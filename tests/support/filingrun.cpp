@@ -7,11 +7,47 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+
+void ScriptedDesktop::show(Kind kind, const QString &title, const QString &text)
+{
+    shown.append({kind, title, text});
+    if (whileShowing)
+        whileShowing(shown.last());
+}
+
+bool ScriptedDesktop::ask(const QString &text, const QString &title)
+{
+    show(Kind::Question, title, text);
+    if (!answers.isEmpty())
+        return answers.dequeue();
+    const QByteArray message = "unscripted question: " + text.toUtf8();
+    if (!QTest::currentTestFunction())
+        qFatal("%s", message.constData());
+    QTest::qFail(message.constData(), __FILE__, __LINE__);
+    return false;
+}
+
+QString ScriptedDesktop::chooseFileToOpen(const QString &title, const QString &filter)
+{
+    shown.append({Kind::FileDialog, title, filter});
+    if (filesToOpen.isEmpty())
+        QTest::qFail("a file dialog opened with no file scripted", __FILE__, __LINE__);
+    return filesToOpen.isEmpty() ? QString() : filesToOpen.dequeue();
+}
+
+QStringList ScriptedDesktop::texts(Kind kind) const
+{
+    QStringList result;
+    for (const Shown &box : shown) {
+        if (box.kind == kind)
+            result.append(box.text);
+    }
+    return result;
+}
 
 bool isYellow(const QWidget *entry)
 {
@@ -58,68 +94,47 @@ QStringList FilingRun::files() const
     return names;
 }
 
-void FilingRun::acceptContact(const QString &filingType, const QString &name, const QString &email,
-                              const QString &phone, const QString &extension)
+void FilingRun::acceptContact(const ContactEntries &entries)
 {
-    Form1 &screen = program->form1();
-    choose(screen, "lstReportingTypeCode", filingType);
-    fill(screen, {{"txtContactName", name},
-                  {"txtContactEmail", email},
-                  {"txtContactPhone", phone},
-                  {"txtPhoneExt", extension}});
-    press(screen, "cmdCreateALine");
+    put(program->form1(), "lstReportingTypeCode",
+        entries.filingType == "A"   ? "Amended"
+        : entries.filingType == "O" ? "Original"
+                                    : "");
+    fill(program->form1(), entries);
+    press(program->form1(), "cmdCreateALine");
 }
 
-void FilingRun::enterAccount(const Account &a)
+void FilingRun::enterAccount(const EmployerEntries &entries)
 {
-    Form2 &screen = program->form2();
-    for (const auto &[list, item] : {std::pair{"lstQuarter", a.quarter}, {"lstYear", a.year}}) {
-        if (!item.isEmpty())
-            choose(screen, list, item);
+    put(program->form2(), "lstYear", entries.year);
+    fill(program->form2(), entries);
+    press(program->form2(), "cmdCreateELine");
+}
+
+void FilingRun::enterEmployee(const EmployeeEntries &entries)
+{
+    fill(program->form3(), entries);
+    press(program->form3(), "cmdAddEmployee");
+}
+
+void FilingRun::nameReport(const NamingEntries &entries)
+{
+    QApplication::setActiveWindow(&program->formNameFile());
+    fill(program->formNameFile(), entries);
+    press(program->formNameFile(), "cmdNameFile");
+}
+
+void FilingRun::put(QWidget &screen, const char *name, const QString &text)
+{
+    static const QStringList quarters = {"1 = January to March", "2 = April to June",
+                                         "3 = July to September", "4 = October to December"};
+    if (auto *list = screen.findChild<QListWidget *>(name)) {
+        if (!text.isEmpty())
+            choose(list,
+                   QByteArray(name) == "lstQuarter" ? quarters.value(text.toInt() - 1) : text);
+    } else {
+        type(screen, name, text);
     }
-    fill(screen, {{"txtEAN", a.ean},
-                  {"txtFEIN", a.fein},
-                  {"txtFirstMonth", a.first},
-                  {"txtSecondMonth", a.second},
-                  {"txtThirdMonth", a.third},
-                  {"txtGrossWages", a.gross},
-                  {"txtEmployeeWithholding", a.withholding},
-                  {"txtTaxableWages", a.taxable},
-                  {"txtEmployerContributions", a.contributions}});
-    press(screen, "cmdCreateELine");
-}
-
-void FilingRun::enterEmployee(const Employee &e)
-{
-    Form3 &screen = program->form3();
-    fill(screen, {{"txtSSN", e.ssn},
-                  {"txtEmpLastName", e.last},
-                  {"txtEmpFirstName", e.first},
-                  {"txtEmployeeMiddleName", e.middle},
-                  {"txtEmployeeGrossWages", e.gross},
-                  {"txtEmpTaxableWages", e.taxable},
-                  {"txtEmployeeCreditWeek", e.weeks}});
-    press(screen, "cmdAddEmployee");
-}
-
-void FilingRun::fill(QWidget &screen, std::initializer_list<std::pair<const char *, QString>> boxes)
-{
-    for (const auto &[box, text] : boxes)
-        type(screen, box, text);
-}
-
-void FilingRun::nameReport(const QString &kind, const QString &method, const QString &number,
-                           const QString &sequence)
-{
-    FormNameFile &screen = program->formNameFile();
-    QApplication::setActiveWindow(&screen);
-    if (!kind.isEmpty())
-        choose(screen, "lstEmployeOrTPA", kind);
-    if (!method.isEmpty())
-        choose(screen, "lstFTPorUPLOAD", method);
-    type(screen, "EAN_TPAID", number);
-    type(screen, "txtSequenceNumber", sequence);
-    press(screen, "cmdNameFile");
 }
 
 void FilingRun::type(QLineEdit *box, const QString &text)
@@ -139,18 +154,13 @@ void FilingRun::choose(QListWidget *list, const QString &item)
 {
     const QList<QListWidgetItem *> found = list->findItems(item, Qt::MatchExactly);
     if (found.isEmpty()) {
-        QTest::qFail(qPrintable(QStringLiteral("no item %1 in %2").arg(item, list->objectName())),
-                     __FILE__, __LINE__);
+        QTest::qFail(qPrintable("no item " + item + " in " + list->objectName()), __FILE__,
+                     __LINE__);
         return;
     }
     list->scrollToItem(found.first());
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(found.first()).center());
-}
-
-void FilingRun::choose(QWidget &screen, const char *list, const QString &item)
-{
-    choose(find<QListWidget>(screen, list), item);
 }
 
 void FilingRun::press(QAbstractButton *button)

@@ -1,25 +1,83 @@
 #pragma once
 
+#include "app/desktop.h"
 #include "app/program.h"
-#include "scripteddesktop.h"
+#include "recordproperties.h"
 
 #include <QByteArray>
 #include <QFileInfo>
+#include <QQueue>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class QAbstractButton;
 class QLineEdit;
 class QListWidget;
 
-// The records the default entries below make, with their line ends.
+// A desktop for tests: questions are answered from a queue, every text shown is recorded, the end
+// of the program is recorded instead of ending the process, and no real dialog ever opens. A
+// question or file dialog with no answer scripted fails the running test at once, naming it.
+class ScriptedDesktop : public Desktop
+{
+public:
+    enum class Kind { Question, Notice, Failure, FileDialog, Findings };
+    struct Shown {
+        Kind kind;
+        QString title, text;
+    };
+    // Answers for the coming questions, in order: true for Yes.
+    void answer(std::initializer_list<bool> list) { answers.append(QList<bool>(list)); }
+
+    bool ask(const QString &text, const QString &title) override;
+    void tell(const QString &text, const QString &title) override
+    {
+        show(Kind::Notice, title, text);
+    }
+    void showFailure(const QString &text) override { show(Kind::Failure, {}, text); }
+    void openWebPage(const QUrl &url) override { openedPages.append(url); }
+    void preparePrinter(QPrinter &) override {}
+    void endProgram(int code) override { exitCode = code, ended = true; }
+    // Answered from filesToOpen (an empty name stands for Cancel); recorded with the filter.
+    QString chooseFileToOpen(const QString &title, const QString &filter) override;
+    // Recorded with the lines joined by LF.
+    void showFindings(const QString &title, const QStringList &lines) override
+    {
+        show(Kind::Findings, title, lines.join(u'\n'));
+    }
+
+    QStringList texts(Kind kind) const;
+    QStringList questions() const { return texts(Kind::Question); }
+    QStringList notices() const { return texts(Kind::Notice); }
+    QStringList failures() const { return texts(Kind::Failure); }
+
+    QList<Shown> shown;
+    QList<QUrl> openedPages;
+    QQueue<bool> answers;
+    QQueue<QString> filesToOpen;
+    bool ended = false;
+    int exitCode = -1;
+    std::function<void(const Shown &)> whileShowing; // runs while a box is "up"
+
+private:
+    void show(Kind kind, const QString &title, const QString &text);
+};
+
+// Valid entries of each screen, and the records the first three make, with their line ends.
+inline const ContactEntries validContact{"O", "Mary Smith", "mary@example.com", "8005551234", ""};
+inline const EmployerEntries validEmployer{"2", "2026",    "0123456", "123456789", "3",    "4",
+                                           "4", "1500000", "10500",   "1000000",   "36000"};
+inline const EmployeeEntries validEmployee{"0123456", "123456789", "O'NEIL", "MARY",
+                                           "",        "250000",    "100000", "13"};
+inline const NamingEntries validNaming{FilerKind::Employer, FilingMethod::Ftp, "0123456", ""};
 inline const QByteArray aRecord = "A,O,Mary Smith,mary@example.com,8005551234,, , , , , \r\n";
 inline const QByteArray eRecord = "E,0123456,123456789,22026,3,4,4,1500000,10500,1000000,36000\r\n";
 inline const QByteArray sRecord = "S,0123456  ,123456789,O'NEIL,MARY,,250000,100000,13, , \r\n";
 
-// True when the entry box or list is painted the error yellow, red 255, green 255, blue 0.
+// True when the entry box or list is painted the error yellow.
 bool isYellow(const QWidget *entry);
 
 // One run of the program in a fresh temporary folder, which is the current folder while the run
@@ -40,60 +98,36 @@ public:
     QByteArray read(const QString &fileName) const;
     void write(const QString &fileName, const QByteArray &bytes) const;
     QByteArray workingFile() const { return read(QStringLiteral("testFile.TXT")); }
-    // The run's folder, hidden files included, sorted; an older working file kept aside is left
-    // out.
+    // The run's folder, hidden files included, sorted, but for an older working file kept aside.
     QStringList files() const;
 
-    // The contact screen filled in and accepted.
-    void acceptContact(const QString &filingType = QStringLiteral("Original"),
-                       const QString &name = QStringLiteral("Mary Smith"),
-                       const QString &email = QStringLiteral("mary@example.com"),
-                       const QString &phone = QStringLiteral("8005551234"),
-                       const QString &extension = QString());
-
-    struct Account {
-        QString quarter = QStringLiteral("2 = April to June");
-        QString year = QStringLiteral("2026");
-        QString ean = QStringLiteral("0123456");
-        QString fein = QStringLiteral("123456789");
-        QString first = QStringLiteral("3"), second = QStringLiteral("4"),
-                third = QStringLiteral("4");
-        QString gross = QStringLiteral("1500000"), withholding = QStringLiteral("10500"),
-                taxable = QStringLiteral("1000000"), contributions = QStringLiteral("36000");
-    };
-    // Fills the employer screen and presses its Continue; an empty list text chooses nothing.
-    void enterAccount(const Account &account);
-
-    struct Employee {
-        QString ssn = QStringLiteral("123456789");
-        QString last = QStringLiteral("O'NEIL"), first = QStringLiteral("MARY"), middle = QString();
-        QString gross = QStringLiteral("250000"), taxable = QStringLiteral("100000"),
-                weeks = QStringLiteral("13");
-    };
-    // Fills the employee screen and presses Add Employee.
-    void enterEmployee(const Employee &employee);
-
-    // Fills the naming screen and presses its Continue; an empty kind or method chooses nothing.
-    void nameReport(const QString &kind, const QString &method, const QString &number,
-                    const QString &sequence = QString());
+    // A screen filled in and its button pressed; an empty list entry chooses nothing.
+    void acceptContact(const ContactEntries &entries = validContact);
+    void enterAccount(const EmployerEntries &entries = validEmployer);
+    void enterEmployee(const EmployeeEntries &entries = validEmployee);
+    void nameReport(const NamingEntries &entries = validNaming);
+    // The screen's boxes and lists filled from the entries, the button not pressed.
+    template <typename E> static void fill(QWidget &screen, E entries)
+    {
+        forEachField(entries, [&](const auto &row, const auto &entry) {
+            put(screen, row.entry, text(entry));
+        });
+    }
+    static void put(QWidget &screen, const char *name, const QString &text);
 
     // A screen's widget by its object name; a missing one aborts the test program.
     template <typename T = QWidget> static T *find(QWidget &screen, const char *name)
     {
         T *widget = screen.findChild<T *>(QLatin1String(name));
         if (!widget)
-            qFatal("no %s named %s on %s", T::staticMetaObject.className(), name,
-                   qPrintable(screen.objectName()));
+            qFatal("no %s named %s", name, qPrintable(screen.objectName()));
         return widget;
     }
 
-    // Typing, choosing and pressing the way a user does.
+    // Typing, choosing and pressing as a user does; a quarter is chosen by its digit.
     static void type(QLineEdit *box, const QString &text);
     static void type(QWidget &screen, const char *box, const QString &text);
-    static void fill(QWidget &screen,
-                     std::initializer_list<std::pair<const char *, QString>> boxes);
     static void choose(QListWidget *list, const QString &item);
-    static void choose(QWidget &screen, const char *list, const QString &item);
     static void press(QAbstractButton *button);
     static void press(QWidget &screen, const char *button);
 
