@@ -45,15 +45,15 @@ const QString wagesHint = QStringLiteral(
 namespace EmployerRules
 {
 
-QuarterYearVerdict quarterYear(bool quarterSelected, bool yearSelected)
+QString quarterYear(bool quarterSelected, bool yearSelected)
 {
     if (!quarterSelected && !yearSelected)
-        return {QStringLiteral("You must select a QUARTER and YEAR for this filing."), true, true};
+        return QStringLiteral("You must select a QUARTER and YEAR for this filing.");
     if (!quarterSelected)
-        return {QStringLiteral("You must select a QUARTER for this filing."), true, false};
+        return QStringLiteral("You must select a QUARTER for this filing.");
     if (!yearSelected)
-        return {QStringLiteral("You must select a YEAR for this filing."), false, true};
-    return {};
+        return QStringLiteral("You must select a YEAR for this filing.");
+    return QString();
 }
 
 QString accountNumber(QStringView text)
@@ -150,7 +150,7 @@ QString quarterYearCode(QStringView code)
 
 QString quarterYear(const EmployerEntries &entries)
 {
-    const QString choice = quarterYear(!entries.quarter.isEmpty(), !entries.year.isEmpty()).message;
+    const QString choice = quarterYear(!entries.quarter.isEmpty(), !entries.year.isEmpty());
     return choice.isEmpty() ? quarterYearCode(entries.quarterYear()) : choice;
 }
 

@@ -28,12 +28,8 @@ struct EmployerEntries {
 namespace EmployerRules
 {
 
-struct QuarterYearVerdict {
-    QString message;
-    bool markQuarter = false;
-    bool markYear = false;
-};
-QuarterYearVerdict quarterYear(bool quarterSelected, bool yearSelected);
+// The message for a quarter or a year not chosen; the screen marks the list without a choice.
+QString quarterYear(bool quarterSelected, bool yearSelected);
 
 QString accountNumber(QStringView text);
 QString fein(QStringView text);

@@ -27,19 +27,6 @@ QString composeReportFileName(const NamingEntries &entries, const QString &repor
            QStringLiteral(".CSV");
 }
 
-QString composeReportFileName(const QString &uploadOrFtp, const QString &reportingType,
-                              const QString &number, const QString &sequenceNumber)
-{
-    NamingEntries entries;
-    if (uploadOrFtp == QLatin1String("FILE UPLOAD"))
-        entries.method = FilingMethod::FileUpload;
-    else if (uploadOrFtp == QLatin1String("FTP"))
-        entries.method = FilingMethod::Ftp;
-    entries.number = number;
-    entries.sequenceNumber = sequenceNumber;
-    return composeReportFileName(entries, reportingType);
-}
-
 std::optional<ReportFileName> readReportFileName(const QString &fileName)
 {
     const QString extension = QStringLiteral(".CSV");

@@ -6,12 +6,10 @@
 
 #include <optional>
 
-// The report file's name: the prefix for the filing method and type, the account number or
-// TPAID as typed, "_" and the sequence number in upper case when one is given, and ".CSV".
-// Empty when the method or the type is not one of the known ones.
-QString composeReportFileName(const QString &uploadOrFtp, const QString &reportingType,
-                              const QString &number, const QString &sequenceNumber);
-// The same for the naming screen's entries and the filing type ("O" or "A").
+// The report file's name from the naming screen's entries and the filing type ("O" or "A"): the
+// prefix for the filing method and type, the account number or TPAID as typed, "_" and the
+// sequence number in upper case when one is given, and ".CSV". Empty when the method or the type
+// is not one of the known ones.
 QString composeReportFileName(const NamingEntries &entries, const QString &reportingType);
 
 // And back: a report file's name taken apart into the naming entries and the filing type; nothing
