@@ -5,6 +5,7 @@
 #include "filingrun.h"
 #include "rules/csvreader.h"
 #include "rules/employeeimport.h"
+#include "rules/runningtotals.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -115,6 +116,25 @@ private slots:
         QCOMPARE(result.employees.size(), result.records.size());
     }
 
+    // Two employees of 100 and 200 gross, 50 and 50 taxable, against the employer screen's figures.
+    void totalsAddUpOnlyWhenAllThreeAgree_data()
+    {
+        QTest::addColumn<QStringList>("employer");
+        QTest::addColumn<bool>("addUp");
+        QTest::newRow("all three") << QStringList{"02", "300", "100 "} << true;
+        QTest::newRow("count") << QStringList{"3", "300", "100"} << false;
+        QTest::newRow("gross") << QStringList{"2", "301", "100"} << false;
+        QTest::newRow("taxable") << QStringList{"2", "300", "99"} << false;
+    }
+    void totalsAddUpOnlyWhenAllThreeAgree()
+    {
+        QFETCH(QStringList, employer);
+        RunningTotals totals;
+        totals.startAccount(employer[0], employer[1], employer[2]);
+        totals.addEmployee(u"123456789", u"100", u"50");
+        totals.addEmployee(u"123456780", u"200", u"50");
+        QTEST(totals.addUp(), "addUp");
+    }
     void totalsAfterEmployeeFindingsImportAndNewAccount()
     {
         FilingRun run;
