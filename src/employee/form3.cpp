@@ -138,7 +138,7 @@ void Form3::cmdImportEmployees_Click()
         return;
 
     program.numberOFEmployee += qint32(result.employees.size());
-    for (const EmployeeImport::Employee &employee : result.employees)
+    for (const EmployeeEntries &employee : result.employees)
         program.accountTotals.addEmployee(employee.ssn, employee.grossWages, employee.taxableWages);
     showRunningTotals();
     // Without a title of its own, like the questions of the flow that follow it.

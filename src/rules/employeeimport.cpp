@@ -2,7 +2,6 @@
 
 #include "rules/amounts.h"
 #include "rules/csvreader.h"
-#include "rules/employeerules.h"
 #include "rules/records.h"
 
 #include <QHash>
@@ -51,22 +50,13 @@ QString wagesFromFile(QStringView text)
     return cents.isEmpty() ? text.toString() : cents;
 }
 
-QList<QPair<QString, QString>> employeeFaults(const Employee &e)
+QList<QPair<QString, QString>> employeeFaults(const EmployeeEntries &employee)
 {
-    const QPair<QString, QString> verdicts[] = {
-        {QStringLiteral("SSN"), EmployeeRules::ssn(e.ssn)},
-        {QStringLiteral("LAST NAME"), EmployeeRules::lastName(e.lastName)},
-        {QStringLiteral("FIRST NAME"), EmployeeRules::firstName(e.firstName)},
-        {QStringLiteral("MIDDLE NAME"), EmployeeRules::middleName(e.middleName)},
-        {QStringLiteral("GROSS WAGES"), EmployeeRules::grossWages(e.grossWages, e.taxableWages)},
-        {QStringLiteral("TAXABLE WAGES"),
-         EmployeeRules::taxableWages(e.taxableWages, e.grossWages)},
-        {QStringLiteral("CREDIT WEEKS"), EmployeeRules::creditWeeks(e.creditWeeks)},
-    };
     QList<QPair<QString, QString>> faults;
-    for (const auto &verdict : verdicts) {
-        if (!verdict.second.isEmpty())
-            faults.append(verdict);
+    for (const FieldRow<EmployeeEntries> &row : EmployeeRules::fields) {
+        QString message = row.rule(employee);
+        if (!message.isEmpty())
+            faults.append({QLatin1String(row.name), std::move(message)});
     }
     return faults;
 }
@@ -95,8 +85,8 @@ Result importEmployees(QByteArrayView bytes, const QString &accountNumber,
             continue;
         }
         const QStringList &f = line.fields;
-        Employee employee{ssnFromFile(f[0]),   f[1], f[2], f[3], wagesFromFile(f[4]),
-                          wagesFromFile(f[5]), f[6]};
+        EmployeeEntries employee{accountNumber,       ssnFromFile(f[0]),   f[1], f[2], f[3],
+                                 wagesFromFile(f[4]), wagesFromFile(f[5]), f[6]};
         const QList<QPair<QString, QString>> faults = employeeFaults(employee);
         if (faults.isEmpty() || faults.first().first != QLatin1String("SSN")) {
             // A good SSN: one that stands twice is reported where it comes again.
@@ -115,10 +105,7 @@ Result importEmployees(QByteArrayView bytes, const QString &accountNumber,
         for (const auto &fault : faults)
             find(fault.first, fault.second);
         if (result.findings.isEmpty()) {
-            result.records.append(Records::sLine(accountNumber, employee.ssn, employee.lastName,
-                                                 employee.firstName, employee.middleName,
-                                                 employee.grossWages, employee.taxableWages,
-                                                 employee.creditWeeks));
+            result.records.append(Records::makeLine(employee));
             result.employees.append(std::move(employee));
         }
     }

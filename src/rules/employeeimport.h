@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/employeerules.h"
+
 #include <QByteArrayView>
 #include <QList>
 #include <QSet>
@@ -13,11 +15,6 @@
 namespace EmployeeImport
 {
 
-// One employee's entries, as the employee screen's boxes would hold them.
-struct Employee {
-    QString ssn, lastName, firstName, middleName, grossWages, taxableWages, creditWeeks;
-};
-
 // A fault of the file: the line (counting from 1), the field's name as the screen's messages
 // call it ("line" for the line as a whole) and the message.
 struct Finding {
@@ -29,9 +26,9 @@ struct Finding {
 QString findingText(const Finding &finding);
 
 struct Result {
-    QList<Employee> employees; // in the order of the file; empty when there is a finding
-    QStringList records;       // their S records, built for the account
-    QList<Finding> findings;   // in line order and, within a line, in field order
+    QList<EmployeeEntries> employees; // in the order of the file; empty when there is a finding
+    QStringList records;              // their S records, built for the account
+    QList<Finding> findings;          // in line order and, within a line, in field order
 };
 
 // The only conversions made on the way from the file to the rules: an SSN written 123-45-6789
@@ -40,9 +37,9 @@ struct Result {
 QString ssnFromFile(QStringView text);
 QString wagesFromFile(QStringView text);
 
-// The employee screen's seven rules over one employee's entries: the name and message of each
-// field that fails, in the order of the fields.
-QList<QPair<QString, QString>> employeeFaults(const Employee &employee);
+// The rows of the employee screen's field table whose rule fails on the entries, in the order
+// of the fields: the field's name and the message.
+QList<QPair<QString, QString>> employeeFaults(const EmployeeEntries &employee);
 
 // Reads the file's bytes for the account. The first line that is not blank is a header, and left
 // out, when its first field holds a letter. An SSN may not stand twice in the file nor be among
