@@ -1,6 +1,8 @@
 // Whole filings through the real screens with scripted answers: the questions in the order asked,
 // the records on disk byte for byte, the report file, and what tavo-check makes of it.
 
+#include "app/neededroutines.h"
+#include "contact/form1.h"
 #include "employee/form3.h"
 #include "employer/form2.h"
 #include "filingrun.h"
@@ -53,6 +55,8 @@ private slots:
     void threeAccountsAmended_eachAccountShown_reportPassesTavoCheck();
     void existingReport_askedBeforeReplacing_data();
     void existingReport_askedBeforeReplacing();
+    void doneAddingEmployees_bothQuestionsInOneCall_data();
+    void doneAddingEmployees_bothQuestionsInOneCall();
 };
 
 void FilingTest::twoAccounts_AESSE_reportIsTheWorkingFile()
@@ -64,6 +68,8 @@ void FilingTest::twoAccounts_AESSE_reportIsTheWorkingFile()
     };
     run.start();
     run.acceptContact();
+    QCOMPARE(run.program->form2().focusWidget(),
+             FilingRun::find(run.program->form2(), "cmdCreateELine"));
     run.desktop.answer({true, true, false, true, false, false});
     run.enterAccount();
     run.enterEmployee();
@@ -196,6 +202,32 @@ void FilingTest::existingReport_askedBeforeReplacing()
     QCOMPARE(run.read("FILEUPLOAD_WR4-4B_0123456_2.CSV"), records);
     QCOMPARE(run.read(name), earlier);
     QVERIFY(run.desktop.ended);
+}
+
+void FilingTest::doneAddingEmployees_bothQuestionsInOneCall_data()
+{
+    QTest::addColumn<QList<bool>>("answers");
+    QTest::addColumn<QStringList>("screens");
+    QTest::newRow("another employee") << QList<bool>{true} << QStringList{"Form3"};
+    QTest::newRow("another account") << QList<bool>{false, true} << QStringList{"Form2"};
+    QTest::newRow("neither") << QList<bool>{false, false} << QStringList{"Form2", "FormNameFile"};
+}
+
+void FilingTest::doneAddingEmployees_bothQuestionsInOneCall()
+{
+    QFETCH(QList<bool>, answers);
+    FilingRun run;
+    run.start();
+    run.acceptContact();
+    run.desktop.answers.append(answers);
+    cNeededRoutines(*run.program).doneAddingEmployees();
+    const QStringList asked{anotherEmployee, anotherAccount};
+    QCOMPARE(run.desktop.questions().mid(1), asked.mid(0, answers.size()));
+    QTEST(run.visibleScreens(), "screens");
+    QVERIFY(FilingRun::find(run.program->form3(), "txtSSN")->isVisibleTo(&run.program->form3()));
+    const bool neither = answers == QList<bool>{false, false};
+    auto *filingType = FilingRun::find<QListWidget>(run.program->form1(), "lstReportingTypeCode");
+    QCOMPARE(filingType->selectedItems().isEmpty(), neither);
 }
 
 QTEST_MAIN(FilingTest)
