@@ -148,11 +148,16 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
         << fileBytes(screensRecords().mid(2))
         << QStringList{e(1, "RECORD TYPE", "the file must begin with the A record"),
                        e(1, "RECORD TYPE", sFirst), e(2, "RECORD TYPE", sFirst)};
-    QTest::newRow("S account") << replaced("S,7654321  ,", "S,7654321 ,")
-                               << QStringList{
-                                      e(6, "ACCOUNT NUMBER",
-                                        "ACCOUNT NUMBER must be the account number of the E record "
-                                        "on line 5 followed by two spaces, \"7654321  \"")};
+    QTest::newRow("S account, then its SSN")
+        << replaced("S,7654321  ,323456789,", "S,7654321 ,32345678,")
+        << QStringList{e(6, "ACCOUNT NUMBER",
+                         "ACCOUNT NUMBER must be the account number of the E record on line 5 "
+                         "followed by two spaces, \"7654321  \""),
+                       e(6, "SSN", EmployeeRules::ssn(u"32345678"))};
+    QTest::newRow("unknown record type")
+        << good + "X\n"
+        << QStringList{e(7, "line", "the line ends with LF alone, not CR LF"),
+                       e(7, "RECORD TYPE", "record type \"X\" is none of A, E and S")};
     // What hangs on other lines: the sums, the count, the SSNs.
     QTest::newRow("sum and count")
         << replaced(",3,4,2,1500000,", ",3,4,3,1500001,")
@@ -167,6 +172,18 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
                e(4, "SSN", "SSN has 10 characters; its entry box takes at most 9."),
                w(4, "SSN", "SSN 123456789 is already on line 3 in this account"),
                w(6, "SSN", "SSN 666456789 cannot have been issued: no SSN begins with 666")};
+    QTest::newRow("SSNs never issued")
+        << replaced(",123456789,", ",078051120,")
+               .replace(",223456789,", ",223006789,")
+               .replace(",323456789,", ",323450000,")
+        << QStringList{
+               w(3, "SSN", "SSN 078051120 is a widely misused number that belongs to no employee"),
+               w(4, "SSN",
+                 "SSN 223006789 cannot have been issued: its group number (digits 4 and 5) "
+                 "is 00"),
+               w(6, "SSN",
+                 "SSN 323450000 cannot have been issued: its serial number (digits 6 to "
+                 "9) is 0000")};
     QTest::newRow("wages beyond machine integers")
         << withField(2, 8, "0100000000000000000000").replace("1000000 ,", "99999999999999999999,")
         << QStringList{e(2, "GROSS WAGES",

@@ -100,6 +100,7 @@ void KeysTest::namingScreen_escapeAndEnterDoNothing_closingEnds()
 {
     FilingRun run;
     FormNameFile &naming = upToNaming(run);
+    QCOMPARE(naming.focusWidget(), FilingRun::find(naming, "EAN_TPAID")); // where it opens
     FilingRun::fill(naming, with(validNaming, {"SEQUENCE NUMBER", "1Q"}));
     for (const char *box : {"EAN_TPAID", "txtSequenceNumber"}) {
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
@@ -267,6 +268,7 @@ void KeysTest::namingChoices_knownByRow_anUnknownOneFailsVisibly()
     FilingRun::press(FilingRun::find<QPushButton>(naming, "cmdNameFile"));
     QVERIFY(run.desktop.ended);
     QCOMPARE(run.desktop.failures().size(), addedRow ? 1 : 0);
+    QCOMPARE(run.desktop.exitCode, addedRow ? 1 : 0);
     QCOMPARE(run.exists(QStringLiteral("FILEUPLOAD_WR4-4B_0123456.CSV")), !addedRow);
 }
 

@@ -76,6 +76,11 @@ void RulesTest::contact_data()
                             "hyphen.";
     const QString nameLong = "CONTACT NAME too long must only be 50 characters long";
     row("CONTACT NAME", " Mary O'Neil-Smith 2 ", "");
+    // Every character of each set passes: a character dropped from a set fails a row.
+    row("CONTACT NAME", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "");
+    row("CONTACT NAME", "abcdefghijklmnopqrstuvwxyz0123456789 '-", "");
+    row("CONTACT EMAIL", "ABCDEFGHIJKLMNOPQRSTUVWXYZ-_.@abcdefghijklmnopqrstuvwxyz0123456789.x",
+        "");
     row("CONTACT NAME", "   ", "CONTACT NAME must not be blank");
     row("CONTACT NAME", QString(50, u'a'), "");
     row("CONTACT NAME", QString(51, u'a'), nameLong);
@@ -189,7 +194,8 @@ void RulesTest::employee_data()
     const QString lastTwoInARow =
         "EMPLOYEE LAST NAME not formatted correctly. Two hyphens in a row not allowed.";
     for (const QString &good :
-         QStringList{" O'NEIL-SMITH-JR ", "'NEIL", "O'NE'IL'", QString(25, u'a')})
+         QStringList{" O'NEIL-SMITH-JR ", "'NEIL", "O'NE'IL'", QString(25, u'a'), "ABCDEFGHIJKLM",
+                     "NOPQRSTUVWXYZ", "abcdefghijklmnopqrstuvwxy", "z0123456789"})
         row("LAST NAME", good, ""); // only the first apostrophe is examined
     row("LAST NAME", "  ", "Employee Last Name in S line must not be blank. ");
     row("LAST NAME", QString(26, u'a'), "EMPLOYEE LAST NAME too long must only be 25 characters.");
@@ -267,7 +273,8 @@ void RulesTest::naming_data()
     row(number, "000001234", tpaidLength, tpa);
     row(number, "00000123456", tpaidLength, tpa);
     row(number, "00000 2345", "TPAID NUMBER must be numberic", tpa);
-    for (const char *good : {"", "   ", "1q2014", "1Q2014  "})
+    for (const char *good : {"", "   ", "1q2014", "1Q2014  ", "ABCDEFGHIJKLMNOPQRSTUVWXYZ",
+                             "abcdefghijklmnopqrstuvwxyz0123456789"})
         row("SEQUENCE NUMBER", good, "");
     for (const char *bad : {" 1Q", "1Q 2014", "1Q-2014", "1Q_2014", "\u0131"})
         row("SEQUENCE NUMBER", bad, "SEQUENCE NUMBER must be alphanumerics");
