@@ -135,11 +135,23 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
         << QStringList{e(1, "line",
                          "the file begins with a byte order mark (EF BB BF); TAVO takes "
                          "single-byte text without one")};
-    QTest::newRow("tab and LF alone")
-        << replaced(",MARY,,1000000 ,600000,13, , \r\n", ",MA\tRY,,1000000 ,600000,13, , \n")
+    QTest::newRow("DEL and LF alone")
+        << replaced(",MARY,,1000000 ,600000,13, , \r\n", ",MA\x7fRY,,1000000 ,600000,13, , \n")
         << QStringList{e(3, "line", "the line ends with LF alone, not CR LF"),
-                       e(3, "line", "byte 0x09 at column 32 is not printable ASCII"),
-                       e(3, "FIRST NAME", EmployeeRules::firstName(u"MA\tRY"))};
+                       e(3, "line", "byte 0x7f at column 32 is not printable ASCII"),
+                       e(3, "FIRST NAME", EmployeeRules::firstName(u"MA\x7fRY"))};
+    QTest::newRow("blank line, no last line end")
+        << QByteArray(good).insert(good.indexOf("E,7654321"), "  \r\n").chopped(2)
+        << QStringList{e(5, "line", "blank line"),
+                       e(7, "line", "the last line has no CR LF line end")};
+    QTest::newRow("filing type, a second A record")
+        << replaced("A,O,", "A,X,") + screensRecords()[0].toLatin1() + "\r\n"
+        << QStringList{e(1, "FILING TYPE", "FILING TYPE must be O (Original) or A (Amended)"),
+                       e(7, "RECORD TYPE", "a second A record: a file holds one A record")};
+    QTest::newRow("no E record")
+        << fileBytes(screensRecords().mid(0, 1))
+        << QStringList{e(0, "RECORD TYPE",
+                         "the file holds no E record: a report has at least one account")};
     QTest::newRow("twelve fields") << replaced(",13, , \r\n", ",13, , ,\r\n")
                                    << QStringList{e(3, "line", "12 fields, 11 expected")};
     const QString sFirst =
@@ -159,6 +171,13 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
         << QStringList{e(7, "line", "the line ends with LF alone, not CR LF"),
                        e(7, "RECORD TYPE", "record type \"X\" is none of A, E and S")};
     // What hangs on other lines: the sums, the count, the SSNs.
+    QTest::newRow("one employee's sum, then its E record's own fault")
+        << withField(5, 11, "x").replace(",250000,250000,14,", ",250000,240000,14,")
+        << QStringList{w(5, "TAXABLE WAGES",
+                         "TAXABLE WAGES 250000 is not the sum of the account's 1 S record's "
+                         "taxable wages, 240000"),
+                       e(5, "EMPLOYER CONTRIBUTIONS",
+                         EmployerRules::employerContributions(u"x", u"250000"))};
     QTest::newRow("sum and count")
         << replaced(",3,4,2,1500000,", ",3,4,3,1500001,")
         << QStringList{w(2, "EMPLOYEES MONTH 3",
