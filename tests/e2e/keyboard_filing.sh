@@ -11,12 +11,13 @@ set -euo pipefail
 
 PROGRAM="$(realpath "$1")"
 WORK="$(mktemp -d)"
+XVFB_LOG="$(mktemp)"
 PIDS=()
 
 cleanup() {
     local pid
     for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$WORK"
+    rm -rf "$WORK" "$XVFB_LOG"
 }
 trap cleanup EXIT
 
@@ -29,15 +30,32 @@ fail() {
     exit 1
 }
 
-# A display of our own.
-for n in $(seq 91 160); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then DISPLAY_NUMBER=$n; break; fi
-done
-Xvfb ":$DISPLAY_NUMBER" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-PIDS+=($!)
-export DISPLAY=":$DISPLAY_NUMBER"
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || fail "no X display"
+# A display of our own. A server that does not come up, or dies while it starts (another one
+# took the number meanwhile, say), is left for one on the next free number.
+start_display() {
+    local n tries=0 server
+    for n in $(seq 91 160); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+        [ $((tries += 1)) -le 5 ] || break
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$XVFB_LOG" 2>&1 &
+        server=$!
+        export DISPLAY=":$n"
+        for _ in $(seq 100); do
+            xdpyinfo >/dev/null 2>&1 && break
+            kill -0 "$server" 2>/dev/null || break
+            sleep 0.1
+        done
+        sleep 0.3
+        if kill -0 "$server" 2>/dev/null && xdpyinfo >/dev/null 2>&1; then
+            PIDS+=("$server")
+            return 0
+        fi
+        kill "$server" 2>/dev/null || true
+    done
+    cat "$XVFB_LOG" >&2
+    fail "no X display"
+}
+start_display
 openbox >/dev/null 2>&1 &
 PIDS+=($!)
 sleep 0.5
