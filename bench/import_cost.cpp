@@ -91,8 +91,7 @@ int main(int argc, char *argv[])
                 atNotice = timer.nsecsElapsed();
         };
         timer.start();
-        FilingRun::press(
-            FilingRun::find<QPushButton>(filing.program->form3(), "cmdImportEmployees"));
+        FilingRun::press(filing.program->form3(), "cmdImportEmployees");
         screen.push_back(atNotice / 1e6);
         if (atNotice == 0 || filing.program->numberOFEmployee != employees) {
             std::fprintf(stderr, "the import through the screen failed\n");

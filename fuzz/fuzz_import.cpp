@@ -1,43 +1,30 @@
 // Any bytes at all as an employee spreadsheet file for Import Employees: nothing may crash or trip
-// a sanitizer, every finding lies on a line of the file and names a field, and when the file is
-// accepted every S record built from it is printable ASCII with exactly the eleven fields of its
-// layout, one record per employee.
+// a sanitizer, every finding lies on a line of the file, in line order, and names a field, and
+// when the file is accepted every S record built from it is printable ASCII with exactly the
+// eleven fields of its layout, one record per employee.
 
 #include "fuzzinput.h"
 #include "recordproperties.h"
 #include "rules/employeeimport.h"
 
-#include <QByteArray>
-#include <QSet>
-
-#include <cstddef>
-#include <cstdint>
-
 namespace
 {
-
 QString faultIn(const EmployeeImport::Result &result, const QByteArray &bytes)
 {
-    const qsizetype lines = bytes.count('\n') + 1;
-    static const QSet<QString> fields = {
-        QStringLiteral("line"),          QStringLiteral("SSN"),
-        QStringLiteral("LAST NAME"),     QStringLiteral("FIRST NAME"),
-        QStringLiteral("MIDDLE NAME"),   QStringLiteral("GROSS WAGES"),
-        QStringLiteral("TAXABLE WAGES"), QStringLiteral("CREDIT WEEKS")};
-    qsizetype previousLine = 0;
+    qsizetype previousLine = 1;
     for (const EmployeeImport::Finding &finding : result.findings) {
-        if (finding.line < 1 || finding.line > lines)
-            return QStringLiteral("a finding on line %1 of %2").arg(finding.line).arg(lines);
-        if (finding.line < previousLine)
-            return QStringLiteral("findings out of line order");
+        const bool known =
+            finding.field == "line" ||
+            std::any_of(std::begin(EmployeeRules::fields), std::end(EmployeeRules::fields),
+                        [&](const auto &row) { return finding.field == row.name; });
+        if (finding.line < previousLine || finding.line > bytes.count('\n') + 1 || !known ||
+            finding.message.isEmpty())
+            return QStringLiteral("a finding out of place: ") +
+                   EmployeeImport::findingText(finding);
         previousLine = finding.line;
-        if (!fields.contains(finding.field) || finding.message.isEmpty())
-            return QStringLiteral("a finding without a field or a message");
     }
-    if (!result.findings.isEmpty())
-        return result.records.isEmpty() && result.employees.isEmpty()
-                   ? QString()
-                   : QStringLiteral("records built despite findings");
+    if (!result.findings.isEmpty() && !(result.records.isEmpty() && result.employees.isEmpty()))
+        return QStringLiteral("records built despite findings");
     if (result.records.size() != result.employees.size())
         return QStringLiteral("not one record per employee");
     for (const QString &record : result.records) {
@@ -46,7 +33,6 @@ QString faultIn(const EmployeeImport::Result &result, const QByteArray &bytes)
     }
     return QString();
 }
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)

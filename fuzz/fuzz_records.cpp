@@ -1,8 +1,9 @@
 // A whole screen's entries through its rules and, when they all pass, through the record builder
 // or the report name, checked by the properties the property test checks (recordproperties.h).
 // The first byte picks the screen ('A' contact, 'E' employer, 'S' employee, 'N' naming; any other
-// byte one of them by its value); the rest is decoded by decodeEntries, in field table order. A
-// list entry chooses by its item's text ("Employer", "TPA", "FTP", "FILE UPLOAD").
+// byte one of them by its value); the rest, as UTF-8, gives the entries in field
+// table order, cut at '|'. A list entry chooses by its item's text ("Employer", "TPA", "FTP",
+// "FILE UPLOAD").
 
 #include "fuzzinput.h"
 #include "recordproperties.h"
@@ -17,7 +18,7 @@ template <typename E> void fuzz(E entries, const std::uint8_t *data, std::size_t
     bool accepted = false;
     const QString fault = brokenProperty(entries, accepted);
     if (!fault.isEmpty())
-        reportFault("fuzz_records", fault, describe(typed));
+        reportFault("fuzz_records", fault, typed.join(u'|'));
 }
 } // namespace
 
@@ -25,11 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size == 0)
         return 0;
-    const int pick = data[0] == 'A'   ? 0
-                     : data[0] == 'E' ? 1
-                     : data[0] == 'S' ? 2
-                     : data[0] == 'N' ? 3
-                                      : data[0] % 4;
+    const int letter = int(QByteArrayView("AESN").indexOf(char(data[0])));
+    const int pick = letter >= 0 ? letter : data[0] % 4;
     if (pick == 0)
         fuzz(ContactEntries{"O"}, data + 1, size - 1);
     if (pick == 1)

@@ -1,3 +1,6 @@
+// tavo-check on a report as the screens write it and on faulty ones: every finding at its line and
+// field with its exact message, in order; then the built program's exit statuses and JSON.
+
 #include "check/reportchecker.h"
 #include "rules/records.h"
 
@@ -11,52 +14,35 @@
 
 namespace
 {
-
+// The A record, account 0123456 with two employees (lines 2 to 4) and account 7654321 with one
+// (lines 5 and 6).
+const QByteArray good = "A,O,Mary Smith,mary@example.com,8005551234,, , , , , \r\n"
+                        "E,0123456,123456789,22014,3,4,2,1500000,10500,1000000,36000\r\n"
+                        "S,0123456  ,123456789,O'NEIL,MARY,,1000000 ,600000,13, , \r\n"
+                        "S,0123456  ,223456789,SMITH-JONES,JOHN,Q,500000,400000,7 , , \r\n"
+                        "E,7654321,987654321,12014,1,1,1,250000,0,250000,9000\r\n"
+                        "S,7654321  ,323456789,GARCIA,ANA,,250000,250000,14, , \r\n";
 const QString reportName = QStringLiteral("FILEUPLOAD_WR4-4B_0123456.CSV");
 
-// A report as the screens write it: the A record, account 0123456 with two employees (lines 2 to
-// 4) and account 7654321 with one (lines 5 and 6).
-QStringList screensRecords()
-{
-    return {
-        Records::makeLine(ContactEntries{"O", "Mary Smith", "mary@example.com", "8005551234", ""}),
-        Records::makeLine(EmployerEntries{"2", "2014", "0123456", "123456789", "3", "4", "2",
-                                          "1500000", "10500", "1000000", "36000"}),
-        Records::makeLine(EmployeeEntries{"0123456", "123456789", " O'NEIL ", "MARY", "",
-                                          "1000000 ", "600000", "13"}),
-        Records::makeLine(EmployeeEntries{"0123456", "223456789", "SMITH-JONES", "JOHN", "Q",
-                                          "500000", "400000", "7 "}),
-        Records::makeLine(EmployerEntries{"1", "2014", "7654321", "987654321", "1", "1", "1",
-                                          "250000", "0", "250000", "9000"}),
-        Records::makeLine(EmployeeEntries{"7654321", "323456789", "GARCIA", "ANA", "", "250000",
-                                          "250000", "14"})};
-}
-
-QByteArray fileBytes(const QStringList &records)
-{
-    return (records.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1();
-}
-
 // The report with one field of one line (both counted from 1) replaced.
-QByteArray withField(int line, int field, const QString &value)
+QByteArray withField(int line, int field, const QByteArray &value)
 {
-    QStringList records = screensRecords();
-    QStringList fields = records[line - 1].split(u',');
-    fields[field - 1] = value;
-    records[line - 1] = fields.join(u',');
-    return fileBytes(records);
+    QList<QByteArray> lines = good.split('\n');
+    QList<QByteArray> fields = lines[line - 1].split(',');
+    fields[field - 1] = value + (field == 11 ? "\r" : "");
+    lines[line - 1] = fields.join(',');
+    return lines.join('\n');
 }
 
-// A finding as the checker's text output shows it after the file name: an error, a warning.
-QString e(qint64 line, const char *field, const QString &message)
+// A finding as the checker's text output shows it after the file name: an error, or a warning.
+QString e(qint64 line, const char *field, const QString &message, const char *kind = "error")
 {
-    return QStringLiteral("%1:%2: error: %3").arg(QString::number(line), field, message);
+    return QStringLiteral("%1:%2: %3: %4").arg(QString::number(line), field, kind, message);
 }
 QString w(qint64 line, const char *field, const QString &message)
 {
-    return QStringLiteral("%1:%2: warning: %3").arg(QString::number(line), field, message);
+    return e(line, field, message, "warning");
 }
-
 } // namespace
 
 class CheckTest : public QObject
@@ -64,10 +50,60 @@ class CheckTest : public QObject
     Q_OBJECT
 
 private slots:
-    void screensReport_passesCleanWithItsSums();
+    void screensReport_passesCleanWithItsSums()
+    {
+        const FileReport report = checkReportFile(write(good));
+        QCOMPARE(report.findings.size(), 0);
+        QCOMPARE(report.lines, 6);
+        QCOMPARE(report.accounts.size(), 2);
+        const AccountSummary &first = report.accounts[0];
+        QCOMPARE((QStringList{QString::number(first.employees), first.employeeGrossWages,
+                              first.employeeTaxableWages}),
+                 (QStringList{"2", "1500000", "1000000"}));
+    }
+
     void faultyReport_findingsAtLineAndField_data();
-    void faultyReport_findingsAtLineAndField();
-    void builtProgram_exitStatusesAndJson();
+    void faultyReport_findingsAtLineAndField()
+    {
+        QFETCH(QByteArray, bytes);
+        QStringList list;
+        for (const Finding &f : checkReportFile(write(bytes)).findings)
+            list << (f.severity == Severity::Error ? e(f.line, f.field, f.message)
+                                                   : w(f.line, f.field, f.message));
+        QTEST(list, "findings");
+    }
+
+    void builtProgram_exitStatusesAndJson()
+    {
+        write(good);
+        write(QByteArray(good).replace(",3,4,2,", ",3,4,3,"), "FTP_WR4-4B_0123456.CSV");
+        write(withField(6, 9, "15"), "FTP_WR4-4B_7654321.CSV");
+        const auto run = [this](const QStringList &arguments) {
+            QProcess process;
+            process.setWorkingDirectory(dir.path());
+            process.start(QStringLiteral(TAVO_CHECK), arguments);
+            if (!process.waitForFinished(30000))
+                qFatal("tavo-check did not finish");
+            return std::pair{process.exitCode(), process.readAllStandardOutput()};
+        };
+        QCOMPARE(run({reportName}).first, 0);
+        QCOMPARE(run({"FTP_WR4-4B_0123456.CSV"}).first, 0); // a warning alone
+        const QString weeks = EmployeeRules::creditWeeks(u"15");
+        const auto [status, out] = run({"FTP_WR4-4B_7654321.CSV"});
+        QCOMPARE(status, 1);
+        QVERIFY(out.startsWith(
+            ("FTP_WR4-4B_7654321.CSV:" + e(6, "CREDIT WEEKS", weeks) + '\n').toLatin1()));
+        QCOMPARE(run({"missing.CSV", reportName}).first, 2);
+        QCOMPARE(run({"--frobnicate", reportName}).first, 2);
+        QCOMPARE(run({}).first, 2);
+        const QJsonObject all =
+            QJsonDocument::fromJson(run({"--json", "FTP_WR4-4B_7654321.CSV"}).second).object();
+        QCOMPARE(all["errors"].toInt(), 1);
+        QCOMPARE(all["files"][0]["findings"][0].toObject(), QJsonObject({{"line", 6},
+                                                                         {"field", "CREDIT WEEKS"},
+                                                                         {"severity", "error"},
+                                                                         {"message", weeks}}));
+    }
 
 private:
     QString write(const QByteArray &bytes, const QString &name = reportName)
@@ -77,34 +113,14 @@ private:
             qFatal("cannot write %s", qPrintable(file.fileName()));
         return file.fileName();
     }
-    QStringList findings(const QByteArray &bytes)
-    {
-        QStringList list;
-        for (const Finding &f : checkReportFile(write(bytes)).findings)
-            list << (f.severity == Severity::Error ? e : w)(f.line, f.field, f.message);
-        return list;
-    }
     QTemporaryDir dir;
 };
-
-void CheckTest::screensReport_passesCleanWithItsSums()
-{
-    const FileReport report = checkReportFile(write(fileBytes(screensRecords())));
-    QCOMPARE(report.findings.size(), 0);
-    QCOMPARE(report.lines, 6);
-    QCOMPARE(report.accounts.size(), 2);
-    const AccountSummary &first = report.accounts[0];
-    QCOMPARE(QStringList({QString::number(first.employees), first.employeeGrossWages,
-                          first.employeeTaxableWages}),
-             QStringList({"2", "1500000", "1000000"}));
-}
 
 void CheckTest::faultyReport_findingsAtLineAndField_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("findings");
-    const QByteArray good = fileBytes(screensRecords());
-    const auto replaced = [&good](const char *from, const char *to) {
+    const auto replaced = [](const char *from, const char *to) {
         return QByteArray(good).replace(from, to);
     };
     // The fields through their rules, with the rules' own messages, and the entry boxes' lengths.
@@ -145,11 +161,11 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
         << QStringList{e(5, "line", "blank line"),
                        e(7, "line", "the last line has no CR LF line end")};
     QTest::newRow("filing type, a second A record")
-        << replaced("A,O,", "A,X,") + screensRecords()[0].toLatin1() + "\r\n"
+        << replaced("A,O,", "A,X,") + good.left(good.indexOf('\n') + 1)
         << QStringList{e(1, "FILING TYPE", "FILING TYPE must be O (Original) or A (Amended)"),
                        e(7, "RECORD TYPE", "a second A record: a file holds one A record")};
     QTest::newRow("no E record")
-        << fileBytes(screensRecords().mid(0, 1))
+        << good.left(good.indexOf('\n') + 1)
         << QStringList{e(0, "RECORD TYPE",
                          "the file holds no E record: a report has at least one account")};
     QTest::newRow("twelve fields") << replaced(",13, , \r\n", ",13, , ,\r\n")
@@ -157,7 +173,7 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
     const QString sFirst =
         "an S record before any E record: employees follow the E record of their account";
     QTest::newRow("S record first")
-        << fileBytes(screensRecords().mid(2))
+        << good.mid(good.indexOf("S,"))
         << QStringList{e(1, "RECORD TYPE", "the file must begin with the A record"),
                        e(1, "RECORD TYPE", sFirst), e(2, "RECORD TYPE", sFirst)};
     QTest::newRow("S account, then its SSN")
@@ -212,46 +228,6 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
                          "records' gross wages, 100000000000000499999"),
                        e(3, "GROSS WAGES",
                          "GROSS WAGES has 20 characters; its entry box takes at most 12.")};
-}
-
-void CheckTest::faultyReport_findingsAtLineAndField()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QStringList, findings);
-    QCOMPARE(this->findings(bytes), findings);
-}
-
-void CheckTest::builtProgram_exitStatusesAndJson()
-{
-    write(fileBytes(screensRecords()));
-    write(fileBytes(screensRecords()).replace(",3,4,2,", ",3,4,3,"), "FTP_WR4-4B_0123456.CSV");
-    write(withField(6, 9, "15"), "FTP_WR4-4B_7654321.CSV");
-    const auto run = [this](const QStringList &arguments) {
-        QProcess process;
-        process.setWorkingDirectory(dir.path());
-        process.start(QStringLiteral(TAVO_CHECK), arguments);
-        if (!process.waitForFinished(30000))
-            qFatal("tavo-check did not finish");
-        return std::pair{process.exitCode(), process.readAllStandardOutput()};
-    };
-    QCOMPARE(run({reportName}).first, 0);
-    QCOMPARE(run({"FTP_WR4-4B_0123456.CSV"}).first, 0); // a warning alone
-    const QString weeks = EmployeeRules::creditWeeks(u"15");
-    const auto [status, out] = run({"FTP_WR4-4B_7654321.CSV"});
-    QCOMPARE(status, 1);
-    QVERIFY(out.startsWith(
-        ("FTP_WR4-4B_7654321.CSV:" + e(6, "CREDIT WEEKS", weeks) + '\n').toLatin1()));
-    QCOMPARE(run({"missing.CSV", reportName}).first, 2);
-    QCOMPARE(run({"--frobnicate", reportName}).first, 2);
-    QCOMPARE(run({}).first, 2);
-
-    const QJsonObject all =
-        QJsonDocument::fromJson(run({"--json", "FTP_WR4-4B_7654321.CSV"}).second).object();
-    QCOMPARE(all["errors"].toInt(), 1);
-    QCOMPARE(
-        all["files"][0]["findings"][0].toObject(),
-        QJsonObject(
-            {{"line", 6}, {"field", "CREDIT WEEKS"}, {"severity", "error"}, {"message", weeks}}));
 }
 
 QTEST_GUILESS_MAIN(CheckTest)

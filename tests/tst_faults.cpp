@@ -7,34 +7,18 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLockFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
 
-#ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace
 {
-
-const QString reportName = QStringLiteral("FTP_WR4-4B_0123456.CSV");
-
-// A filing of one account with one employee, up to the naming screen.
-void fileUpToNaming(FilingRun &run)
-{
-    run.start();
-    run.desktop.answer({true, false, false});
-    run.acceptContact();
-    run.enterAccount();
-    run.enterEmployee();
-}
-
-// The one failure message shown, checked against the pattern, with the run ended.
+// The one failure message shown, matching the pattern, with the run ended and nothing else shown.
 void verifyFailure(const FilingRun &run, const QString &pattern)
 {
     QCOMPARE(run.desktop.failures().size(), 1);
@@ -42,13 +26,11 @@ void verifyFailure(const FilingRun &run, const QString &pattern)
     QVERIFY2(
         shown.contains(QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption)),
         qPrintable(shown));
-    QVERIFY(run.desktop.ended);
+    QVERIFY(run.desktop.ended && run.visibleScreens().isEmpty());
     QCOMPARE(run.desktop.exitCode, 1);
-    QVERIFY(run.visibleScreens().isEmpty());
     QVERIFY(run.desktop.notices().isEmpty()); // never the closing message
 }
 
-#ifdef Q_OS_UNIX
 // Lets files grow to `bytes` at most while it lives, like a disk with that much room left.
 class FileSizeLimit
 {
@@ -71,26 +53,6 @@ private:
     rlimit m_before{};
     void (*m_previousHandler)(int) = nullptr;
 };
-#endif
-
-// The killed runs below: the number of the message box during which the run is killed, and the
-// records accepted before that box came up.
-struct KillPoint {
-    const char *box;
-    QByteArray records;
-};
-const QList<KillPoint> killPoints = {
-    {"version notice", QByteArray()},
-    {"employees? (first account)", aRecord + eRecord},
-    {"another employee? (after the first)", aRecord + eRecord + sRecord},
-    {"another employee? (after the second)", aRecord + eRecord + sRecord + sRecord},
-    {"another account?", aRecord + eRecord + sRecord + sRecord},
-    {"employees? (second account)", aRecord + eRecord + sRecord + sRecord + eRecord},
-    {"another employee? (second account)",
-     aRecord + eRecord + sRecord + sRecord + eRecord + sRecord},
-    {"another account? (second time)", aRecord + eRecord + sRecord + sRecord + eRecord + sRecord},
-    {"closing message", aRecord + eRecord + sRecord + sRecord + eRecord + sRecord},
-};
 
 // Run in a child process: a whole filing of two accounts, killed with SIGKILL while message box
 // number `killAt` (counted from 1) is up. Prints the folder it works in first.
@@ -102,23 +64,20 @@ int killedFiling(int killAt)
     std::fflush(stdout);
     int boxes = 0;
     run.desktop.whileShowing = [&](const ScriptedDesktop::Shown &) {
-#ifdef Q_OS_UNIX
         if (++boxes == killAt)
             ::kill(::getpid(), SIGKILL);
-#endif
     };
-    run.start();
-    run.desktop.answer({true, true, false, true, true, false, false});
-    run.acceptContact();
-    run.enterAccount();
-    run.enterEmployee();
-    run.enterEmployee();
+    run.fileOneAccount({true, true, false, true, true, false, false}, 2);
     run.enterAccount();
     run.enterEmployee();
     run.nameReport();
     return run.desktop.ended ? 0 : 3;
 }
 
+const QString unread = "\n\nThe working file testFile\\.TXT could not be read, so no report file "
+                       "was made\\.";
+const QString notMade = "\n\nThe report file FTP_WR4-4B_0123456\\.CSV could not be made; the "
+                        "working file testFile\\.TXT still holds every record\\.";
 } // namespace
 
 class FaultsTest : public QObject
@@ -126,227 +85,185 @@ class FaultsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void secondCopy_toldAndEnds_workingFileUntouched();
-    void killedRun_everyAcceptedRecordKept_data();
-    void killedRun_everyAcceptedRecordKept();
-    void diskFullMidRecord_wholeRecordsKept();
-    void diskFullMidImport_wholeRecordsKept();
-    void faultAtSave_failureShown_nothingHalfWritten_data();
-    void faultAtSave_failureShown_nothingHalfWritten();
+    void secondCopy_toldAndEnds_workingFileUntouched()
+    {
+        FilingRun run;
+        run.start();
+        run.acceptContact();
+        // A copy left open for an hour still holds the folder.
+        QFile lock(run.path("testFile.TXT.lock"));
+        QVERIFY(lock.open(QIODevice::ReadWrite));
+        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                 QFileDevice::FileModificationTime));
+        lock.close();
+
+        ScriptedDesktop secondDesktop;
+        Program second(secondDesktop);
+        second.start();
+        QCOMPARE(secondDesktop.notices(),
+                 QStringList{"Another copy of this program is already preparing a report in this "
+                             "folder. Two copies would mix their records in one working file, so "
+                             "this copy will now close.\r\n\r\nFinish the report in the other "
+                             "copy first. If no other copy is running, delete the file "
+                             "testFile.TXT.lock in this folder and start the program again."});
+        QVERIFY(secondDesktop.questions().isEmpty()); // not even the version notice
+        QVERIFY(secondDesktop.ended);
+        QCOMPARE(secondDesktop.exitCode, 1);
+        QCOMPARE(run.workingFile(), aRecord);
+
+        // The first copy carries on as if nothing had happened.
+        run.desktop.answer({false, false});
+        run.enterAccount();
+        QCOMPARE(run.workingFile(), aRecord + eRecord);
+        QVERIFY(run.desktop.failures().isEmpty());
+    }
+
+    // The number of the message box during which the run is killed, and the records accepted
+    // before that box came up.
+    void killedRun_everyAcceptedRecordKept_data()
+    {
+        QTest::addColumn<int>("killAt");
+        QTest::addColumn<QByteArray>("records");
+        const QByteArray first = aRecord + eRecord + sRecord + sRecord;
+        const QList<QByteArray> records = {"",
+                                           aRecord + eRecord,
+                                           aRecord + eRecord + sRecord,
+                                           first,
+                                           first,
+                                           first + eRecord,
+                                           first + eRecord + sRecord,
+                                           first + eRecord + sRecord,
+                                           first + eRecord + sRecord};
+        for (int i = 0; i < records.size(); ++i)
+            QTest::addRow("box %d", i + 1) << i + 1 << records[i];
+    }
+    void killedRun_everyAcceptedRecordKept()
+    {
+        QFETCH(int, killAt);
+        QFETCH(QByteArray, records);
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--killed-filing"), QString::number(killAt)});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        const QString folder = QString::fromLocal8Bit(child.readAllStandardOutput()).trimmed();
+        QVERIFY(QDir(folder).exists());
+        auto cleanUp = qScopeGuard([&] { QDir(folder).removeRecursively(); });
+
+        QFile working(folder + "/testFile.TXT"), report(folder + u'/' + reportName);
+        QCOMPARE(working.exists(), !records.isEmpty());
+        QVERIFY(!working.exists() ||
+                (working.open(QIODevice::ReadOnly) && working.readAll() == records));
+        // A report, when there is one, is whole.
+        QVERIFY(!report.exists() ||
+                (report.open(QIODevice::ReadOnly) && report.readAll() == records));
+
+        // The killed run left its lock behind; the next copy recognises it and takes over.
+        QVERIFY(QFile::exists(folder + "/testFile.TXT.lock"));
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(folder);
+        {
+            ScriptedDesktop nextDesktop;
+            nextDesktop.answer({false});
+            Program next(nextDesktop);
+            next.start();
+            QCOMPARE(nextDesktop.questions().size(), 1); // the version notice and nothing else
+            QVERIFY(nextDesktop.notices().isEmpty() && !nextDesktop.ended);
+            next.endProgram();
+        }
+        QDir::setCurrent(previous);
+        QVERIFY(!QFile::exists(folder + "/testFile.TXT.lock"));
+    }
+
+    // A record, or a batch of imported ones, that does not fit: cut back to whole records.
+    void diskFull_wholeRecordsKept()
+    {
+        for (const bool import : {false, true}) {
+            FilingRun run;
+            run.fileOneAccount({true, true}, import ? 1 : 0);
+            const QByteArray before = run.workingFile();
+            run.write("employees.csv", "111223333,LEE,ANN,,4000,3000,13\n"
+                                       "222334444,KIM,BO,J,4000,3000,1\n");
+            run.desktop.filesToOpen.enqueue(run.path("employees.csv"));
+            FilingRun::fill(run.program->form3(), import ? EmployeeEntries() : validEmployee);
+            {
+                FileSizeLimit limit(before.size() + (import ? 70 : 20));
+                FilingRun::press(run.program->form3(),
+                                 import ? "cmdImportEmployees" : "cmdAddEmployee");
+            }
+            verifyFailure(run, "^Error 27: File too large\n\nThe file testFile\\.TXT could not be "
+                               "written\\.\n\nThe program will now close\\.$");
+            QCOMPARE(run.workingFile(), before);
+        }
+    }
+
+    void faultAtSave_failureShown_nothingHalfWritten_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("working file missing") << "missing"
+                                              << "^Error 2: No such file or directory" + unread;
+        QTest::newRow("a folder in its place") << "folder"
+                                               << "^Error 21: Is a directory" + unread;
+        QTest::newRow("a link in a circle")
+            << "loop"
+            << "^Error 40: Too many levels of symbolic links" + unread;
+        if (::geteuid() != 0) // a superuser reads the file all the same
+            QTest::newRow("no permission") << "mode"
+                                           << "^Error 13: Permission denied" + unread;
+        QTest::newRow("disk full during the copy") << "full"
+                                                   << "^Error 27: File too large" + notMade;
+        QTest::newRow("a folder where the report goes") << "report folder"
+                                                        << "^Error 21: Is a directory" + notMade;
+        QTest::newRow("report reads back different")
+            << "differs"
+            << "^Error 5: Input/output error\n\nThe report file FTP_WR4-4B_0123456\\.CSV was read "
+               "back after copying and did not match the working file testFile\\.TXT, so it was "
+               "removed\\. The working file still holds every record\\.";
+    }
+    void faultAtSave_failureShown_nothingHalfWritten()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, message);
+        FilingRun run;
+        run.fileOneAccount({true, false, false}, 1);
+        const QByteArray working = run.path("testFile.TXT").toLocal8Bit();
+        const bool moved = fault == "missing" || fault == "folder" || fault == "loop";
+        if (moved)
+            QVERIFY(QFile::rename(run.path("testFile.TXT"), run.path("kept.TXT")));
+        if (fault == "folder")
+            QVERIFY(QDir(run.path(".")).mkdir("testFile.TXT"));
+        if (fault == "loop")
+            QCOMPARE(::symlink("testFile.TXT", working.constData()), 0);
+        if (fault == "mode")
+            QCOMPARE(::chmod(working.constData(), 0), 0);
+        if (fault == "report folder") {
+            QVERIFY(QDir(run.path(".")).mkdir(reportName));
+            run.write(reportName + "/inside.txt", "kept\r\n");
+            run.desktop.answer({true});
+        }
+        if (fault == "differs") { // a disk that loses the last byte it was given
+            run.program->beforeReportReadBack = [](const QString &name) {
+                QFile report(name);
+                QVERIFY(report.open(QIODevice::ReadWrite) && report.resize(report.size() - 1));
+            };
+        }
+        {
+            FileSizeLimit limit(fault == "full" ? aRecord.size() : RLIM_INFINITY);
+            run.nameReport();
+        }
+        verifyFailure(run, message);
+        if (fault == "mode")
+            QCOMPARE(::chmod(working.constData(), 0600), 0);
+        QCOMPARE(run.read(moved ? "kept.TXT" : "testFile.TXT"), aRecord + eRecord + sRecord);
+        if (fault == "report folder")
+            QCOMPARE(run.read(reportName + "/inside.txt"), QByteArray("kept\r\n"));
+        else
+            QVERIFY(!run.exists(reportName));
+        for (const QString &file : run.files())
+            QVERIFY2(!file.endsWith(".part"), qPrintable(file)); // no part of a report either
+    }
 };
-
-void FaultsTest::secondCopy_toldAndEnds_workingFileUntouched()
-{
-    FilingRun run;
-    run.start();
-    run.acceptContact();
-    // A copy left open for an hour still holds the folder.
-    QFile lock(run.path("testFile.TXT.lock"));
-    QVERIFY(lock.open(QIODevice::ReadWrite));
-    QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
-                             QFileDevice::FileModificationTime));
-    lock.close();
-
-    ScriptedDesktop secondDesktop;
-    Program second(secondDesktop);
-    second.start();
-    QCOMPARE(secondDesktop.notices(),
-             QStringList{"Another copy of this program is already preparing a report in this "
-                         "folder. Two copies would mix their records in one working file, so this "
-                         "copy will now close.\r\n\r\nFinish the report in the other copy first. "
-                         "If no other copy is running, delete the file testFile.TXT.lock in this "
-                         "folder and start the program again."});
-    QVERIFY(secondDesktop.questions().isEmpty()); // not even the version notice
-    QVERIFY(secondDesktop.ended);
-    QCOMPARE(secondDesktop.exitCode, 1);
-    QCOMPARE(run.workingFile(), aRecord);
-
-    // The first copy carries on as if nothing had happened.
-    run.desktop.answer({false, false});
-    run.enterAccount();
-    QCOMPARE(run.workingFile(), aRecord + eRecord);
-    QVERIFY(run.desktop.failures().isEmpty());
-}
-
-void FaultsTest::killedRun_everyAcceptedRecordKept_data()
-{
-    QTest::addColumn<int>("killAt");
-    QTest::addColumn<QByteArray>("records");
-    for (int i = 0; i < killPoints.size(); ++i)
-        QTest::newRow(killPoints[i].box) << i + 1 << killPoints[i].records;
-}
-
-void FaultsTest::killedRun_everyAcceptedRecordKept()
-{
-#ifndef Q_OS_UNIX
-    QSKIP("kills the run with SIGKILL");
-#else
-    QFETCH(int, killAt);
-    QFETCH(QByteArray, records);
-
-    QProcess child;
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--killed-filing"), QString::number(killAt)});
-    QVERIFY(child.waitForFinished(60000));
-    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-    const QString folder = QString::fromLocal8Bit(child.readAllStandardOutput()).trimmed();
-    QVERIFY(QDir(folder).exists());
-    auto cleanUp = qScopeGuard([&] { QDir(folder).removeRecursively(); });
-
-    QFile working(folder + QStringLiteral("/testFile.TXT"));
-    QCOMPARE(working.exists(), !records.isEmpty());
-    if (working.exists()) {
-        QVERIFY(working.open(QIODevice::ReadOnly));
-        QCOMPARE(working.readAll(), records);
-    }
-    // A report, when there is one, is whole.
-    QFile report(folder + u'/' + reportName);
-    if (report.exists()) {
-        QVERIFY(report.open(QIODevice::ReadOnly));
-        QCOMPARE(report.readAll(), records);
-    }
-
-    // The killed run left its lock behind; the next copy recognises it and takes over.
-    QVERIFY(QFile::exists(folder + QStringLiteral("/testFile.TXT.lock")));
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(folder);
-    {
-        ScriptedDesktop nextDesktop;
-        nextDesktop.answer({false});
-        Program next(nextDesktop);
-        next.start();
-        QCOMPARE(nextDesktop.questions().size(), 1); // the version notice and nothing else
-        QVERIFY(nextDesktop.notices().isEmpty());
-        QVERIFY(!nextDesktop.ended);
-        next.endProgram();
-    }
-    QDir::setCurrent(previous);
-    QVERIFY(!QFile::exists(folder + QStringLiteral("/testFile.TXT.lock")));
-#endif
-}
-
-void FaultsTest::diskFullMidRecord_wholeRecordsKept()
-{
-#ifndef Q_OS_UNIX
-    QSKIP("limits the file size with setrlimit");
-#else
-    FilingRun run;
-    run.start();
-    run.desktop.answer({true});
-    run.acceptContact();
-    run.enterAccount();
-    {
-        // Room for part of the S record only.
-        FileSizeLimit limit(aRecord.size() + eRecord.size() + 20);
-        run.enterEmployee();
-    }
-    verifyFailure(run, "^Error 27: File too large\n\nThe file testFile\\.TXT could not be written");
-    QCOMPARE(run.workingFile(), aRecord + eRecord);
-#endif
-}
-
-void FaultsTest::diskFullMidImport_wholeRecordsKept()
-{
-#ifdef Q_OS_UNIX
-    FilingRun run;
-    run.start();
-    run.desktop.answer({true, true});
-    run.acceptContact();
-    run.enterAccount();
-    run.enterEmployee();
-    run.write("employees.csv", "111223333,LEE,ANN,,4000,3000,13\n222334444,KIM,BO,J,4000,3000,1\n");
-    run.desktop.filesToOpen.enqueue(run.path("employees.csv"));
-    {
-        FileSizeLimit limit(aRecord.size() + eRecord.size() + sRecord.size() + 70);
-        FilingRun::press(run.program->form3(), "cmdImportEmployees");
-    }
-    QCOMPARE(run.desktop.failures(),
-             QStringList{"Error 27: File too large\n\nThe file testFile.TXT could not be "
-                         "written.\n\nThe program will now close."});
-    QVERIFY(run.desktop.ended);
-    QCOMPARE(run.workingFile(), aRecord + eRecord + sRecord);
-#endif
-}
-
-void FaultsTest::faultAtSave_failureShown_nothingHalfWritten_data()
-{
-    QTest::addColumn<QString>("fault");
-    QTest::addColumn<QString>("message");
-    const QString unread =
-        QStringLiteral("\n\nThe working file testFile\\.TXT could not be read, so "
-                       "no report file was made\\.");
-    const QString notMade = QStringLiteral("\n\nThe report file FTP_WR4-4B_0123456\\.CSV could "
-                                           "not be made; the working file testFile\\.TXT still "
-                                           "holds every record\\.");
-    QTest::newRow("working file missing") << "missing"
-                                          << "^Error 2: No such file or directory" + unread;
-    QTest::newRow("a folder in its place") << "folder"
-                                           << "^Error 21: Is a directory" + unread;
-    QTest::newRow("a link in a circle") << "loop"
-                                        << "^Error 40: Too many levels of symbolic links" + unread;
-#ifdef Q_OS_UNIX
-    if (::geteuid() != 0) // a superuser reads the file all the same
-        QTest::newRow("no permission to read") << "mode"
-                                               << "^Error 13: Permission denied" + unread;
-#endif
-    QTest::newRow("disk full during the copy") << "full"
-                                               << "^Error 27: File too large" + notMade;
-    QTest::newRow("a folder where the report goes") << "report folder"
-                                                    << "^Error 21: Is a directory" + notMade;
-    QTest::newRow("report reads back different")
-        << "differs"
-        << "^Error 5: Input/output error\n\nThe report file FTP_WR4-4B_0123456\\.CSV was read "
-           "back after copying and did not match the working file testFile\\.TXT, so it was "
-           "removed\\. The working file still holds every record\\.";
-}
-
-void FaultsTest::faultAtSave_failureShown_nothingHalfWritten()
-{
-    QFETCH(QString, fault);
-    QFETCH(QString, message);
-#ifndef Q_OS_UNIX
-    QSKIP("the faults are made with POSIX calls");
-#else
-    FilingRun run;
-    fileUpToNaming(run);
-    const QByteArray working = run.path("testFile.TXT").toLocal8Bit();
-    const bool moved = fault == "missing" || fault == "folder" || fault == "loop";
-    if (moved)
-        QVERIFY(QFile::rename(run.path("testFile.TXT"), run.path("kept.TXT")));
-    if (fault == "folder")
-        QVERIFY(QDir(run.path(".")).mkdir("testFile.TXT"));
-    if (fault == "loop")
-        QCOMPARE(::symlink("testFile.TXT", working.constData()), 0);
-    if (fault == "mode")
-        QCOMPARE(::chmod(working.constData(), 0), 0);
-    if (fault == "report folder") {
-        QVERIFY(QDir(run.path(".")).mkdir(reportName));
-        run.write(reportName + "/inside.txt", "kept\r\n");
-        run.desktop.answer({true});
-    }
-    if (fault == "differs") {
-        // A disk that loses the last byte it was given.
-        run.program->beforeReportReadBack = [](const QString &name) {
-            QFile report(name);
-            QVERIFY(report.open(QIODevice::ReadWrite) && report.resize(report.size() - 1));
-        };
-    }
-    {
-        FileSizeLimit limit(fault == "full" ? aRecord.size() : RLIM_INFINITY);
-        run.nameReport();
-    }
-    verifyFailure(run, message);
-    if (fault == "mode")
-        QCOMPARE(::chmod(working.constData(), 0600), 0);
-    QCOMPARE(run.read(moved ? "kept.TXT" : "testFile.TXT"), aRecord + eRecord + sRecord);
-    if (fault == "report folder")
-        QCOMPARE(run.read(reportName + "/inside.txt"), QByteArray("kept\r\n"));
-    else
-        QVERIFY(!run.exists(reportName));
-    for (const QString &file : run.files())
-        QVERIFY2(!file.endsWith(".part"), qPrintable(file)); // no part of a report either
-#endif
-}
 
 int main(int argc, char *argv[])
 {

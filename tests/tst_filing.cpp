@@ -8,7 +8,6 @@
 #include "filingrun.h"
 #include "output/formnamefile.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
@@ -39,11 +38,6 @@ bool isEmptied(QWidget &screen)
             return false;
     return true;
 }
-
-QString text(QWidget &screen, const char *label)
-{
-    return FilingRun::find<QLabel>(screen, label)->text();
-}
 } // namespace
 
 class FilingTest : public QObject
@@ -51,184 +45,166 @@ class FilingTest : public QObject
     Q_OBJECT
 
 private slots:
-    void twoAccounts_AESSE_reportIsTheWorkingFile();
-    void threeAccountsAmended_eachAccountShown_reportPassesTavoCheck();
-    void existingReport_askedBeforeReplacing_data();
-    void existingReport_askedBeforeReplacing();
-    void doneAddingEmployees_bothQuestionsInOneCall_data();
-    void doneAddingEmployees_bothQuestionsInOneCall();
-};
+    void twoAccounts_AESSE_reportIsTheWorkingFile()
+    {
+        FilingRun run;
+        QList<QStringList> screens; // up while each question was asked
+        run.desktop.whileShowing = [&](const ScriptedDesktop::Shown &) {
+            screens << run.visibleScreens();
+        };
+        run.start();
+        run.acceptContact();
+        QCOMPARE(run.program->form2().focusWidget(),
+                 FilingRun::find(run.program->form2(), "cmdCreateELine"));
+        run.desktop.answer({true, true, false, true, false, false});
+        run.enterAccount();
+        run.enterEmployee();
+        QVERIFY(isEmptied(run.program->form3()));
+        run.enterEmployee(with(
+            validEmployee, {"SSN", "223456789", "LAST NAME", " SMITH-JONES ", "MIDDLE NAME", "Q"}));
+        QVERIFY(isEmptied(run.program->form2()));
+        run.enterAccount(with(validEmployer,
+                              {"ACCOUNT NUMBER", "7654321", "QUARTER-YEAR", "4", "YEAR", "2025"}));
 
-void FilingTest::twoAccounts_AESSE_reportIsTheWorkingFile()
-{
-    FilingRun run;
-    QList<QStringList> screens; // up while each question was asked
-    run.desktop.whileShowing = [&](const ScriptedDesktop::Shown &) {
-        screens << run.visibleScreens();
-    };
-    run.start();
-    run.acceptContact();
-    QCOMPARE(run.program->form2().focusWidget(),
-             FilingRun::find(run.program->form2(), "cmdCreateELine"));
-    run.desktop.answer({true, true, false, true, false, false});
-    run.enterAccount();
-    run.enterEmployee();
-    QVERIFY(isEmptied(run.program->form3()));
-    run.enterEmployee(with(validEmployee,
-                           {"SSN", "223456789", "LAST NAME", " SMITH-JONES ", "MIDDLE NAME", "Q"}));
-    QVERIFY(isEmptied(run.program->form2()));
-    run.enterAccount(
-        with(validEmployer, {"ACCOUNT NUMBER", "7654321", "QUARTER-YEAR", "4", "YEAR", "2025"}));
+        const QByteArray records =
+            aRecord + eRecord + sRecord +
+            "S,0123456  ,223456789,SMITH-JONES,MARY,Q,250000,100000,13, , \r\n"
+            "E,7654321,123456789,42025,3,4,4,1500000,10500,1000000,36000\r\n";
+        QCOMPARE(run.workingFile(), records);
+        QCOMPARE(run.desktop.questions(),
+                 (QStringList{Program::versionNotice(), anyEmployees, anotherEmployee,
+                              anotherEmployee, anotherAccount, anyEmployees, anotherAccount}));
+        QCOMPARE(screens, (QList<QStringList>{{}, {}, {"Form3"}, {"Form3"}, {"Form3"}, {}, {}}));
+        QCOMPARE(run.visibleScreens(), QStringList{"FormNameFile"});
+        QVERIFY(run.program->formNameFile().isModal());
 
-    const QByteArray records = aRecord + eRecord + sRecord +
-                               "S,0123456  ,223456789,SMITH-JONES,MARY,Q,250000,100000,13, , \r\n"
-                               "E,7654321,123456789,42025,3,4,4,1500000,10500,1000000,36000\r\n";
-    QCOMPARE(run.workingFile(), records);
-    QCOMPARE(run.desktop.questions(),
-             (QStringList{Program::versionNotice(), anyEmployees, anotherEmployee, anotherEmployee,
-                          anotherAccount, anyEmployees, anotherAccount}));
-    QCOMPARE(screens, (QList<QStringList>{{}, {}, {"Form3"}, {"Form3"}, {"Form3"}, {}, {}}));
-    QCOMPARE(run.visibleScreens(), QStringList{"FormNameFile"});
-    QVERIFY(run.program->formNameFile().isModal());
-
-    run.nameReport(with(validNaming, {"FILING METHOD", "FILE UPLOAD", "SEQUENCE NUMBER", "b2 "}));
-    const QString name = "FILEUPLOAD_WR4-4B_0123456_B2.CSV";
-    QCOMPARE(run.read(name), records);
-    QCOMPARE(run.desktop.notices(), QStringList{closingMessage(name)});
-    QVERIFY(run.desktop.ended);
-    QCOMPARE(run.desktop.exitCode, 0);
-    QCOMPARE(run.files(), (QStringList{name, "testFile.TXT"}));
-    QCOMPARE(run.workingFile(), records);
-}
-
-void FilingTest::threeAccountsAmended_eachAccountShown_reportPassesTavoCheck()
-{
-    FilingRun run;
-    run.start();
-    run.acceptContact({"A", "Mary O'Neil-Smith", "mary.smith@example.com", "8005551234", "42"});
-    Form2 &employer = run.program->form2();
-    QCOMPARE(text(employer, "lblMessage"), "The filing type is AMENDED.");
-    const auto account = [](const char *number, const char *quarter, const char *year,
-                            const char *third) {
-        return with(validEmployer, {"ACCOUNT NUMBER", number, "QUARTER-YEAR", quarter, "YEAR", year,
-                                    "EMPLOYEES MONTH 3", third});
-    };
-    const auto employee = [](const char *ssn, const char *gross, const char *taxable) {
-        return with(validEmployee, {"SSN", ssn, "GROSS WAGES", gross, "TAXABLE WAGES", taxable});
-    };
-    run.desktop.answer({false, true, true, true, false, true, true, false, false});
-    run.enterAccount(
-        with(account("1111111", "1", "2024", "0"),
-             {"EMPLOYEES MONTH 1", "0", "EMPLOYEES MONTH 2", "0", "GROSS WAGES", "0",
-              "EMPLOYEE WITHHOLDING", "0", "TAXABLE WAGES", "0", "EMPLOYER CONTRIBUTIONS", "0"}));
-    QCOMPARE(text(employer, "lblMessage"),
-             "Just a reminder the type of filing for this file is AMENDED.\r\nAll account in the "
-             "file must be of the same type.");
-    run.enterAccount(account("2222222", "3", "2025", "2"));
-    Form3 &employees = run.program->form3();
-    QCOMPARE(text(employees, "lblEANInfo"),
-             "Account Number: 2222222\r\nQuarter/Year: 3/2025\r\nFile Type: AMENDED");
-    run.enterEmployee(employee("323456789", "750000", "500000"));
-    run.enterEmployee(employee("423456789", "750000", "500000"));
-    run.enterAccount(account("3333333", "4", "2019", "1"));
-    QCOMPARE(text(employees, "lblEANInfo"),
-             "Account Number: 3333333\r\nQuarter/Year: 4/2019\r\nFile Type: AMENDED");
-    run.enterEmployee(employee("523456789", "1500000", "1000000"));
-    run.nameReport({FilerKind::Tpa, FilingMethod::Ftp, "0000012345", "q4"});
-
-    const QString name = "FTP_WR4X-4BX_0000012345_Q4.CSV";
-    QCOMPARE(run.desktop.notices().last(), closingMessage(name));
-    QCOMPARE(run.read(name),
-             "A,A,Mary O'Neil-Smith,mary.smith@example.com,8005551234,42, , , , , \r\n"
-             "E,1111111,123456789,12024,0,0,0,0,0,0,0\r\n"
-             "E,2222222,123456789,32025,3,4,2,1500000,10500,1000000,36000\r\n"
-             "S,2222222  ,323456789,O'NEIL,MARY,,750000,500000,13, , \r\n"
-             "S,2222222  ,423456789,O'NEIL,MARY,,750000,500000,13, , \r\n"
-             "E,3333333,123456789,42019,3,4,1,1500000,10500,1000000,36000\r\n"
-             "S,3333333  ,523456789,O'NEIL,MARY,,1500000,1000000,13, , \r\n");
-
-    QProcess check;
-    check.start(TAVO_CHECK, {run.path(name)});
-    QVERIFY(check.waitForFinished(30000));
-    const QString output = check.readAllStandardOutput() + check.readAllStandardError();
-    QVERIFY2(check.exitStatus() == QProcess::NormalExit && check.exitCode() == 0,
-             qPrintable(output));
-    QVERIFY2(!output.contains(": error:") && !output.contains(": warning:") &&
-                 output.contains("3 accounts, 3 employees, 7 lines: 0 errors, 0 warnings"),
-             qPrintable(output));
-}
-
-void FilingTest::existingReport_askedBeforeReplacing_data()
-{
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("no: told, nothing changed, named again") << false;
-    QTest::newRow("yes: replaced, working file deleted") << true;
-}
-
-void FilingTest::existingReport_askedBeforeReplacing()
-{
-    QFETCH(bool, yes);
-    FilingRun run;
-    const QString name = "FILEUPLOAD_WR4-4B_0123456.CSV";
-    const QByteArray earlier = aRecord + eRecord + sRecord;
-    run.write(name, earlier);
-    run.start();
-    run.acceptContact(with(validContact, {"CONTACT NAME", "Jo Doe"}));
-    run.desktop.answer({false, false, yes});
-    run.enterAccount();
-    const NamingEntries upload = with(validNaming, {"FILING METHOD", "FILE UPLOAD"});
-    run.nameReport(upload);
-
-    const QByteArray records = "A,O,Jo Doe,mary@example.com,8005551234,, , , , , \r\n" + eRecord;
-    QCOMPARE(run.desktop.questions().last(),
-             "File with the name already exists, do you want to overwrite it?");
-    QVERIFY(run.desktop.failures().isEmpty());
-    QCOMPARE(run.desktop.ended, yes);
-    if (yes) {
+        run.nameReport(
+            with(validNaming, {"FILING METHOD", "FILE UPLOAD", "SEQUENCE NUMBER", "b2 "}));
+        const QString name = "FILEUPLOAD_WR4-4B_0123456_B2.CSV";
         QCOMPARE(run.read(name), records);
-        QCOMPARE(run.files(), QStringList{name});
         QCOMPARE(run.desktop.notices(), QStringList{closingMessage(name)});
-        return;
+        QVERIFY(run.desktop.ended);
+        QCOMPARE(run.desktop.exitCode, 0);
+        QCOMPARE(run.files(), (QStringList{name, "testFile.TXT"}));
+        QCOMPARE(run.workingFile(), records);
     }
-    QCOMPARE(run.desktop.notices(),
-             QStringList{"The file name = " + name +
-                         ".  you selected already exists please name the file again"});
-    QCOMPARE(run.read(name), earlier);
-    QCOMPARE(run.workingFile(), records);
-    QVERIFY(run.program->formNameFile().isVisible());
-    QVERIFY(isEmptied(run.program->formNameFile()));
 
-    run.nameReport(with(upload, {"SEQUENCE NUMBER", "2"}));
-    QCOMPARE(run.read("FILEUPLOAD_WR4-4B_0123456_2.CSV"), records);
-    QCOMPARE(run.read(name), earlier);
-    QVERIFY(run.desktop.ended);
-}
+    void threeAccountsAmended_eachAccountShown_reportPassesTavoCheck()
+    {
+        FilingRun run;
+        run.start();
+        run.acceptContact({"A", "Mary O'Neil-Smith", "mary.smith@example.com", "8005551234", "42"});
+        QWidget &employer = run.program->form2(), &employees = run.program->form3();
+        QCOMPARE(FilingRun::labelText(employer, "lblMessage"), "The filing type is AMENDED.");
+        const auto account = [](const char *number, const char *quarter, const char *year,
+                                const char *third) {
+            return with(validEmployer, {"ACCOUNT NUMBER", number, "QUARTER-YEAR", quarter, "YEAR",
+                                        year, "EMPLOYEES MONTH 3", third});
+        };
+        const auto employee = [](const char *ssn, const char *gross, const char *taxable) {
+            return with(validEmployee,
+                        {"SSN", ssn, "GROSS WAGES", gross, "TAXABLE WAGES", taxable});
+        };
+        run.desktop.answer({false, true, true, true, false, true, true, false, false});
+        run.enterAccount(with(account("1111111", "1", "2024", "0"),
+                              {"EMPLOYEES MONTH 1", "0", "EMPLOYEES MONTH 2", "0", "GROSS WAGES",
+                               "0", "EMPLOYEE WITHHOLDING", "0", "TAXABLE WAGES", "0",
+                               "EMPLOYER CONTRIBUTIONS", "0"}));
+        QCOMPARE(FilingRun::labelText(employer, "lblMessage"),
+                 "Just a reminder the type of filing for this file is AMENDED.\r\nAll account in "
+                 "the file must be of the same type.");
+        run.enterAccount(account("2222222", "3", "2025", "2"));
+        QCOMPARE(FilingRun::labelText(employees, "lblEANInfo"),
+                 "Account Number: 2222222\r\nQuarter/Year: 3/2025\r\nFile Type: AMENDED");
+        run.enterEmployee(employee("323456789", "750000", "500000"));
+        run.enterEmployee(employee("423456789", "750000", "500000"));
+        run.enterAccount(account("3333333", "4", "2019", "1"));
+        QCOMPARE(FilingRun::labelText(employees, "lblEANInfo"),
+                 "Account Number: 3333333\r\nQuarter/Year: 4/2019\r\nFile Type: AMENDED");
+        run.enterEmployee(employee("523456789", "1500000", "1000000"));
+        run.nameReport({FilerKind::Tpa, FilingMethod::Ftp, "0000012345", "q4"});
 
-void FilingTest::doneAddingEmployees_bothQuestionsInOneCall_data()
-{
-    QTest::addColumn<QList<bool>>("answers");
-    QTest::addColumn<QStringList>("screens");
-    QTest::newRow("another employee") << QList<bool>{true} << QStringList{"Form3"};
-    QTest::newRow("another account") << QList<bool>{false, true} << QStringList{"Form2"};
-    QTest::newRow("neither") << QList<bool>{false, false} << QStringList{"Form2", "FormNameFile"};
-}
+        const QString name = "FTP_WR4X-4BX_0000012345_Q4.CSV";
+        QCOMPARE(run.desktop.notices().last(), closingMessage(name));
+        QCOMPARE(run.read(name),
+                 "A,A,Mary O'Neil-Smith,mary.smith@example.com,8005551234,42, , , , , \r\n"
+                 "E,1111111,123456789,12024,0,0,0,0,0,0,0\r\n"
+                 "E,2222222,123456789,32025,3,4,2,1500000,10500,1000000,36000\r\n"
+                 "S,2222222  ,323456789,O'NEIL,MARY,,750000,500000,13, , \r\n"
+                 "S,2222222  ,423456789,O'NEIL,MARY,,750000,500000,13, , \r\n"
+                 "E,3333333,123456789,42019,3,4,1,1500000,10500,1000000,36000\r\n"
+                 "S,3333333  ,523456789,O'NEIL,MARY,,1500000,1000000,13, , \r\n");
+        QProcess check;
+        check.start(TAVO_CHECK, {run.path(name)});
+        QVERIFY(check.waitForFinished(30000));
+        const QString output = check.readAllStandardOutput() + check.readAllStandardError();
+        QVERIFY2(check.exitStatus() == QProcess::NormalExit && check.exitCode() == 0 &&
+                     output.endsWith(": 3 accounts, 3 employees, 7 lines: 0 errors, 0 warnings\n"),
+                 qPrintable(output));
+    }
 
-void FilingTest::doneAddingEmployees_bothQuestionsInOneCall()
-{
-    QFETCH(QList<bool>, answers);
-    FilingRun run;
-    run.start();
-    run.acceptContact();
-    run.desktop.answers.append(answers);
-    cNeededRoutines(*run.program).doneAddingEmployees();
-    const QStringList asked{anotherEmployee, anotherAccount};
-    QCOMPARE(run.desktop.questions().mid(1), asked.mid(0, answers.size()));
-    QTEST(run.visibleScreens(), "screens");
-    QVERIFY(FilingRun::find(run.program->form3(), "txtSSN")->isVisibleTo(&run.program->form3()));
-    const bool neither = answers == QList<bool>{false, false};
-    auto *filingType = FilingRun::find<QListWidget>(run.program->form1(), "lstReportingTypeCode");
-    QCOMPARE(filingType->selectedItems().isEmpty(), neither);
-}
+    void existingReport_askedBeforeReplacing()
+    {
+        for (const bool yes : {false, true}) {
+            FilingRun run;
+            const QString name = "FILEUPLOAD_WR4-4B_0123456.CSV";
+            const QByteArray earlier = aRecord + eRecord + sRecord;
+            run.write(name, earlier);
+            run.start();
+            run.acceptContact(with(validContact, {"CONTACT NAME", "Jo Doe"}));
+            run.desktop.answer({false, false, yes});
+            run.enterAccount();
+            const NamingEntries upload = with(validNaming, {"FILING METHOD", "FILE UPLOAD"});
+            run.nameReport(upload);
+
+            const QByteArray records =
+                "A,O,Jo Doe,mary@example.com,8005551234,, , , , , \r\n" + eRecord;
+            QCOMPARE(run.desktop.questions().last(),
+                     "File with the name already exists, do you want to overwrite it?");
+            QVERIFY(run.desktop.failures().isEmpty());
+            QCOMPARE(run.desktop.ended, yes);
+            if (yes) {
+                QCOMPARE(run.read(name), records);
+                QCOMPARE(run.files(), QStringList{name});
+                QCOMPARE(run.desktop.notices(), QStringList{closingMessage(name)});
+                continue;
+            }
+            QCOMPARE(run.desktop.notices(),
+                     QStringList{"The file name = " + name +
+                                 ".  you selected already exists please name the file again"});
+            QCOMPARE(run.read(name), earlier);
+            QCOMPARE(run.workingFile(), records);
+            QVERIFY(run.program->formNameFile().isVisible());
+            QVERIFY(isEmptied(run.program->formNameFile()));
+            run.nameReport(with(upload, {"SEQUENCE NUMBER", "2"}));
+            QCOMPARE(run.read("FILEUPLOAD_WR4-4B_0123456_2.CSV"), records);
+            QCOMPARE(run.read(name), earlier);
+            QVERIFY(run.desktop.ended);
+        }
+    }
+
+    void doneAddingEmployees_bothQuestionsInOneCall()
+    {
+        const QStringList asked{anotherEmployee, anotherAccount};
+        for (const auto &[answers, screens] :
+             {std::pair{QList<bool>{true}, QStringList{"Form3"}},
+              {QList<bool>{false, true}, QStringList{"Form2"}},
+              {QList<bool>{false, false}, QStringList{"Form2", "FormNameFile"}}}) {
+            FilingRun run;
+            run.start();
+            run.acceptContact();
+            run.desktop.answers.append(answers);
+            cNeededRoutines(*run.program).doneAddingEmployees();
+            QCOMPARE(run.desktop.questions().mid(1), asked.mid(0, answers.size()));
+            QCOMPARE(run.visibleScreens(), screens);
+            QVERIFY(FilingRun::find(run.program->form3(), "txtSSN")
+                        ->isVisibleTo(&run.program->form3()));
+            auto *filingType =
+                FilingRun::find<QListWidget>(run.program->form1(), "lstReportingTypeCode");
+            QCOMPARE(filingType->selectedItems().isEmpty(), screens.size() == 2);
+        }
+    }
+};
 
 QTEST_MAIN(FilingTest)
 #include "tst_filing.moc"

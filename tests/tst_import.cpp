@@ -7,39 +7,20 @@
 #include "rules/employeeimport.h"
 #include "rules/runningtotals.h"
 
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 
 namespace
 {
-const QByteArray head = aRecord + eRecord + sRecord;
 const QByteArray threeEmployees = "SSN,Last,First,Middle,Gross,Taxable,Weeks\r\n"
                                   "111-22-3333,LEE,ANN,,\"$4,000.00\",3000.00,13\r\n"
                                   "222334444,KIM,BO,J,400000,300000,1\r\n"
                                   "333445555,DOE,JO,,4500.00,3000.00,0\r\n";
 const QString employerLine = "\nEmployer screen: 4 employees in the third month, gross wages "
                              "$15,000.00, taxable wages $10,000.00";
-
-// The usual account with the usual employee entered, the question after it answered Yes.
-Form3 &oneEmployeeEntered(FilingRun &run)
-{
-    run.start();
-    run.desktop.answer({true, true});
-    run.acceptContact();
-    run.enterAccount();
-    run.enterEmployee();
-    return run.program->form3();
-}
-
-// Presses Import Employees and opens the bytes as a file of the run's folder.
-void import(FilingRun &run, const QByteArray &bytes)
-{
-    run.write("employees.csv", bytes);
-    run.desktop.filesToOpen.enqueue(run.path("employees.csv"));
-    FilingRun::press(run.program->form3(), "cmdImportEmployees");
-}
+const QString numeric = " must be numeric. Enter wages, excluding the decimal point, ie $1234.56 "
+                        "wages should be entered as 123456.";
+const QString above = "GROSS WAGES must be greater than or equal to TAXABLE WAGES";
 } // namespace
 
 class ImportTest : public QObject
@@ -47,28 +28,18 @@ class ImportTest : public QObject
     Q_OBJECT
 
 private slots:
-    void readerSplitsLinesAndFields_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("lines"); // "N:field|field" or "N!fault"
-        QTest::newRow("quotes") << QByteArray("a,\"b,c\",\"d\"\"e\",\n\"\",x")
-                                << QStringList{"1:a|b,c|d\"e|", "2:|x"};
-        QTest::newRow("CR LF, LF, blank lines, a lone CR kept")
-            << QByteArray("a\r\n\r\n \t\nb\rc\n") << QStringList{"1:a", "4:b\rc"};
-        QTest::newRow("BOM") << QByteArray("\xEF\xBB\xBFx,\xC3\xA9") << QStringList{"1:x|é"};
-        QTest::newRow("quote not closed, text after a quote")
-            << QByteArray("\"abc,d\n\"a\"b,c\n")
-            << QStringList{"1!A quotation mark is not closed.",
-                           "2!Only a comma may follow a closing quotation mark."};
-    }
     void readerSplitsLinesAndFields()
     {
-        QFETCH(QByteArray, bytes);
-        QStringList lines;
-        for (const CsvLine &line : readCsvLines(bytes))
+        QStringList lines; // "N:field|field" or "N!fault"
+        for (const CsvLine &line : readCsvLines("a,\"b,c\",\"d\"\"e\",\n\"\",x\r\n\r\n \t\nb\rc\n"
+                                                "\"a\"b,c\n\"abc,d\n"))
             lines << QString::number(line.number) +
                          (line.fault.isEmpty() ? u':' + line.fields.join(u'|') : u'!' + line.fault);
-        QTEST(lines, "lines");
+        QCOMPARE(lines, (QStringList{"1:a|b,c|d\"e|", "2:|x", "5:b\rc",
+                                     "6!Only a comma may follow a closing quotation mark.",
+                                     "7!A quotation mark is not closed."}));
+        QCOMPARE(readCsvLines("\xEF\xBB\xBFx,\xC3\xA9").value(0).fields,
+                 (QStringList{"x", "\u00e9"}));
     }
 
     void importRecordsOrFindings_data()
@@ -80,15 +51,12 @@ private slots:
                           "\"$1,234.56\",0.50,13\r\n987654321, SMITH ,JO,A,1500000,$0.00,07")
             << QStringList{"S,0123456  ,123456789,O'NEIL,MARY,,123456,50,13, , ",
                            "S,0123456  ,987654321,SMITH,JO,A,1500000,0,07, , "};
-        const QString numeric = " must be numeric. Enter wages, excluding the decimal point, ie "
-                                "$1234.56 wages should be entered as 123456.";
         QTest::newRow("not converted: one decimal, a short group, dashes elsewhere, 8 digits")
             << QByteArray("12-345-6789,A,B,,1234.5,0,1\n12345678,A,B,,\"1,23.45\",0,1")
             << QStringList{"line 1, SSN: Employee SSN  must be 9 digits long.",
                            "line 1, GROSS WAGES: GROSS WAGES" + numeric,
                            "line 2, SSN: Employee SSN  must be 9 digits long.",
                            "line 2, GROSS WAGES: GROSS WAGES" + numeric};
-        const QString above = "GROSS WAGES must be greater than or equal to TAXABLE WAGES";
         QTest::newRow("every finding at its line, in field order, nothing built")
             << QByteArray("123456789,A,B,,1,1,1\n\n1234567890,A,,,2,3,15\n1,2\n\"1,2")
             << QStringList{"line 3, SSN: Employee SSN  must be 9 digits long.",
@@ -116,43 +84,40 @@ private slots:
         QCOMPARE(result.employees.size(), result.records.size());
     }
 
-    // Two employees of 100 and 200 gross, 50 and 50 taxable, against the employer screen's figures.
-    void totalsAddUpOnlyWhenAllThreeAgree_data()
-    {
-        QTest::addColumn<QStringList>("employer");
-        QTest::addColumn<bool>("addUp");
-        QTest::newRow("all three") << QStringList{"02", "300", "100 "} << true;
-        QTest::newRow("count") << QStringList{"3", "300", "100"} << false;
-        QTest::newRow("gross") << QStringList{"2", "301", "100"} << false;
-        QTest::newRow("taxable") << QStringList{"2", "300", "99"} << false;
-    }
+    // Two employees of 100 and 200 gross, 50 and 50 taxable, against the employer screen's
+    // figures: they add up only when all three agree.
     void totalsAddUpOnlyWhenAllThreeAgree()
     {
-        QFETCH(QStringList, employer);
-        RunningTotals totals;
-        totals.startAccount(employer[0], employer[1], employer[2]);
-        totals.addEmployee(u"123456789", u"100", u"50");
-        totals.addEmployee(u"123456780", u"200", u"50");
-        QTEST(totals.addUp(), "addUp");
+        for (const auto &[employer, addUp] : {std::pair{QStringList{"02", "300", "100 "}, true},
+                                              {QStringList{"3", "300", "100"}, false},
+                                              {QStringList{"2", "301", "100"}, false},
+                                              {QStringList{"2", "300", "99"}, false}}) {
+            RunningTotals totals;
+            totals.startAccount(employer[0], employer[1], employer[2]);
+            totals.addEmployee(u"123456789", u"100", u"50");
+            totals.addEmployee(u"123456780", u"200", u"50");
+            QCOMPARE(totals.addUp(), addUp);
+        }
     }
+
     void totalsAfterEmployeeFindingsImportAndNewAccount()
     {
         FilingRun run;
-        Form3 &form = oneEmployeeEntered(run);
-        const auto totals = [&form] {
-            return FilingRun::find<QLabel>(form, "lblRunningTotals")->text();
-        };
-        QCOMPARE(totals(), "Entered for this account: 1 employee, gross "
-                           "wages $2,500.00, taxable wages $1,000.00" +
+        run.fileOneAccount({true, true}, 1);
+        Form3 &form = run.program->form3();
+        const auto totals = [&form] { return FilingRun::labelText(form, "lblRunningTotals"); };
+        QCOMPARE(totals(), "Entered for this account: 1 employee, gross wages $2,500.00, taxable "
+                           "wages $1,000.00" +
                                employerLine);
-        FilingRun::type(form, "txtSSN", "555");
+        FilingRun::put(form, "txtSSN", "555");
         run.desktop.filesToOpen.enqueue(QString()); // Cancel
         FilingRun::press(form, "cmdImportEmployees");
-        import(run, threeEmployees + "123456789,X,Y,,1,1,1\n"); // written by the screen already
+        run.import(threeEmployees + "123456789,X,Y,,1,1,1\n"); // written by the screen already
         QCOMPARE(run.desktop.shown.last().kind, ScriptedDesktop::Kind::Findings);
         QCOMPARE(run.desktop.shown.last().title, "Import Employees");
         QCOMPARE(run.desktop.shown.last().text,
                  "line 5, SSN: SSN 123456789 has already been entered for this account.");
+        const QByteArray head = aRecord + eRecord + sRecord;
         QCOMPARE(run.workingFile(), head);
         QCOMPARE(run.desktop.questions().size(), 3); // the version notice and two
 
@@ -161,7 +126,7 @@ private slots:
             if (shown.kind == ScriptedDesktop::Kind::Notice)
                 QCOMPARE(run.program->numberOFEmployee, 4);
         };
-        import(run, threeEmployees);
+        run.import(threeEmployees);
         run.desktop.whileShowing = nullptr;
         QCOMPARE(run.workingFile(), head + "S,0123456  ,111223333,LEE,ANN,,400000,300000,13, , \r\n"
                                            "S,0123456  ,222334444,KIM,BO,J,400000,300000,1, , \r\n"
@@ -171,17 +136,17 @@ private slots:
                  "Spreadsheet files (*.csv *.CSV *.txt *.TXT);;All files (*)");
         QCOMPARE(run.desktop.questions().mid(3, 1), QStringList{"Add an additional employee?"});
         QCOMPARE(FilingRun::find<QLineEdit>(form, "txtSSN")->text(), "555");
-        QCOMPARE(totals(),
-                 "Entered for this account: 4 employees, gross wages $15,000.00, taxable wages "
-                 "$10,000.00" +
-                     employerLine + "\nThe employees add up to the employer screen's totals.");
+        QCOMPARE(totals(), "Entered for this account: 4 employees, gross wages $15,000.00, "
+                           "taxable wages $10,000.00" +
+                               employerLine +
+                               "\nThe employees add up to the employer screen's totals.");
 
         run.desktop.answer({true, false, false}); // employees for the next account, then no more
         run.enterAccount();
         QCOMPARE(totals(),
                  "Entered for this account: 0 employees, gross wages $0.00, taxable wages $0.00" +
                      employerLine);
-        import(run, "123456789,A,B,,$1.00,0.01,1"); // an SSN of the account before
+        run.import("123456789,A,B,,$1.00,0.01,1"); // an SSN of the account before
         QCOMPARE(run.desktop.notices().last(), "1 employee was imported.");
         QVERIFY(totals().startsWith(
             "Entered for this account: 1 employee, gross wages $1.00, taxable wages $0.01\n"));

@@ -53,7 +53,7 @@ int main(int argc, char *argv[])
                     QStringLiteral("8005551234"));
     saved &= save(contact, folder, QStringLiteral("contact"));
 
-    FilingRun::press(FilingRun::find<QPushButton>(contact, "cmdCreateALine"));
+    FilingRun::press(contact, "cmdCreateALine");
     Form2 &employer = run.program->form2();
     FilingRun::choose(FilingRun::find<QListWidget>(employer, "lstQuarter"),
                       QStringLiteral("2 = April to June"));
@@ -63,7 +63,7 @@ int main(int argc, char *argv[])
     FilingRun::type(FilingRun::find<QLineEdit>(employer, "txtGrossWages"), QStringLiteral("900"));
     FilingRun::type(FilingRun::find<QLineEdit>(employer, "txtTaxableWages"),
                     QStringLiteral("1000"));
-    FilingRun::press(FilingRun::find<QPushButton>(employer, "cmdCreateELine"));
+    FilingRun::press(employer, "cmdCreateELine");
     saved &= save(employer, folder, QStringLiteral("employer-marks"));
 
     run.desktop.answer({true});
@@ -94,7 +94,7 @@ int main(int argc, char *argv[])
     saved &= save(employee, folder, QStringLiteral("employee"));
 
     run.desktop.answer({false, false});
-    FilingRun::press(FilingRun::find<QPushButton>(employee, "cmdAddEmployee"));
+    FilingRun::press(employee, "cmdAddEmployee");
     FormNameFile &naming = run.program->formNameFile();
     FilingRun::choose(FilingRun::find<QListWidget>(naming, "lstEmployeOrTPA"),
                       QStringLiteral("Employer"));

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -73,6 +74,16 @@ void FilingRun::start(bool openVersionPage)
     program->start();
 }
 
+void FilingRun::fileOneAccount(std::initializer_list<bool> answers, int employees)
+{
+    start();
+    desktop.answer(answers);
+    acceptContact();
+    enterAccount();
+    for (int i = 0; i < employees; ++i)
+        enterEmployee();
+}
+
 QByteArray FilingRun::read(const QString &fileName) const
 {
     QFile file(path(fileName));
@@ -106,7 +117,6 @@ void FilingRun::acceptContact(const ContactEntries &entries)
 
 void FilingRun::enterAccount(const EmployerEntries &entries)
 {
-    put(program->form2(), "lstYear", entries.year);
     fill(program->form2(), entries);
     press(program->form2(), "cmdCreateELine");
 }
@@ -124,17 +134,27 @@ void FilingRun::nameReport(const NamingEntries &entries)
     press(program->formNameFile(), "cmdNameFile");
 }
 
+void FilingRun::import(const QByteArray &bytes)
+{
+    write("employees.csv", bytes);
+    desktop.filesToOpen.enqueue(path("employees.csv"));
+    press(program->form3(), "cmdImportEmployees");
+}
+
 void FilingRun::put(QWidget &screen, const char *name, const QString &text)
 {
     static const QStringList quarters = {"1 = January to March", "2 = April to June",
                                          "3 = July to September", "4 = October to December"};
-    if (auto *list = screen.findChild<QListWidget *>(name)) {
-        if (!text.isEmpty())
-            choose(list,
-                   QByteArray(name) == "lstQuarter" ? quarters.value(text.toInt() - 1) : text);
-    } else {
-        type(screen, name, text);
-    }
+    auto *list = screen.findChild<QListWidget *>(name);
+    if (list && !text.isEmpty())
+        choose(list, QByteArray(name) == "lstQuarter" ? quarters.value(text.toInt() - 1) : text);
+    else if (!list)
+        type(find<QLineEdit>(screen, name), text);
+}
+
+QString FilingRun::labelText(QWidget &screen, const char *label)
+{
+    return find<QLabel>(screen, label)->text();
 }
 
 void FilingRun::type(QLineEdit *box, const QString &text)
@@ -143,11 +163,6 @@ void FilingRun::type(QLineEdit *box, const QString &text)
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Delete);
     QTest::keyClicks(box, text);
-}
-
-void FilingRun::type(QWidget &screen, const char *box, const QString &text)
-{
-    type(find<QLineEdit>(screen, box), text);
 }
 
 void FilingRun::choose(QListWidget *list, const QString &item)
@@ -163,14 +178,9 @@ void FilingRun::choose(QListWidget *list, const QString &item)
                       list->visualItemRect(found.first()).center());
 }
 
-void FilingRun::press(QAbstractButton *button)
-{
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
 void FilingRun::press(QWidget &screen, const char *button)
 {
-    press(find<QAbstractButton>(screen, button));
+    QTest::mouseClick(find<QAbstractButton>(screen, button), Qt::LeftButton);
 }
 
 QStringList FilingRun::visibleScreens() const

@@ -7,14 +7,12 @@
 #include <QByteArray>
 #include <QFileInfo>
 #include <QQueue>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 
-class QAbstractButton;
 class QLineEdit;
 class QListWidget;
 
@@ -43,7 +41,6 @@ public:
     void endProgram(int code) override { exitCode = code, ended = true; }
     // Answered from filesToOpen (an empty name stands for Cancel); recorded with the filter.
     QString chooseFileToOpen(const QString &title, const QString &filter) override;
-    // Recorded with the lines joined by LF.
     void showFindings(const QString &title, const QStringList &lines) override
     {
         show(Kind::Findings, title, lines.join(u'\n'));
@@ -76,6 +73,7 @@ inline const NamingEntries validNaming{FilerKind::Employer, FilingMethod::Ftp, "
 inline const QByteArray aRecord = "A,O,Mary Smith,mary@example.com,8005551234,, , , , , \r\n";
 inline const QByteArray eRecord = "E,0123456,123456789,22026,3,4,4,1500000,10500,1000000,36000\r\n";
 inline const QByteArray sRecord = "S,0123456  ,123456789,O'NEIL,MARY,,250000,100000,13, , \r\n";
+inline const QString reportName = "FTP_WR4-4B_0123456.CSV"; // of the valid entries
 
 // True when the entry box or list is painted the error yellow.
 bool isYellow(const QWidget *entry);
@@ -90,6 +88,9 @@ public:
 
     // Starts the program, answering the version notice.
     void start(bool openVersionPage = false);
+    // Starts the program and files the valid contact, the valid account and the valid employee
+    // `employees` times, with the answers given for the questions on the way.
+    void fileOneAccount(std::initializer_list<bool> answers, int employees = 0);
     // Leaves the folder on disk, for a process that is killed before it could clean up.
     void keepFolder() { m_folder.setAutoRemove(false); }
 
@@ -109,26 +110,28 @@ public:
     // The screen's boxes and lists filled from the entries, the button not pressed.
     template <typename E> static void fill(QWidget &screen, E entries)
     {
+        if constexpr (std::is_same_v<E, EmployerEntries>)
+            put(screen, "lstYear", entries.year);
         forEachField(entries, [&](const auto &row, const auto &entry) {
             put(screen, row.entry, text(entry));
         });
     }
+    // Types into a box, or chooses in a list by the item's text (a quarter by its digit).
     static void put(QWidget &screen, const char *name, const QString &text);
+    // Imports the bytes as a file of the run's folder, chosen in the file dialog.
+    void import(const QByteArray &bytes);
 
     // A screen's widget by its object name; a missing one aborts the test program.
     template <typename T = QWidget> static T *find(QWidget &screen, const char *name)
     {
         T *widget = screen.findChild<T *>(QLatin1String(name));
         if (!widget)
-            qFatal("no %s named %s", name, qPrintable(screen.objectName()));
+            qFatal("no %s in %s", name, qPrintable(screen.objectName()));
         return widget;
     }
-
-    // Typing, choosing and pressing as a user does; a quarter is chosen by its digit.
+    static QString labelText(QWidget &screen, const char *label);
     static void type(QLineEdit *box, const QString &text);
-    static void type(QWidget &screen, const char *box, const QString &text);
     static void choose(QListWidget *list, const QString &item);
-    static void press(QAbstractButton *button);
     static void press(QWidget &screen, const char *button);
 
     // Screens visible at this moment, by object name.
