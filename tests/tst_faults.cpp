@@ -124,18 +124,12 @@ private slots:
     {
         QTest::addColumn<int>("killAt");
         QTest::addColumn<QByteArray>("records");
-        const QByteArray first = aRecord + eRecord + sRecord + sRecord;
-        const QList<QByteArray> records = {"",
-                                           aRecord + eRecord,
-                                           aRecord + eRecord + sRecord,
-                                           first,
-                                           first,
-                                           first + eRecord,
-                                           first + eRecord + sRecord,
-                                           first + eRecord + sRecord,
-                                           first + eRecord + sRecord};
-        for (int i = 0; i < records.size(); ++i)
-            QTest::addRow("box %d", i + 1) << i + 1 << records[i];
+        // The filing's records in order, and how many of them were accepted before each box.
+        const QByteArray records[] = {aRecord, eRecord, sRecord, sRecord, eRecord, sRecord};
+        const int accepted[] = {0, 2, 3, 4, 4, 5, 6, 6, 6};
+        for (int box = 1; box <= 9; ++box)
+            QTest::addRow("box %d", box)
+                << box << QByteArrayList(records, records + accepted[box - 1]).join();
     }
     void killedRun_everyAcceptedRecordKept()
     {
@@ -215,6 +209,9 @@ private slots:
                                                    << "^Error 27: File too large" + notMade;
         QTest::newRow("a folder where the report goes") << "report folder"
                                                         << "^Error 21: Is a directory" + notMade;
+        QTest::newRow("a read-only report, even for a superuser")
+            << "read-only report"
+            << "^Error 13: Permission denied" + notMade;
         QTest::newRow("report reads back different")
             << "differs"
             << "^Error 5: Input/output error\n\nThe report file FTP_WR4-4B_0123456\\.CSV was read "
@@ -237,9 +234,15 @@ private slots:
             QCOMPARE(::symlink("testFile.TXT", working.constData()), 0);
         if (fault == "mode")
             QCOMPARE(::chmod(working.constData(), 0), 0);
-        if (fault == "report folder") {
+        if (fault == "report folder")
             QVERIFY(QDir(run.path(".")).mkdir(reportName));
-            run.write(reportName + "/inside.txt", "kept\r\n");
+        const QString kept = fault == "report folder" ? reportName + "/inside.txt" : reportName;
+        if (fault.startsWith("re")) { // an existing report, to be replaced
+            run.write(kept, "kept\r\n");
+            QVERIFY(
+                QFile::setPermissions(run.path(kept), fault == "read-only report"
+                                                          ? QFile::ReadOwner
+                                                          : QFile::ReadOwner | QFile::WriteOwner));
             run.desktop.answer({true});
         }
         if (fault == "differs") { // a disk that loses the last byte it was given
@@ -256,10 +259,7 @@ private slots:
         if (fault == "mode")
             QCOMPARE(::chmod(working.constData(), 0600), 0);
         QCOMPARE(run.read(moved ? "kept.TXT" : "testFile.TXT"), aRecord + eRecord + sRecord);
-        if (fault == "report folder")
-            QCOMPARE(run.read(reportName + "/inside.txt"), QByteArray("kept\r\n"));
-        else
-            QVERIFY(!run.exists(reportName));
+        QCOMPARE(run.read(kept), fault.startsWith("re") ? "kept\r\n" : QByteArray());
         for (const QString &file : run.files())
             QVERIFY2(!file.endsWith(".part"), qPrintable(file)); // no part of a report either
     }

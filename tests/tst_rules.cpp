@@ -35,40 +35,35 @@ template <typename E> void verify(E e)
     QTEST(message, "message");
 }
 
-// Entries around the limits: a length at or beside the box's limit, an odd character added, or
-// a value near some limit, about one field a set. Whatever the rules let through must make a
-// sound record (recordproperties.h); both sides of the rules must be reached.
+// Entries around the limits, one field a set changed: its length at or beside its box's limit,
+// or an odd character added, or a value near some limit. Whatever the rules let through must make
+// a sound record (recordproperties.h); both sides of the rules must be reached.
 template <typename E> void generate(E valid, quint32 seed)
 {
-    static const QStringList odd = {",",      "\"",     "\r",         "\t",    " ",  ".",
-                                    "-",      "'",      "@",          "/",     "\\", "\u00e9",
-                                    "\u0131", "\u0663", "\U0001F600", "\u00a0"};
-    static const QStringList near = {"0",       "14",      "15",         "-1",  " 14", "999999",
-                                     "1000000", "1000001", "0001000000", "TPA", "",    "a@b..c"};
+    static const QStringList odd = {",",      "\"",         "\r", "\t", " ",       ".",
+                                    "-",      "'",          "@",  "/",  "\u00e9",  "\u0131",
+                                    "\u0663", "\U0001F600", "14", "15", "1000001", ""};
     QRandomGenerator random(seed);
     int accepted = 0;
-    for (int n = 0; n < 5000; ++n) {
+    for (int n = 0, target = 0; n < 5000;
+         ++n, target = random.bounded(int(std::size(table(valid))))) {
         E entries = valid;
-        QStringList shown;
+        int i = 0;
         forEachField(entries, [&](const auto &row, auto &entry) {
             QString t = text(entry);
             const int limit = row.maxLength > 0 ? row.maxLength : 12;
-            switch (random.bounded(3 * int(std::size(table(entries))))) {
-            case 0:
-                t = (t + "A").repeated(limit + 1).left(limit - 1 + random.bounded(3));
-                break;
-            case 1:
-                t.insert(random.bounded(int(t.size()) + 1), odd[random.bounded(int(odd.size()))]);
-                break;
-            case 2:
-                t = near[random.bounded(int(near.size()))];
-            }
+            const QString &c = odd[random.bounded(int(odd.size()))];
+            if (i++ != target)
+                return;
+            if (random.bounded(2))
+                t = (t.isEmpty() ? "A" : t).repeated(limit + 1).left(limit - 1 + random.bounded(3));
+            else
+                t = c.size() == 1 ? t.insert(random.bounded(int(t.size()) + 1), c) : c;
             assign(entry, t);
-            shown << t;
         });
         bool passed = false;
         const QString fault = brokenProperty(entries, passed);
-        QVERIFY2(fault.isEmpty(), qPrintable(fault + " from " + shown.join(u'|')));
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
         accepted += passed;
     }
     QVERIFY2(accepted > 500 && accepted < 4500, qPrintable(QString::number(accepted)));

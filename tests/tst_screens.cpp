@@ -11,8 +11,10 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 
 namespace
@@ -103,6 +105,14 @@ template <typename E> void verifyWiring(const E valid, int screenIndex, int wron
     QCOMPARE(got, expected);
     QCOMPARE(run.workingFile(), records);
     QVERIFY(screen.isVisible());
+    // With every message up the screen still fits a laptop; typed text shows as text, and no
+    // button is a default one that Enter would press.
+    QVERIFY(screen.width() <= 1024 && screen.height() <= 700);
+    QVERIFY(screen.layout()->totalHeightForWidth(screen.width()) <= screen.height());
+    for (QLabel *label : screen.findChildren<QLabel *>())
+        QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
+    for (QPushButton *button : screen.findChildren<QPushButton *>())
+        QVERIFY(!button->autoDefault() && !button->isDefault());
 
     // Put right, the next press clears every mark and the screen goes on.
     run.desktop.whileShowing = nullptr;

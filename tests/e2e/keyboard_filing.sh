@@ -18,27 +18,18 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # A display of our own. A server that does not come up, or dies while it starts (another one
 # took the number meanwhile, say), is left for one on the next free number.
-start_display() {
-    local n tries=0 server
-    for n in $(seq 91 160); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        [ $((tries += 1)) -le 5 ] || break
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$XVFB_LOG" 2>&1 &
-        server=$!
-        export DISPLAY=":$n"
-        for _ in $(seq 100); do
-            xdpyinfo >/dev/null 2>&1 && break
-            kill -0 "$server" 2>/dev/null || break
-            sleep 0.1
-        done
-        sleep 0.3
-        kill -0 "$server" 2>/dev/null && xdpyinfo >/dev/null 2>&1 && PIDS+=("$server") && return
-        kill "$server" 2>/dev/null || true
+for n in $(seq 91 160); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$XVFB_LOG" 2>&1 &
+    PIDS+=($!)
+    export DISPLAY=":$n"
+    for _ in $(seq 100); do
+        kill -0 "${PIDS[-1]}" 2>/dev/null || continue 2
+        xdpyinfo >/dev/null 2>&1 && break 2
+        sleep 0.1
     done
-    cat "$XVFB_LOG" >&2
-    fail "no X display"
-}
-start_display
+done
+xdpyinfo >/dev/null 2>&1 || { cat "$XVFB_LOG" >&2; fail "no X display"; }
 openbox >/dev/null 2>&1 &
 PIDS+=($!)
 sleep 0.5
