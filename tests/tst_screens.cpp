@@ -1,7 +1,9 @@
-// The screens' wiring, driven by each kind's field table: a wrong entry shows its rule's message
-// in its own label and paints its own box, and no other; one press with every entry wrong marks
-// them all; put right, the next press clears the marks and goes on. Then the few things a screen
-// does beside its rules.
+// The screens: their wiring, driven by each kind's field table (a wrong entry shows its rule's
+// message in its own label and paints its own box, and no other; one press with every entry
+// wrong marks them all; put right, the next press clears the marks and goes on), the few things a
+// screen does beside its rules, and what the keyboard and the window frame can do to a filing: no
+// key press or closing of a window may lose records, throw a finished filing away or write
+// something the screen does not show. And the real dialogs: Enter answers Yes and Escape No.
 
 #include "contact/form1.h"
 #include "employee/form3.h"
@@ -14,8 +16,12 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 namespace
 {
@@ -122,6 +128,29 @@ template <typename E> void verifyWiring(const E valid, int screenIndex, int wron
     QVERIFY(!screen.isVisible() && run.desktop.failures().isEmpty());
     QVERIFY(run.workingFile().size() > records.size() || run.exists(reportName));
 }
+// Tab into the list, then Down: the way a user picks the second row of a list with the keyboard.
+void tabInAndDown(QWidget &screen, const char *name)
+{
+    auto *list = FilingRun::find<QListWidget>(screen, name);
+    QApplication::setActiveWindow(&screen);
+    QVERIFY(QTest::qWaitForWindowActive(&screen));
+    list->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(list, Qt::Key_Down);
+}
+
+// Nothing chosen, scrolled to the top, and the first row current once the list has the focus.
+bool isEmptied(QWidget &screen, const char *name)
+{
+    auto *list = FilingRun::find<QListWidget>(screen, name);
+    return list->selectedItems().isEmpty() && list->verticalScrollBar()->value() == 0 &&
+           list->currentRow() == (list->hasFocus() ? 0 : -1);
+}
+
+// Runs `act` on the modal dialog as soon as it is up.
+template <typename F> void onNextDialog(F act)
+{
+    QTimer::singleShot(0, [act] { act(QApplication::activeModalWidget()); });
+}
 } // namespace
 
 class ScreensTest : public QObject
@@ -212,6 +241,162 @@ private slots:
         QCOMPARE(label->text(), "Sequence Number must be alphanumerics.   You entered 1Q 2014 "
                                 "Please try re-entering it.");
         QCOMPARE(run.desktop.shown.size(), 3); // the notice and two questions, nothing more
+    }
+
+    // The lists of a screen emptied for the next account or after a bad name start afresh.
+    void sameKeysGiveSameChoices_onEmptiedScreens()
+    {
+        FilingRun run;
+        run.start();
+        run.acceptContact();
+        run.desktop.answer({false, true, false, false}); // no employees; one more account
+        for (int round = 0; round < 2; ++round) {
+            tabInAndDown(run.program->form2(), "lstQuarter");
+            tabInAndDown(run.program->form2(), "lstYear");
+            run.enterAccount(with(validEmployer, {"QUARTER-YEAR", "", "YEAR", ""}));
+            QVERIFY(round == 1 || (isEmptied(run.program->form2(), "lstQuarter") &&
+                                   isEmptied(run.program->form2(), "lstYear")));
+        }
+        QCOMPARE(run.workingFile(),
+                 aRecord + QByteArray(eRecord).replace("22026", "22025").repeated(2));
+        FormNameFile &naming = run.program->formNameFile();
+        for (int round = 0; round < 2; ++round) {
+            tabInAndDown(naming, "lstEmployeOrTPA");
+            QCOMPARE(FilingRun::find<QListWidget>(naming, "lstEmployeOrTPA")->currentRow(), 1);
+            FilingRun::press(naming, "cmdNameFile"); // no method, no number: a bad name
+            QVERIFY(isEmptied(naming, "lstEmployeOrTPA"));
+        }
+        QCOMPARE(run.desktop.notices().size(), 2);
+    }
+
+    void namingScreen_escapeAndEnterDoNothing_closingEnds()
+    {
+        FilingRun run;
+        run.fileOneAccount({false, false});
+        FormNameFile &naming = run.program->formNameFile();
+        QCOMPARE(naming.focusWidget(), FilingRun::find(naming, "EAN_TPAID")); // where it opens
+        FilingRun::fill(naming, with(validNaming, {"SEQUENCE NUMBER", "1Q"}));
+        for (const char *box : {"EAN_TPAID", "txtSequenceNumber"}) {
+            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+                QTest::keyClick(FilingRun::find(naming, box), key);
+        }
+        QVERIFY(naming.isVisible() && !run.desktop.ended);
+        QCOMPARE(run.desktop.shown.size(), 3); // the version notice and the two questions
+        QCOMPARE(FilingRun::find<QLineEdit>(naming, "EAN_TPAID")->text(), "0123456");
+        QCOMPARE(FilingRun::find<QLineEdit>(naming, "txtSequenceNumber")->text(), "1Q");
+        naming.close(); // the frame's close button, Alt+F4
+        QVERIFY(run.desktop.ended && run.visibleScreens().isEmpty());
+        QCOMPARE(run.files(), QStringList{"testFile.TXT"});
+        QCOMPARE(run.workingFile(), aRecord + eRecord);
+    }
+
+    void closingEmployerOrEmployeeWindow_asksFirst()
+    {
+        for (const bool employeeScreen : {false, true}) {
+            for (const bool yes : {false, true}) {
+                FilingRun run;
+                run.fileOneAccount({true});
+                QWidget *screen = &run.program->form3();
+                if (employeeScreen) {
+                    run.enterEmployee(with(validEmployee, {"SSN", "12345"})); // marks it
+                } else {
+                    run.desktop.answer({false, true}); // no more employees, another account
+                    run.enterEmployee();
+                    screen = &run.program->form2();
+                    run.enterAccount(with(EmployerEntries{}, {"ACCOUNT NUMBER", "12345"}));
+                }
+                auto *box =
+                    FilingRun::find<QLineEdit>(*screen, employeeScreen ? "txtSSN" : "txtEAN");
+                const QByteArray written = run.workingFile();
+                box->setFocus();
+                const int asked = run.desktop.questions().size();
+                run.desktop.answer({yes});
+                screen->close();
+                QCOMPARE(run.desktop.questions().mid(asked),
+                         QStringList{"Are you sure you want to close the program?"});
+                QCOMPARE(run.desktop.ended, yes);
+                QCOMPARE(screen->isVisible(), !yes);
+                QCOMPARE(run.workingFile(), written);
+                QVERIFY(box->text() == "12345" && isYellow(box));
+                QVERIFY(yes || screen->focusWidget() == box);
+            }
+        }
+    }
+
+    void filingType_cannotBeDeselected()
+    {
+        for (const bool byMouse : {true, false}) {
+            FilingRun run;
+            run.start();
+            auto *list = FilingRun::find<QListWidget>(run.program->form1(), "lstReportingTypeCode");
+            FilingRun::choose(list, "Amended");
+            if (byMouse)
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                                  list->visualItemRect(list->item(1)).center());
+            else
+                QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
+            QCOMPARE(list->selectedItems().size(), 1);
+            run.acceptContact({"A", "Jo", "mary@example.com", "8005551234", ""});
+            QCOMPARE(run.workingFile(), "A,A,Jo,mary@example.com,8005551234,, , , , , \r\n");
+        }
+    }
+
+    void earlierWorkingFile_keptAsPrevious()
+    {
+        // Records of an earlier run are kept aside; an empty file leaves the older copy as it is.
+        for (const QByteArray &earlier : {QByteArray("A,O,x\r\nE,1\r\n"), QByteArray()}) {
+            FilingRun run;
+            run.write("testFile.TXT.previous", "older\r\n");
+            run.write("testFile.TXT", earlier);
+            run.start();
+            run.acceptContact();
+            QCOMPARE(run.read("testFile.TXT.previous"), earlier.isEmpty() ? "older\r\n" : earlier);
+            QCOMPARE(run.workingFile(), aRecord);
+        }
+    }
+
+    void namingChoices_knownByRow_anUnknownOneFailsVisibly()
+    {
+        for (const bool addedRow : {false, true}) {
+            FilingRun run;
+            run.fileOneAccount({false, false});
+            FormNameFile &naming = run.program->formNameFile();
+            auto *kind = FilingRun::find<QListWidget>(naming, "lstEmployeOrTPA");
+            if (addedRow)
+                kind->addItem(QString());
+            kind->item(addedRow ? 2 : 0)->setText("Employer (account number)");
+            FilingRun::put(naming, "lstEmployeOrTPA", "Employer (account number)");
+            FilingRun::fill(naming,
+                            with(validNaming, {"FILER KIND", "", "FILING METHOD", "FILE UPLOAD"}));
+            FilingRun::press(naming, "cmdNameFile");
+            QVERIFY(run.desktop.ended);
+            QCOMPARE(run.desktop.failures().size(), addedRow ? 1 : 0);
+            QCOMPARE(run.desktop.exitCode, addedRow ? 1 : 0);
+            QCOMPARE(run.exists("FILEUPLOAD_WR4-4B_0123456.CSV"), !addedRow);
+        }
+    }
+
+    // The real boxes: no icon, Yes the default, Enter answers Yes and Escape No; the findings list
+    // closes with Escape. (The keyboard end-to-end test answers them on a real display too.)
+    void realDialogs()
+    {
+        QtDesktop desktop;
+        for (const auto &[key, yes] : {std::pair{Qt::Key_Return, true}, {Qt::Key_Escape, false}}) {
+            onNextDialog([key = key](QWidget *dialog) {
+                auto *box = qobject_cast<QMessageBox *>(dialog);
+                QVERIFY(box && box->icon() == QMessageBox::NoIcon);
+                QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));
+                QTest::keyClick(box, key);
+            });
+            QCOMPARE(desktop.ask("Add an additional employee?", "A title"), yes);
+        }
+        onNextDialog([](QWidget *dialog) {
+            auto *list = dialog->findChild<QPlainTextEdit *>();
+            QVERIFY(list->isReadOnly());
+            QCOMPARE(list->toPlainText(), "line 1, SSN: a\nline 2, line: b");
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        desktop.showFindings("Import Employees", {"line 1, SSN: a", "line 2, line: b"});
     }
 };
 
