@@ -18,9 +18,6 @@ const QByteArray threeEmployees = "SSN,Last,First,Middle,Gross,Taxable,Weeks\r\n
                                   "333445555,DOE,JO,,4500.00,3000.00,0\r\n";
 const QString employerLine = "\nEmployer screen: 4 employees in the third month, gross wages "
                              "$15,000.00, taxable wages $10,000.00";
-const QString numeric = " must be numeric. Enter wages, excluding the decimal point, ie $1234.56 "
-                        "wages should be entered as 123456.";
-const QString above = "GROSS WAGES must be greater than or equal to TAXABLE WAGES";
 } // namespace
 
 class ImportTest : public QObject
@@ -51,20 +48,21 @@ private slots:
                           "\"$1,234.56\",0.50,13\r\n987654321, SMITH ,JO,A,1500000,$0.00,07")
             << QStringList{"S,0123456  ,123456789,O'NEIL,MARY,,123456,50,13, , ",
                            "S,0123456  ,987654321,SMITH,JO,A,1500000,0,07, , "};
+        // The findings of the fields carry the employee rules' own messages.
+        const QString ssnLength = EmployeeRules::ssn(u"12345678");
+        const QString gross = ", GROSS WAGES: " + EmployeeRules::grossWages(u"x", u"0");
         QTest::newRow("not converted: one decimal, a short group, dashes elsewhere, 8 digits")
             << QByteArray("12-345-6789,A,B,,1234.5,0,1\n12345678,A,B,,\"1,23.45\",0,1")
-            << QStringList{"line 1, SSN: Employee SSN  must be 9 digits long.",
-                           "line 1, GROSS WAGES: GROSS WAGES" + numeric,
-                           "line 2, SSN: Employee SSN  must be 9 digits long.",
-                           "line 2, GROSS WAGES: GROSS WAGES" + numeric};
+            << QStringList{"line 1, SSN: " + ssnLength, "line 1" + gross,
+                           "line 2, SSN: " + ssnLength, "line 2" + gross};
+        const QString above = EmployeeRules::grossWages(u"2", u"3");
         QTest::newRow("every finding at its line, in field order, nothing built")
             << QByteArray("123456789,A,B,,1,1,1\n\n1234567890,A,,,2,3,15\n1,2\n\"1,2")
-            << QStringList{"line 3, SSN: Employee SSN  must be 9 digits long.",
-                           "line 3, FIRST NAME: EMPLOYEE FIRST NAME in S line must not be blank. ",
+            << QStringList{"line 3, SSN: " + ssnLength,
+                           "line 3, FIRST NAME: " + EmployeeRules::firstName(u""),
                            "line 3, GROSS WAGES: " + above,
                            "line 3, TAXABLE WAGES: " + above,
-                           "line 3, CREDIT WEEKS: EMPLOYEE CREDIT WEEKS must be numeric between 0 "
-                           "and 14 inclusive.",
+                           "line 3, CREDIT WEEKS: " + EmployeeRules::creditWeeks(u"15"),
                            "line 4, line: 2 fields found, 7 expected: SSN, last name, first "
                            "name, middle name, gross wages, taxable wages, credit weeks.",
                            "line 5, line: A quotation mark is not closed."};
