@@ -139,7 +139,7 @@ void tabInAndDown(QWidget &screen, const char *name)
 }
 
 // Nothing chosen, scrolled to the top, and the first row current once the list has the focus.
-bool isEmptied(QWidget &screen, const char *name)
+bool startsAfresh(QWidget &screen, const char *name)
 {
     auto *list = FilingRun::find<QListWidget>(screen, name);
     return list->selectedItems().isEmpty() && list->verticalScrollBar()->value() == 0 &&
@@ -254,8 +254,8 @@ private slots:
             tabInAndDown(run.program->form2(), "lstQuarter");
             tabInAndDown(run.program->form2(), "lstYear");
             run.enterAccount(with(validEmployer, {"QUARTER-YEAR", "", "YEAR", ""}));
-            QVERIFY(round == 1 || (isEmptied(run.program->form2(), "lstQuarter") &&
-                                   isEmptied(run.program->form2(), "lstYear")));
+            QVERIFY(round == 1 || (startsAfresh(run.program->form2(), "lstQuarter") &&
+                                   startsAfresh(run.program->form2(), "lstYear")));
         }
         QCOMPARE(run.workingFile(),
                  aRecord + QByteArray(eRecord).replace("22026", "22025").repeated(2));
@@ -264,7 +264,7 @@ private slots:
             tabInAndDown(naming, "lstEmployeOrTPA");
             QCOMPARE(FilingRun::find<QListWidget>(naming, "lstEmployeOrTPA")->currentRow(), 1);
             FilingRun::press(naming, "cmdNameFile"); // no method, no number: a bad name
-            QVERIFY(isEmptied(naming, "lstEmployeOrTPA"));
+            QVERIFY(startsAfresh(naming, "lstEmployeOrTPA"));
         }
         QCOMPARE(run.desktop.notices().size(), 2);
     }
