@@ -30,8 +30,9 @@ int main(int argc, char *argv[])
         const QByteArray bytes = record.toLatin1() + "\r\n";
         std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), out);
     };
-    put(Records::aLine(QStringLiteral("O"), QStringLiteral("Pat Payroll"),
-                       QStringLiteral("pat@example.com"), QStringLiteral("8005551234"), QString()));
+    put(Records::makeLine(ContactEntries{QStringLiteral("O"), QStringLiteral("Pat Payroll"),
+                                         QStringLiteral("pat@example.com"),
+                                         QStringLiteral("8005551234"), QString()}));
 
     const QString lastNames[] = {QStringLiteral("O'NEIL"), QStringLiteral("SMITH-JONES"),
                                  QStringLiteral("GARCIA"), QStringLiteral("NGUYEN"),
@@ -54,16 +55,16 @@ int main(int argc, char *argv[])
             const quint64 taxable = gross / 2;
             grossSum += gross;
             taxableSum += taxable;
-            lines.append(Records::sLine(
+            lines.append(Records::makeLine(EmployeeEntries{
                 account, QString::number(ssn), lastNames[serial % 5], firstNames[serial % 4],
                 serial % 3 ? QString() : QStringLiteral("Q"), QString::number(gross),
-                QString::number(taxable), QString::number(serial % 15)));
+                QString::number(taxable), QString::number(serial % 15)}));
         }
-        put(Records::eLine(account, QStringLiteral("123456789"), QStringLiteral("12024"),
-                           QString::number(employees), QString::number(employees),
-                           QString::number(employees), QString::number(grossSum),
-                           QString::number(grossSum / 100), QString::number(taxableSum),
-                           QString::number(taxableSum / 50)));
+        put(Records::makeLine(EmployerEntries{
+            QStringLiteral("12024"), account, QStringLiteral("123456789"),
+            QString::number(employees), QString::number(employees), QString::number(employees),
+            QString::number(grossSum), QString::number(grossSum / 100), QString::number(taxableSum),
+            QString::number(taxableSum / 50)}));
         for (const QString &line : lines)
             put(line);
     }

@@ -35,11 +35,11 @@ QByteArray withField(int line, int field, const QByteArray &value)
 }
 
 // A finding as the checker's text output shows it after the file name: an error, or a warning.
-QString e(qint64 line, const char *field, const QString &message, const char *kind = "error")
+QString e(qint64 line, const QString &field, const QString &message, const char *kind = "error")
 {
     return QStringLiteral("%1:%2: %3: %4").arg(QString::number(line), field, kind, message);
 }
-QString w(qint64 line, const char *field, const QString &message)
+QString w(qint64 line, const QString &field, const QString &message)
 {
     return e(line, field, message, "warning");
 }
@@ -88,7 +88,7 @@ private slots:
         };
         QCOMPARE(run({reportName}).first, 0);
         QCOMPARE(run({"FTP_WR4-4B_0123456.CSV"}).first, 0); // a warning alone
-        const QString weeks = EmployeeRules::creditWeeks(u"15");
+        const QString weeks = "EMPLOYEE CREDIT WEEKS must be numeric between 0 and 14 inclusive.";
         const auto [status, out] = run({"FTP_WR4-4B_7654321.CSV"});
         QCOMPARE(status, 1);
         QVERIFY(out.startsWith(
@@ -123,28 +123,28 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
     const auto replaced = [](const char *from, const char *to) {
         return QByteArray(good).replace(from, to);
     };
+    const QString aboveGross = "GROSS WAGES must be greater than or equal to TAXABLE WAGES";
     // The fields through their rules, with the rules' own messages, and the entry boxes' lengths.
     QTest::newRow("withholding above gross")
         << withField(2, 9, "2000000")
-        << QStringList{
-               e(2, "GROSS WAGES", EmployerRules::grossWages(u"1500000", u"1000000", u"2000000")),
-               e(2, "EMPLOYEE WITHHOLDING",
-                 EmployerRules::employeeWithholding(u"2000000", u"1500000"))};
+        << QStringList{e(2, "GROSS WAGES",
+                         "GROSS WAGES must be greater than or equal to EMPLOYEE WITHHOLDING"),
+                       e(2, "EMPLOYEE WITHHOLDING",
+                         "EMPLOYEE WITHHOLDING must be less than or equal to GROSS WAGES")};
     QTest::newRow("taxable above gross")
         << withField(3, 8, "2000000")
         << QStringList{w(2, "TAXABLE WAGES",
                          "TAXABLE WAGES 1000000 is not the sum of the account's 2 S records' "
                          "taxable wages, 2400000"),
-                       e(3, "GROSS WAGES", EmployeeRules::grossWages(u"1000000 ", u"2000000")),
-                       e(3, "TAXABLE WAGES", EmployeeRules::taxableWages(u"2000000", u"1000000 "))};
-    QTest::newRow("credit weeks")
-        << withField(6, 9, "015")
-        << QStringList{e(6, "CREDIT WEEKS", EmployeeRules::creditWeeks(u"015")),
-                       e(6, "CREDIT WEEKS",
+                       e(3, "GROSS WAGES", aboveGross), e(3, "TAXABLE WAGES", aboveGross)};
+    QTest::newRow("credit weeks the rule takes, but not the box")
+        << withField(6, 9, "014")
+        << QStringList{e(6, "CREDIT WEEKS",
                          "CREDIT WEEKS has 3 characters; its entry box takes at most 2.")};
     QTest::newRow("quarter 5") << withField(2, 4, "52014")
                                << QStringList{e(2, "QUARTER-YEAR",
-                                                EmployerRules::quarterYearCode(u"52014"))};
+                                                "QUARTER-YEAR must be the quarter, 1 to 4, "
+                                                "followed by the four-digit year, as 12014")};
     // Bytes, layout and the order of the records.
     QTest::newRow("byte order mark")
         << "\xEF\xBB\xBF" + good
@@ -155,7 +155,9 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
         << replaced(",MARY,,1000000 ,600000,13, , \r\n", ",MA\x7fRY,,1000000 ,600000,13, , \n")
         << QStringList{e(3, "line", "the line ends with LF alone, not CR LF"),
                        e(3, "line", "byte 0x7f at column 32 is not printable ASCII"),
-                       e(3, "FIRST NAME", EmployeeRules::firstName(u"MA\x7fRY"))};
+                       e(3, "FIRST NAME",
+                         "EMPLOYEE FIRST NAME must only contain alphanumerics, apostrophe and "
+                         "hyphens. No spaces allowed.")};
     QTest::newRow("blank line, no last line end")
         << QByteArray(good).insert(good.indexOf("E,7654321"), "  \r\n").chopped(2)
         << QStringList{e(5, "line", "blank line"),
@@ -164,6 +166,14 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
         << replaced("A,O,", "A,X,") + good.left(good.indexOf('\n') + 1)
         << QStringList{e(1, "FILING TYPE", "FILING TYPE must be O (Original) or A (Amended)"),
                        e(7, "RECORD TYPE", "a second A record: a file holds one A record")};
+    QTest::newRow("A record not first, its findings in field order")
+        << good.mid(good.indexOf("E,7654321")) + "A,O,Jo,x,1,, , , ,x, \r\n" + good
+        << QStringList{e(1, "RECORD TYPE", "the file must begin with the A record"),
+                       e(3, "RECORD TYPE", "the A record must be the first line"),
+                       e(3, "CONTACT EMAIL", "CONTACT EMAIL must be a valid email address format"),
+                       e(3, "CONTACT PHONE NUMBER", "CONTACT PHONE NUMBER must be 10 digits long"),
+                       e(3, "RESERVED", "field 10 is reserved and must be a single space"),
+                       e(4, "RECORD TYPE", "a second A record: a file holds one A record")};
     QTest::newRow("no E record")
         << good.left(good.indexOf('\n') + 1)
         << QStringList{e(0, "RECORD TYPE",
@@ -181,7 +191,7 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
         << QStringList{e(6, "ACCOUNT NUMBER",
                          "ACCOUNT NUMBER must be the account number of the E record on line 5 "
                          "followed by two spaces, \"7654321  \""),
-                       e(6, "SSN", EmployeeRules::ssn(u"32345678"))};
+                       e(6, "SSN", "Employee SSN  must be 9 digits long.")};
     QTest::newRow("unknown record type")
         << good + "X\n"
         << QStringList{e(7, "line", "the line ends with LF alone, not CR LF"),
@@ -193,7 +203,9 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
                          "TAXABLE WAGES 250000 is not the sum of the account's 1 S record's "
                          "taxable wages, 240000"),
                        e(5, "EMPLOYER CONTRIBUTIONS",
-                         EmployerRules::employerContributions(u"x", u"250000"))};
+                         "EMPLOYER CONTRIBUTIONS must be numeric.  Enter wages, excluding the "
+                         "decimal point, ie "
+                         "$1234.56 wages should be entered as 123456.")};
     QTest::newRow("sum and count")
         << replaced(",3,4,2,1500000,", ",3,4,3,1500001,")
         << QStringList{w(2, "EMPLOYEES MONTH 3",

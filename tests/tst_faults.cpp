@@ -1,14 +1,16 @@
-// Faults a real desk meets: a second copy in the same folder, a run killed half-way, a disk that
-// fills up, files in the way and a report that does not come back as it was written.
+// Faults a real desk meets: a second copy in the same folder, a lock left by a crashed one, a
+// disk that fills up, files in the way, a report that does not come back as it was written and a
+// printer that cannot start.
 
+#include "app/neededroutines.h"
 #include "app/program.h"
 #include "employee/form3.h"
 #include "filingrun.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QProcess>
 #include <QRegularExpression>
+#include <QSysInfo>
 #include <QTest>
 
 #include <csignal>
@@ -54,26 +56,7 @@ private:
     void (*m_previousHandler)(int) = nullptr;
 };
 
-// Run in a child process: a whole filing of two accounts, killed with SIGKILL while message box
-// number `killAt` (counted from 1) is up. Prints the folder it works in first.
-int killedFiling(int killAt)
-{
-    FilingRun run;
-    run.keepFolder();
-    std::printf("%s\n", qPrintable(run.path(".")));
-    std::fflush(stdout);
-    int boxes = 0;
-    run.desktop.whileShowing = [&](const ScriptedDesktop::Shown &) {
-        if (++boxes == killAt)
-            ::kill(::getpid(), SIGKILL);
-    };
-    run.fileOneAccount({true, true, false, true, true, false, false}, 2);
-    run.enterAccount();
-    run.enterEmployee();
-    run.nameReport();
-    return run.desktop.ended ? 0 : 3;
-}
-
+const QString closing = "\n\nThe program will now close\\.$";
 const QString unread = "\n\nThe working file testFile\\.TXT could not be read, so no report file "
                        "was made\\.";
 const QString notMade = "\n\nThe report file FTP_WR4-4B_0123456\\.CSV could not be made; the "
@@ -85,7 +68,7 @@ class FaultsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void secondCopy_toldAndEnds_workingFileUntouched()
+    void secondCopy_toldAndEnds_crashedCopysLockTakenOver()
     {
         FilingRun run;
         run.start();
@@ -116,79 +99,76 @@ private slots:
         run.enterAccount();
         QCOMPARE(run.workingFile(), aRecord + eRecord);
         QVERIFY(run.desktop.failures().isEmpty());
+
+        // A lock left by a copy that crashed on this computer is taken over.
+        run.program->endProgram();
+        run.write("testFile.TXT.lock",
+                  "999999999\ntavo-csv\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        ScriptedDesktop nextDesktop;
+        nextDesktop.answer({false});
+        Program next(nextDesktop);
+        next.start();
+        QVERIFY(nextDesktop.notices().isEmpty() && !nextDesktop.ended);
+        next.endProgram();
     }
 
-    // The number of the message box during which the run is killed, and the records accepted
-    // before that box came up.
-    void killedRun_everyAcceptedRecordKept_data()
+    // A write of the working file that fails: the failure names the file, and the file keeps
+    // whole records only, the ones before.
+    void writeFault_fileNamed_wholeRecordsKept_data()
     {
-        QTest::addColumn<int>("killAt");
-        QTest::addColumn<QByteArray>("records");
-        // The filing's records in order, and how many of them were accepted before each box.
-        const QByteArray records[] = {aRecord, eRecord, sRecord, sRecord, eRecord, sRecord};
-        const int accepted[] = {0, 2, 3, 4, 4, 5, 6, 6, 6};
-        for (int box = 1; box <= 9; ++box)
-            QTest::addRow("box %d", box)
-                << box << QByteArrayList(records, records + accepted[box - 1]).join();
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("message");
+        const QString full = "^Error 27: File too large\n\nThe file testFile\\.TXT could not be "
+                             "written\\." +
+                             closing;
+        QTest::newRow("disk full in a record") << "full" << full;
+        QTest::newRow("disk full in an import") << "full import" << full;
+        QTest::newRow("a folder in the working file's place")
+            << "folder"
+            << "^Error 21: Is a directory\n\nThe file testFile\\.TXT could not be "
+               "written\\." +
+                   closing;
+        QTest::newRow("an older working file that cannot be kept")
+            << "previous"
+            << "^Error 13: Permission denied\n\nThe file testFile\\.TXT\\.previous "
+               "could not be written\\." +
+                   closing;
     }
-    void killedRun_everyAcceptedRecordKept()
+    void writeFault_fileNamed_wholeRecordsKept()
     {
-        QFETCH(int, killAt);
-        QFETCH(QByteArray, records);
-        QProcess child;
-        child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--killed-filing"), QString::number(killAt)});
-        QVERIFY(child.waitForFinished(60000));
-        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-        const QString folder = QString::fromLocal8Bit(child.readAllStandardOutput()).trimmed();
-        QVERIFY(QDir(folder).exists());
-        auto cleanUp = qScopeGuard([&] { QDir(folder).removeRecursively(); });
-
-        const auto read = [&folder](const QString &name) {
-            QFile file(folder + u'/' + name);
-            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
-        };
-        QCOMPARE(read("testFile.TXT"), records.isEmpty() ? "(none)" : records);
-        // A report, when there is one, is whole.
-        QVERIFY(!QFile::exists(folder + u'/' + reportName) || read(reportName) == records);
-
-        // The killed run left its lock behind; the next copy recognises it and takes over.
-        QVERIFY(QFile::exists(folder + "/testFile.TXT.lock"));
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(folder);
+        QFETCH(QString, fault);
+        QFETCH(QString, message);
+        FilingRun run;
+        if (fault == "previous") { // kept files are renamed; a read-only one is not replaced
+            run.write("testFile.TXT", aRecord + eRecord);
+            run.write("testFile.TXT.previous", "older\r\n");
+            QVERIFY(QFile::setPermissions(run.path("testFile.TXT.previous"), QFile::ReadOwner));
+            run.start();
+            run.acceptContact();
+            verifyFailure(run, message);
+            QCOMPARE(run.workingFile(), aRecord + eRecord);
+            QCOMPARE(run.read("testFile.TXT.previous"), "older\r\n");
+            return;
+        }
+        run.fileOneAccount({true, true}, 1);
+        const QByteArray before = run.workingFile();
+        const bool import = fault == "full import";
+        run.write("employees.csv", "111223333,LEE,ANN,,40.00,30.00,13\n"
+                                   "222334444,KIM,BO,J,40.00,30.00,1\n");
+        run.desktop.filesToOpen.enqueue(run.path("employees.csv"));
+        FilingRun::fill(run.program->form3(), import ? EmployeeEntries() : validEmployee);
+        if (fault == "folder") {
+            QVERIFY(QFile::rename(run.path("testFile.TXT"), run.path("kept.TXT")));
+            QVERIFY(QDir(run.path(".")).mkdir("testFile.TXT"));
+        }
         {
-            ScriptedDesktop nextDesktop;
-            nextDesktop.answer({false});
-            Program next(nextDesktop);
-            next.start();
-            QCOMPARE(nextDesktop.questions().size(), 1); // the version notice and nothing else
-            QVERIFY(nextDesktop.notices().isEmpty() && !nextDesktop.ended);
-            next.endProgram();
+            FileSizeLimit limit(fault == "folder" ? RLIM_INFINITY
+                                                  : before.size() + (import ? 70 : 20));
+            FilingRun::press(run.program->form3(),
+                             import ? "cmdImportEmployees" : "cmdAddEmployee");
         }
-        QDir::setCurrent(previous);
-        QVERIFY(!QFile::exists(folder + "/testFile.TXT.lock"));
-    }
-
-    // A record, or a batch of imported ones, that does not fit: cut back to whole records.
-    void diskFull_wholeRecordsKept()
-    {
-        for (const bool import : {false, true}) {
-            FilingRun run;
-            run.fileOneAccount({true, true}, import ? 1 : 0);
-            const QByteArray before = run.workingFile();
-            run.write("employees.csv", "111223333,LEE,ANN,,4000,3000,13\n"
-                                       "222334444,KIM,BO,J,4000,3000,1\n");
-            run.desktop.filesToOpen.enqueue(run.path("employees.csv"));
-            FilingRun::fill(run.program->form3(), import ? EmployeeEntries() : validEmployee);
-            {
-                FileSizeLimit limit(before.size() + (import ? 70 : 20));
-                FilingRun::press(run.program->form3(),
-                                 import ? "cmdImportEmployees" : "cmdAddEmployee");
-            }
-            verifyFailure(run, "^Error 27: File too large\n\nThe file testFile\\.TXT could not be "
-                               "written\\.\n\nThe program will now close\\.$");
-            QCOMPARE(run.workingFile(), before);
-        }
+        verifyFailure(run, message);
+        QCOMPARE(run.read(fault == "folder" ? "kept.TXT" : "testFile.TXT"), before);
     }
 
     void faultAtSave_failureShown_nothingHalfWritten_data()
@@ -212,11 +192,13 @@ private slots:
         QTest::newRow("a read-only report, even for a superuser")
             << "read-only report"
             << "^Error 13: Permission denied" + notMade;
+        // No system call failed, so no system error is shown.
         QTest::newRow("report reads back different")
             << "differs"
-            << "^Error 5: Input/output error\n\nThe report file FTP_WR4-4B_0123456\\.CSV was read "
-               "back after copying and did not match the working file testFile\\.TXT, so it was "
-               "removed\\. The working file still holds every record\\.";
+            << "^The report file FTP_WR4-4B_0123456\\.CSV was read back after copying and did not "
+               "match the working file testFile\\.TXT, so it was removed\\. The working file "
+               "still holds every record\\." +
+                   closing;
     }
     void faultAtSave_failureShown_nothingHalfWritten()
     {
@@ -263,15 +245,20 @@ private slots:
         for (const QString &file : run.files())
             QVERIFY2(!file.endsWith(".part"), qPrintable(file)); // no part of a report either
     }
+
+    void printerThatCannotStart_failureShown()
+    {
+        FilingRun run;
+        run.fileOneAccount({false, false});
+        run.desktop.printTo = run.path("no folder/printed.pdf");
+        run.desktop.answer({true});
+        cNeededRoutines(*run.program).print_file("testFile.TXT");
+        QCOMPARE(run.desktop.shown[run.desktop.shown.size() - 2].title, "Create CSV File for TAVO");
+        verifyFailure(run, "^The file testFile\\.TXT could not be printed: the printer could not "
+                           "be started\\." +
+                               closing);
+    }
 };
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    if (argc == 3 && qstrcmp(argv[1], "--killed-filing") == 0)
-        return killedFiling(QByteArray(argv[2]).toInt());
-    FaultsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(FaultsTest)
 #include "tst_faults.moc"

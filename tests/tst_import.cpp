@@ -5,16 +5,19 @@
 #include "filingrun.h"
 #include "rules/csvreader.h"
 #include "rules/employeeimport.h"
+#include "rules/records.h"
 #include "rules/runningtotals.h"
 
 #include <QLineEdit>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace
 {
 const QByteArray threeEmployees = "SSN,Last,First,Middle,Gross,Taxable,Weeks\r\n"
                                   "111-22-3333,LEE,ANN,,\"$4,000.00\",3000.00,13\r\n"
-                                  "222334444,KIM,BO,J,400000,300000,1\r\n"
+                                  "222334444,KIM,BO,J,4000.00,3000.00,1\r\n"
                                   "333445555,DOE,JO,,4500.00,3000.00,0\r\n";
 const QString employerLine = "\nEmployer screen: 4 employees in the third month, gross wages "
                              "$15,000.00, taxable wages $10,000.00";
@@ -45,41 +48,81 @@ private slots:
         QTest::addColumn<QStringList>("expected"); // the S records, or else the findings
         QTest::newRow("converted, quoted, header and blank lines skipped")
             << QByteArray("\xEF\xBB\xBFssn,a,b,c,d,e,f\r\n\r\n123-45-6789,\"O'NEIL\",MARY,,"
-                          "\"$1,234.56\",0.50,13\r\n987654321, SMITH ,JO,A,1500000,$0.00,07")
+                          "\"$1,234.56\",0.50,13\r\n987654321, SMITH ,JO,A,15000.00,$0.00,07")
             << QStringList{"S,0123456  ,123456789,O'NEIL,MARY,,123456,50,13, , ",
                            "S,0123456  ,987654321,SMITH,JO,A,1500000,0,07, , "};
-        // The findings of the fields carry the employee rules' own messages.
-        const QString ssnLength = EmployeeRules::ssn(u"12345678");
-        const QString gross = ", GROSS WAGES: " + EmployeeRules::grossWages(u"x", u"0");
-        QTest::newRow("not converted: one decimal, a short group, dashes elsewhere, 8 digits")
-            << QByteArray("12-345-6789,A,B,,1234.5,0,1\n12345678,A,B,,\"1,23.45\",0,1")
-            << QStringList{"line 1, SSN: " + ssnLength, "line 1" + gross,
-                           "line 2, SSN: " + ssnLength, "line 2" + gross};
-        const QString above = EmployeeRules::grossWages(u"2", u"3");
-        QTest::newRow("every finding at its line, in field order, nothing built")
-            << QByteArray("123456789,A,B,,1,1,1\n\n1234567890,A,,,2,3,15\n1,2\n\"1,2")
-            << QStringList{"line 3, SSN: " + ssnLength,
-                           "line 3, FIRST NAME: " + EmployeeRules::firstName(u""),
-                           "line 3, GROSS WAGES: " + above,
-                           "line 3, TAXABLE WAGES: " + above,
-                           "line 3, CREDIT WEEKS: " + EmployeeRules::creditWeeks(u"15"),
+        // The fields through the employee screen's rules and box lengths, with their messages.
+        const QString ssnLength = "line %1, SSN: Employee SSN  must be 9 digits long.";
+        const QString gross = "line %1, GROSS WAGES: GROSS WAGES must be numeric. Enter wages, "
+                              "excluding the decimal point, ie $1234.56 wages should be entered "
+                              "as 123456.";
+        QTest::newRow("not converted: one decimal, a short group, dashes elsewhere")
+            << QByteArray("12-345-6789,A,B,,1234.5,0,1\n123456789,A,B,,\"1,23.45\",0,1")
+            << QStringList{ssnLength.arg(1),
+                           "line 1, SSN: SSN has 11 characters; its entry box takes at most 9.",
+                           gross.arg(1), gross.arg(2)};
+        QTest::newRow("what the rules take but the boxes do not")
+            << QByteArray("123456789 ,A,B,,0.00,0.00,013\n223456789,A,B,,10000000000.00,0,1")
+            << QStringList{"line 1, SSN: SSN has 10 characters; its entry box takes at most 9.",
+                           "line 1, CREDIT WEEKS: CREDIT WEEKS has 3 characters; its entry box "
+                           "takes at most 2.",
+                           "line 2, GROSS WAGES: GROSS WAGES has 13 characters; its entry box "
+                           "takes at most 12."};
+        QTest::newRow("plain digits are dollars to a spreadsheet; an SSN that lost its zero")
+            << QByteArray("71000000O,A,B,,2500,0,1\n12345678,A,B,,0,12500,1")
+            << QStringList{"line 1, SSN: Employee SSN  must only contain the digits 0 to 9.",
+                           "line 1, GROSS WAGES: GROSS WAGES 2500 has no cents: write the amount "
+                           "in dollars and cents, as 2500.00 or $2,500.00.",
+                           ssnLength.arg(2) + " A spreadsheet may have dropped the SSN's leading "
+                                              "zero: format the SSN column as text and enter all "
+                                              "9 digits.",
+                           "line 2, TAXABLE WAGES: TAXABLE WAGES 12500 has no cents: write the "
+                           "amount in dollars and cents, as 12500.00 or $12,500.00."};
+        QTest::newRow("every finding at its line, in field order, nothing taken")
+            << QByteArray("123456789,A,B,,1.00,1.00,1\n\n1234567890,A,,,0.02,0.03,15\n1,2\n\"1,2")
+            << QStringList{ssnLength.arg(3),
+                           "line 3, SSN: SSN has 10 characters; its entry box takes at most 9.",
+                           "line 3, FIRST NAME: EMPLOYEE FIRST NAME in S line must not be blank. ",
+                           "line 3, GROSS WAGES: GROSS WAGES must be greater than or equal to "
+                           "TAXABLE WAGES",
+                           "line 3, TAXABLE WAGES: GROSS WAGES must be greater than or equal to "
+                           "TAXABLE WAGES",
+                           "line 3, CREDIT WEEKS: EMPLOYEE CREDIT WEEKS must be numeric between 0 "
+                           "and 14 inclusive.",
                            "line 4, line: 2 fields found, 7 expected: SSN, last name, first "
                            "name, middle name, gross wages, taxable wages, credit weeks.",
                            "line 5, line: A quotation mark is not closed."};
         QTest::newRow("an SSN twice in the file, one already written")
-            << QByteArray("123456789,A,B,,1,1,1\n111111111,A,B,,1,1,1\n123-45-6789,C,D,,1,1,1")
+            << QByteArray("123456789,A,B,,0,0,1\n111111111,A,B,,0,0,1\n123-45-6789,C,D,,0,0,1")
             << QStringList{"line 2, SSN: SSN 111111111 has already been entered for this account.",
                            "line 3, SSN: SSN 123456789 stands twice in the file, first on line 1."};
+        const QString saveAsCsv = " Save the sheet from the spreadsheet as CSV (comma-separated "
+                                  "values) and import that file.";
+        QTest::newRow("UTF-16, as \"Unicode text\"")
+            << QByteArray("\xFF\xFE"
+                          "1\0"
+                          "2\0"
+                          ",\0"
+                          "\n\0",
+                          10)
+            << QStringList{"file: The file is UTF-16 text, as a spreadsheet saves \"Unicode "
+                           "text\"." +
+                           saveAsCsv};
+        QTest::newRow("NUL bytes") << QByteArray("12\0x", 4)
+                                   << QStringList{"file: The file holds NUL bytes, so it is not "
+                                                  "text." +
+                                                  saveAsCsv};
     }
     void importRecordsOrFindings()
     {
         QFETCH(QByteArray, bytes);
         const auto result = EmployeeImport::importEmployees(bytes, "0123456", {"111111111"});
-        QStringList got = result.records;
-        for (const EmployeeImport::Finding &finding : result.findings)
-            got << EmployeeImport::findingText(finding);
+        QStringList got;
+        for (const EmployeeEntries &employee : result.employees)
+            got << Records::makeLine(employee);
+        for (const Finding &finding : result.findings)
+            got << findingText(finding);
         QTEST(got, "expected");
-        QCOMPARE(result.employees.size(), result.records.size());
     }
 
     // Two employees of 100 and 200 gross, 50 and 50 taxable, against the employer screen's
@@ -110,7 +153,15 @@ private slots:
         FilingRun::put(form, "txtSSN", "555");
         run.desktop.filesToOpen.enqueue(QString()); // Cancel
         FilingRun::press(form, "cmdImportEmployees");
-        run.import(threeEmployees + "123456789,X,Y,,1,1,1\n"); // written by the screen already
+        // A named pipe is no file to read: told at once, without waiting for a writer.
+        QCOMPARE(::mkfifo(qPrintable(run.path("<u>pipe.csv")), 0600), 0);
+        run.desktop.filesToOpen.enqueue(run.path("<u>pipe.csv"));
+        FilingRun::press(form, "cmdImportEmployees");
+        QCOMPARE(run.desktop.notices(), {"The file " + run.path("<u>pipe.csv") +
+                                         " could not be read.\n\nIt is not a "
+                                         "regular file but a pipe, a device or a socket."});
+        run.import(threeEmployees +
+                   "123456789,X,Y,,1.00,1.00,1\n"); // written by the screen already
         QCOMPARE(run.desktop.shown.last().kind, ScriptedDesktop::Kind::Findings);
         QCOMPARE(run.desktop.shown.last().title, "Import Employees");
         QCOMPARE(run.desktop.shown.last().text,
@@ -129,7 +180,8 @@ private slots:
         QCOMPARE(run.workingFile(), head + "S,0123456  ,111223333,LEE,ANN,,400000,300000,13, , \r\n"
                                            "S,0123456  ,222334444,KIM,BO,J,400000,300000,1, , \r\n"
                                            "S,0123456  ,333445555,DOE,JO,,450000,300000,0, , \r\n");
-        QCOMPARE(run.desktop.notices(), QStringList{"3 employees were imported."});
+        QCOMPARE(run.desktop.notices().last(),
+                 "3 employees were imported.\n\nThe first line was read as column names.");
         QCOMPARE(run.desktop.shown[run.desktop.shown.size() - 4].text,
                  "Spreadsheet files (*.csv *.CSV *.txt *.TXT);;All files (*)");
         QCOMPARE(run.desktop.questions().mid(3, 1), QStringList{"Add an additional employee?"});

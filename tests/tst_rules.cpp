@@ -1,19 +1,17 @@
 // The field rules as tables, one per record kind: rows of a field, its entries, the partner
 // entries that differ from the valid ones, and the exact message (empty when the field passes).
-// Then the helpers under the rules, the records byte for byte, the report file's name, and
-// generated entries around every limit.
+// Then the helpers under the rules and the report file's name.
 
 #include "filingrun.h"
 #include "rules/amounts.h"
 #include "rules/namerules.h"
 
-#include <QRandomGenerator>
 #include <QTest>
 
 namespace
 {
-const QString wagesHint = "Enter wages, excluding the decimal point, ie $1234.56 wages should be "
-                          "entered as 123456.";
+const QString hint = "Enter wages, excluding the decimal point, ie $1234.56 wages should be "
+                     "entered as 123456.";
 const QString grossBelowTaxable = "GROSS WAGES must be greater than or equal to TAXABLE WAGES";
 
 // Each entry of the field, with the partners (pairs of field and entry), gives the message.
@@ -36,44 +34,11 @@ template <typename E> void verify(E e)
     QFETCH(QStringList, entries);
     e = with(e, entries);
     QString message = "no such field";
-    for (const auto &row : table(e))
+    for (const auto &row : fieldsOf(e))
         message = entries[0] == row.name ? row.rule(e) : message;
     QTEST(message, "message");
 }
 
-// Entries around the limits, one field a set changed: its length at or beside its box's limit,
-// or an odd character added, or a value near some limit. Whatever the rules let through must make
-// a sound record (recordproperties.h); both sides of the rules must be reached.
-template <typename E> void generate(E valid, quint32 seed)
-{
-    static const QStringList odd = {
-        ",",      "\"",     "\r",     "\t",         " ",  ".",  "-",      "'",       "@", "/",
-        "\u00e9", "\u0131", "\u0663", "\U0001F600", "14", "15", "100000", "1000000", ""};
-    QRandomGenerator random(seed);
-    int accepted = 0;
-    for (int n = 0, target = 0; n < 5000;
-         ++n, target = random.bounded(int(std::size(table(valid))))) {
-        E entries = valid;
-        int i = 0;
-        forEachField(entries, [&](const auto &row, auto &entry) {
-            QString t = text(entry);
-            const int limit = row.maxLength > 0 ? row.maxLength : 12;
-            const QString &c = odd[random.bounded(int(odd.size()))];
-            if (i++ != target)
-                return;
-            if (random.bounded(2))
-                t = (t.isEmpty() ? "A" : t).repeated(limit + 1).left(limit - 1 + random.bounded(3));
-            else
-                t = c.size() == 1 ? t.insert(random.bounded(int(t.size()) + 1), c) : c;
-            assign(entry, t);
-        });
-        bool passed = false;
-        const QString fault = brokenProperty(entries, passed);
-        QVERIFY2(fault.isEmpty(), qPrintable(fault));
-        accepted += passed;
-    }
-    QVERIFY2(accepted > 500 && accepted < 4500, qPrintable(QString::number(accepted)));
-}
 } // namespace
 
 class RulesTest : public QObject
@@ -91,15 +56,6 @@ private slots:
     void naming() { verify(validNaming); }
     void helpers();
     void reportFileName();
-    void generatedEntriesMakeSoundRecords()
-    {
-        const quint32 seed = qEnvironmentVariableIntValue("TAVO_PROPERTY_SEED") + 20261206u;
-        generate(validContact, seed);
-        generate(validEmployer, seed + 1);
-        generate(validEmployee, seed + 2);
-        generate(with(validNaming, {"FILER KIND", "TPA", "ACCOUNT NUMBER OR TPAID", "0000012345"}),
-                 seed + 3);
-    }
 };
 
 void RulesTest::contact_data()
@@ -141,15 +97,12 @@ void RulesTest::employer_data()
 {
     columns();
     const char *qy = "QUARTER-YEAR", *account = "ACCOUNT NUMBER", *fein = "FEIN";
-    rows(qy, "You must select a QUARTER and YEAR for this filing.", {""}, {"YEAR", ""});
-    rows(qy, "You must select a QUARTER for this filing.", {""});
-    rows(qy, "You must select a YEAR for this filing.", {"2"}, {"YEAR", ""});
-    rows(qy, "", {"1", "4"});
-    const QString code = "QUARTER-YEAR must be the quarter, 1 to 4, followed by the four-digit "
-                         "year, as 12014";
-    rows(qy, code, {"0", "5"});
-    rows(qy, code, {"2"}, {"YEAR", "202"});
-    rows(qy, code, {"2"}, {"YEAR", "2O26"});
+    rows(qy, "You must select a QUARTER and YEAR for this filing.", {""});
+    rows(qy, "You must select a QUARTER for this filing.", {"2026"});
+    rows(qy, "You must select a YEAR for this filing.", {"2"});
+    rows(qy, "", {"12019", "42026"});
+    rows(qy, "QUARTER-YEAR must be the quarter, 1 to 4, followed by the four-digit year, as 12014",
+         {"02026", "52026", "220261", "22O26", "220"});
     rows(account, "", {"0123456 "});
     rows(account, "ACCOUNT NUMBER must not be blank.", {"   "});
     rows(account, "ACCOUNT NUMBER must be 7 digits long.  Please include leading zeros.",
@@ -174,7 +127,7 @@ void RulesTest::employer_data()
     rows(gross, "", {"0001000"}, {taxable, "999", withheld, "x", contributions, "0"});
     rows(gross, "", {"100000000000000000000"}, {taxable, "99999999999999999999"});
     rows(gross, "GROSS WAGES must not be blank.", {" "});
-    rows(gross, "GROSS WAGES must be numeric. " + wagesHint, {"12.50"});
+    rows(gross, "GROSS WAGES must be numeric. " + hint, {"12.50"});
     rows(gross, grossBelowTaxable, {"999"}, {taxable, "1000", withheld, "0", contributions, "0"});
     rows(gross, belowWithholding, {"999"}, {taxable, "0", withheld, "1000", contributions, "0"});
     rows(gross, belowWithholding, {"999"}, {taxable, "1000", withheld, "1000"}); // the last stands
@@ -182,19 +135,19 @@ void RulesTest::employer_data()
     rows(withheld, "EMPLOYEE WITHHOLDING must be less than or equal to GROSS WAGES", {"1001"},
          {gross, "1000"});
     rows(withheld, "EMPLOYEE WITHHOLDING must not be blank.", {""});
-    rows(withheld, "EMPLOYEE WITHHOLDING must be numeric.  " + wagesHint, {"1,0"});
+    rows(withheld, "EMPLOYEE WITHHOLDING must be numeric.  " + hint, {"1,0"});
     rows(taxable, "", {"1000"}, {gross, "1000", contributions, "1000"});
     rows(taxable, "TAXABLE WAGES must be less than or equal to GROSS WAGES", {"1001"},
          {gross, "1000", contributions, "0"});
     rows(taxable, "TAXABLE WAGES must be greater than or equal to EMPLOYER CONTRIBUTIONS.", {"999"},
          {gross, "1000", contributions, "1000"});
     rows(taxable, "TAXABLE WAGES must not be blank.", {""});
-    rows(taxable, "TAXABLE WAGES must be numeric. " + wagesHint, {"$10"});
+    rows(taxable, "TAXABLE WAGES must be numeric. " + hint, {"$10"});
     rows(contributions, "", {"1000"}, {taxable, "1000"});
     rows(contributions, "EMPLOYER CONTRIBUTIONS must be less than or equal to TAXABLE WAGES",
          {"1001"}, {taxable, "1000"});
     rows(contributions, "Employer Contributions must not be blank.", {"  "});
-    rows(contributions, "EMPLOYER CONTRIBUTIONS must be numeric.  " + wagesHint, {"1e3"});
+    rows(contributions, "EMPLOYER CONTRIBUTIONS must be numeric.  " + hint, {"1e3"});
 }
 
 void RulesTest::employee_data()
@@ -247,12 +200,12 @@ void RulesTest::employee_data()
     rows(gross, "", {"1000"}, {taxable, "x"});
     rows(gross, grossBelowTaxable, {"999"}, {taxable, "1000"});
     rows(gross, "GROSS WAGES must not be blank.", {""});
-    rows(gross, "GROSS WAGES must be numeric. " + wagesHint, {"10.00"});
+    rows(gross, "GROSS WAGES must be numeric. " + hint, {"10.00"});
     rows(taxable, "", {"1000"}, {gross, "1000"});
     rows(taxable, grossBelowTaxable, {"1001"}, {gross, "1000"});
     rows(taxable, "", {"1001"}, {gross, " "});
     rows(taxable, "TAXABLE WAGES must not be blank.", {"  "});
-    rows(taxable, "TAXABLE WAGES must be numeric.  " + wagesHint, {"ten"});
+    rows(taxable, "TAXABLE WAGES must be numeric.  " + hint, {"ten"});
     rows(weeks, "", {"0", "14", "014", "14 "});
     rows(weeks, "EMPLOYEE CREDIT WEEKS must be numeric between 0 and 14 inclusive.",
          {"15", "00015", " 14", "-1", "1.5", "99999999999999999999"});
@@ -291,14 +244,12 @@ void RulesTest::naming_data()
 // The helpers as far as the rules' rows above do not reach them.
 void RulesTest::helpers()
 {
-    const CharacterSet &digits = CharacterSets::digits;
-    QCOMPARE((QList<bool>{checkString(u"0123456789", digits, true), checkString(u"", digits, true),
-                          checkString(u"1\u0663", digits, true), checkString(u"abc", digits, false),
-                          checkString(u"ab1", digits, false), checkString(u"   ", digits, false),
-                          checkForGoodApostropheInEmployeeLastName(u"O'NEIL"),
+    QCOMPARE((QList<bool>{checkString(u"0123456789", CharacterSets::digits, true),
+                          checkString(u"1\u0663", CharacterSets::digits, true),
+                          checkForGoodApostropheInEmployeeLastName(u" O'NEIL "),
                           checkForGoodApostropheInEmployeeLastName(u"O 'NEIL"),
                           checkForGoodApostropheInEmployeeLastName(u"O' NEIL")}),
-             (QList<bool>{true, false, false, true, false, false, true, false, false}));
+             (QList<bool>{true, false, true, false, false}));
     QCOMPARE(trimSpaces(QString("  \ta b\t  ")), "\ta b\t");
     QCOMPARE((QStringList{formatCents(u"1500000"), formatCents(u""), formatCents(u"000123"),
                           formatCents(u"7  "), formatCents(u"99999999999999999999"),

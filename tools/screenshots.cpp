@@ -5,7 +5,7 @@
 #include "employee/form3.h"
 #include "employer/form2.h"
 #include "filingrun.h"
-#include "output/formnamefile.h"
+#include "naming/formnamefile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,66 +43,35 @@ int main(int argc, char *argv[])
     FilingRun run;
     run.start();
     Form1 &contact = run.program->form1();
-    FilingRun::choose(FilingRun::find<QListWidget>(contact, "lstReportingTypeCode"),
-                      QStringLiteral("Original"));
-    FilingRun::type(FilingRun::find<QLineEdit>(contact, "txtContactName"),
-                    QStringLiteral("Mary Smith"));
-    FilingRun::type(FilingRun::find<QLineEdit>(contact, "txtContactEmail"),
-                    QStringLiteral("mary@example.com"));
-    FilingRun::type(FilingRun::find<QLineEdit>(contact, "txtContactPhone"),
-                    QStringLiteral("8005551234"));
+    FilingRun::fill(contact, validContact);
     saved &= save(contact, folder, QStringLiteral("contact"));
 
     FilingRun::press(contact, "cmdCreateALine");
     Form2 &employer = run.program->form2();
-    FilingRun::choose(FilingRun::find<QListWidget>(employer, "lstQuarter"),
-                      QStringLiteral("2 = April to June"));
-    FilingRun::type(FilingRun::find<QLineEdit>(employer, "txtEAN"), QStringLiteral("12345"));
-    FilingRun::type(FilingRun::find<QLineEdit>(employer, "txtFEIN"), QStringLiteral("123456789"));
-    FilingRun::type(FilingRun::find<QLineEdit>(employer, "txtFirstMonth"), QStringLiteral("3"));
-    FilingRun::type(FilingRun::find<QLineEdit>(employer, "txtGrossWages"), QStringLiteral("900"));
-    FilingRun::type(FilingRun::find<QLineEdit>(employer, "txtTaxableWages"),
-                    QStringLiteral("1000"));
+    FilingRun::fill(employer,
+                    with(EmployerEntries{}, {"QUARTER-YEAR", "2", "ACCOUNT NUMBER", "12345", "FEIN",
+                                             "123456789", "EMPLOYEES MONTH 1", "3", "GROSS WAGES",
+                                             "900", "TAXABLE WAGES", "1000"}));
     FilingRun::press(employer, "cmdCreateELine");
     saved &= save(employer, folder, QStringLiteral("employer-marks"));
 
     run.desktop.answer({true});
-    EmployerEntries account = validEmployer;
-    account.year = QString::number(run.program->today().year() - 1);
-    run.enterAccount(account);
+    run.enterAccount(with(
+        validEmployer, {"QUARTER-YEAR", "2" + QString::number(run.program->today().year() - 1)}));
     // One employee entered already, so the running totals under the account show a count and sums.
     run.desktop.answer({true});
-    EmployeeEntries first = validEmployee;
-    first.ssn = QStringLiteral("987654321");
-    first.lastName = QStringLiteral("SMITH-JONES");
-    first.firstName = QStringLiteral("JOHN");
-    first.grossWages = QStringLiteral("1250000");
-    first.taxableWages = QStringLiteral("900000");
-    run.enterEmployee(first);
+    run.enterEmployee(
+        with(validEmployee, {"SSN", "987654321", "LAST NAME", "SMITH-JONES", "FIRST NAME", "JOHN",
+                             "GROSS WAGES", "1250000", "TAXABLE WAGES", "900000"}));
     Form3 &employee = run.program->form3();
-    FilingRun::type(FilingRun::find<QLineEdit>(employee, "txtSSN"), QStringLiteral("123456789"));
-    FilingRun::type(FilingRun::find<QLineEdit>(employee, "txtEmpLastName"),
-                    QStringLiteral("O'NEIL"));
-    FilingRun::type(FilingRun::find<QLineEdit>(employee, "txtEmpFirstName"),
-                    QStringLiteral("MARY"));
-    FilingRun::type(FilingRun::find<QLineEdit>(employee, "txtEmployeeGrossWages"),
-                    QStringLiteral("250000"));
-    FilingRun::type(FilingRun::find<QLineEdit>(employee, "txtEmpTaxableWages"),
-                    QStringLiteral("100000"));
-    FilingRun::type(FilingRun::find<QLineEdit>(employee, "txtEmployeeCreditWeek"),
-                    QStringLiteral("13"));
+    FilingRun::fill(employee, validEmployee);
     saved &= save(employee, folder, QStringLiteral("employee"));
 
     run.desktop.answer({false, false});
     FilingRun::press(employee, "cmdAddEmployee");
     FormNameFile &naming = run.program->formNameFile();
-    FilingRun::choose(FilingRun::find<QListWidget>(naming, "lstEmployeOrTPA"),
-                      QStringLiteral("Employer"));
-    FilingRun::choose(FilingRun::find<QListWidget>(naming, "lstFTPorUPLOAD"),
-                      QStringLiteral("FILE UPLOAD"));
-    FilingRun::type(FilingRun::find<QLineEdit>(naming, "EAN_TPAID"), QStringLiteral("0123456"));
-    FilingRun::type(FilingRun::find<QLineEdit>(naming, "txtSequenceNumber"),
-                    QStringLiteral("1Q2014"));
+    FilingRun::fill(naming, NamingEntries{FilerKind::Employer, FilingMethod::FileUpload,
+                                          QStringLiteral("0123456"), QStringLiteral("1Q2014")});
     saved &= save(naming, folder, QStringLiteral("naming"));
 
     return saved ? 0 : 1;

@@ -20,6 +20,7 @@ int runBox(const QString &text, const QString &title, QMessageBox::Icon icon,
            QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
     QMessageBox box(icon, title, text, buttons, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText); // names and typed text as they are, never as markup
     box.setDefaultButton(defaultButton);
     if (buttons & QMessageBox::No)
         box.setEscapeButton(QMessageBox::No);
@@ -74,6 +75,7 @@ void QtDesktop::showFindings(const QString &title, const QStringList &lines)
     QDialog window(QApplication::activeWindow());
     window.setWindowTitle(title);
     auto *list = new QPlainTextEdit(lines.join(u'\n'));
+    list->setAccessibleName(QStringLiteral("Findings"));
     list->setReadOnly(true);
     list->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     list->setTabChangesFocus(true);

@@ -7,7 +7,7 @@
 #include "contact/form1.h"
 #include "employee/form3.h"
 #include "employer/form2.h"
-#include "output/formnamefile.h"
+#include "naming/formnamefile.h"
 
 namespace
 {
@@ -52,6 +52,15 @@ void openNamingScreen(Program &program)
 }
 
 } // namespace
+
+// The A record is written: the contact screen goes for good and the first account begins.
+void cNeededRoutines::showFirstAccount()
+{
+    Form2 &employer = program.form2();
+    employer.showQuarterChoice();
+    program.form1().hide();
+    employer.show();
+}
 
 void cNeededRoutines::addEmployee(bool firstEmp)
 {

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <QStringView>
 
 class Program;
 
@@ -24,17 +23,15 @@ public:
     // Employee screen
     bool S_lineGood();
     void clearForm3();
-    static bool checkForGoodApostropheInEmployeeLastName(QStringView sFieldIn);
-    static bool checkForOneOrLessHyphensInEmployeeLastNameField(QStringView sFieldIn);
-    static bool checkForTwoHyphensInARow(QStringView sFieldIn);
 
     // Between the screens
+    void showFirstAccount();
     void addEmployee(bool firstEmp);
     void addAnotherAccount();
     void doneAddingEmployees();
 
     // Files. writeToFile returns false when the line could not be written: the failure has then
-    // been reported and the run has ended.
+    // been reported, naming the file, and the run has ended.
     bool writeToFile(const QString &sFileName, const QString &sLine,
                      const QString &readWriteAppend);
     // Appends the lines all at once, all or none, the same way.

@@ -4,7 +4,8 @@
 #include "contact/form1.h"
 #include "employee/form3.h"
 #include "employer/form2.h"
-#include "output/formnamefile.h"
+#include "naming/formnamefile.h"
+#include "output/diskfile.h"
 
 #include <QLockFile>
 #include <QUrl>
@@ -142,10 +143,13 @@ void Program::fault(const QString &what)
     endProgram(1);
 }
 
-void Program::fail(const QString &what, int errorNumber, const QString &description)
+void Program::fail(const QString &what, const FileError &error)
 {
-    m_desktop.showFailure(QStringLiteral("Error %1: %2\n\n%3\n\nThe program will now close.")
-                              .arg(errorNumber)
-                              .arg(description, what));
+    QStringList parts{what, QStringLiteral("The program will now close.")};
+    if (error.number != 0)
+        parts.prepend(errorText(error));
+    else if (!error.description.isEmpty())
+        parts.insert(1, error.description);
+    m_desktop.showFailure(parts.join(QStringLiteral("\n\n")));
     endProgram(1);
 }

@@ -10,6 +10,7 @@
 #include <memory>
 
 class Desktop;
+struct FileError;
 class QLockFile;
 class Form1;
 class Form2;
@@ -62,8 +63,10 @@ public:
     // written so far stays in the working file.
     void askToEndProgram();
     bool hasEnded() const { return m_ended; }
-    // The general failure message for a file operation that failed, then the end of the run.
-    void fail(const QString &what, int errorNumber, const QString &description);
+    // The general failure message for a file operation that failed, then the end of the run: the
+    // system's error number and description when a system call failed, and what could not be
+    // done.
+    void fail(const QString &what, const FileError &error);
 
     // State shared by the screens.
     const QString sOutFileName; // the working file, in the current folder

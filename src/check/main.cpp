@@ -43,14 +43,14 @@ int fail(const QString &message, bool withUsage)
     return 2;
 }
 
-// A file's findings and summaries, as the JSON output gives them and the text output reads them.
+// A file's findings and summaries as JSON.
 QJsonObject toJson(const FileReport &report)
 {
     QJsonArray findings, accounts;
     for (const Finding &f : report.findings)
         findings.append(
             QJsonObject{{"line", f.line},
-                        {"field", QLatin1String(f.field)},
+                        {"field", f.field},
                         {"severity", f.severity == Severity::Error ? "error" : "warning"},
                         {"message", f.message}});
     const auto sum = [](const QString &sum) { return sum.isEmpty() ? QJsonValue() : sum; };
@@ -74,39 +74,37 @@ QJsonObject toJson(const FileReport &report)
 
 // One line per finding, FILE:LINE:FIELD: error|warning: MESSAGE, then the file's accounts with
 // their E totals beside the sums of their S records, and its counts.
-QString toText(const QJsonObject &file)
+QString toText(const FileReport &report)
 {
-    const QString path = file["file"].toString();
-    const auto number = [](const QJsonValue &value) { return QString::number(value.toInteger()); };
-    const auto count = [](const QJsonValue &value, const char *one, const char *many) {
-        return counted(value.toInteger(), one, many);
-    };
-    const auto sum = [](const QJsonValue &sum) {
-        return sum.isNull() ? QStringLiteral("unknown (a wage is not a number)") : sum.toString();
+    const QString &path = report.path;
+    const auto sum = [](const QString &sum) {
+        return sum.isEmpty() ? QStringLiteral("unknown (a wage is not a number)") : sum;
     };
     QString text;
-    for (const QJsonValue f : file["findings"].toArray())
+    for (const Finding &f : report.findings)
         text += QStringLiteral("%1:%2:%3: %4: %5\n")
-                    .arg(path, number(f["line"]), f["field"].toString(), f["severity"].toString(),
-                         f["message"].toString());
-    for (const QJsonValue a : file["accounts"].toArray()) {
-        const QString employees = count(a["employees"], "employee", "employees");
-        if (a["account"].toString().isEmpty() && a["grossWages"].toString().isEmpty())
+                    .arg(path, QString::number(f.line), f.field,
+                         f.severity == Severity::Error ? QStringLiteral("error")
+                                                       : QStringLiteral("warning"),
+                         f.message);
+    for (const AccountSummary &a : report.accounts) {
+        const QString employees = counted(a.employees, "employee", "employees");
+        if (a.account.isEmpty() && a.grossWages.isEmpty())
             text += QStringLiteral("%1: account of the incomplete E record on line %2: %3\n")
-                        .arg(path, number(a["line"]), employees);
+                        .arg(path, QString::number(a.line), employees);
         else
-            text += QStringLiteral("%1: account %2 (line %3): %4; gross wages %5, S records' sum "
-                                   "%6; taxable wages %7, S records' sum %8\n")
-                        .arg(path, a["account"].toString(), number(a["line"]), employees,
-                             a["grossWages"].toString(), sum(a["employeeGrossWages"]),
-                             a["taxableWages"].toString(), sum(a["employeeTaxableWages"]));
+            text +=
+                QStringLiteral("%1: account %2 (line %3): %4; gross wages %5, S records' sum "
+                               "%6; taxable wages %7, S records' sum %8\n")
+                    .arg(path, a.account, QString::number(a.line), employees, a.grossWages,
+                         sum(a.employeeGrossWages), a.taxableWages, sum(a.employeeTaxableWages));
     }
     return text + QStringLiteral("%1: %2, %3, %4: %5, %6\n")
-                      .arg(path, count(file["records"]["E"], "account", "accounts"),
-                           count(file["records"]["S"], "employee", "employees"),
-                           count(file["lines"], "line", "lines"),
-                           count(file["errors"], "error", "errors"),
-                           count(file["warnings"], "warning", "warnings"));
+                      .arg(path, counted(report.eRecords, "account", "accounts"),
+                           counted(report.sRecords, "employee", "employees"),
+                           counted(report.lines, "line", "lines"),
+                           counted(report.errors, "error", "errors"),
+                           counted(report.warnings, "warning", "warnings"));
 }
 
 } // namespace
@@ -154,11 +152,10 @@ int main(int argc, char *argv[])
         status = std::max(status, report.errors > 0 ? 1 : 0);
         errors += report.errors;
         warnings += report.warnings;
-        const QJsonObject file = toJson(report);
         if (json)
-            all.append(file);
+            all.append(toJson(report));
         else
-            write(stdout, toText(file).toLocal8Bit());
+            write(stdout, toText(report).toLocal8Bit());
         std::fflush(stdout);
     }
     if (json)

@@ -9,8 +9,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <string>
-#include <type_traits>
 #include <vector>
 
 namespace
@@ -41,18 +39,21 @@ struct Sum {
     QString toString() const { return addWholeNumbers(beyond, QString::number(word)); }
 };
 
-// A row's rule on the entries; but a file cannot leave the quarter or the year unchosen: its
-// quarter-year code is right or wrong whole.
-template <typename Entries>
-QString rule(const FieldRow<Entries> &row, const Entries &entries, QStringView value)
+// Why an SSN cannot belong to an employee, or an empty text.
+QString unusableSsn(quint64 ssn)
 {
-    if constexpr (std::is_same_v<Entries, EmployerEntries>)
-        if (row.rule == static_cast<QString (*)(const Entries &)>(EmployerRules::quarterYear))
-            return EmployerRules::quarterYearCode(value);
-    return row.rule(entries);
+    const quint64 area = ssn / 1000000, group = ssn / 10000 % 100, serial = ssn % 10000;
+    if (ssn == 78051120 || ssn == 219099999)
+        return QStringLiteral("is a widely misused number that belongs to no employee");
+    if (area == 0 || area == 666 || area >= 900)
+        return QStringLiteral("cannot have been issued: no SSN begins with %1")
+            .arg(area, 3, 10, QLatin1Char('0'));
+    if (group == 0)
+        return QStringLiteral("cannot have been issued: its group number (digits 4 and 5) is 00");
+    if (serial == 0)
+        return QStringLiteral("cannot have been issued: its serial number (digits 6 to 9) is 0000");
+    return QString();
 }
-
-constexpr int lineBits = 34; // an SSN and its line number in one word: the line in the low bits
 
 // Follows the file line by line: each line's bytes, its fields through the rows of the field
 // tables, and where it stands in the file (one A record first, then each E record and its S
@@ -72,44 +73,34 @@ struct Checker {
     AccountSummary account;
     QString padded; // its number as the S records carry it; empty for an incomplete E record
     Sum gross, taxable;
-    std::vector<quint64> ssns; // each S record's SSN above its line number
+    std::vector<std::pair<quint64, qint64>> ssns; // each S record's SSN and line
 
     void add(qint64 at, Severity severity, int position, const char *field, QString message)
     {
         if (!message.isEmpty())
-            r.findings.append({at, severity, field, position, std::move(message)});
+            r.findings.append({at, QLatin1String(field), std::move(message), severity, position});
     }
     void error(int position, const char *field, QString message)
     {
         add(line, Severity::Error, position, field, std::move(message));
     }
 
-    // The record's fields through the rows of its kind's field table, each also against the length
-    // its entry box takes, and the reserved fields from the given index on; returns the positions
-    // whose rule failed, one bit each.
-    template <typename Entries, std::size_t N>
-    unsigned fields(const FieldRow<Entries> (&rows)[N], Entries &entries, const Records::Fields &f,
-                    int reserved)
+    // The record's fields read into its entries and each through its row of the field table, its
+    // rule and its box length; the fields after the table's rows are reserved single spaces.
+    template <typename Entries> void fields(Entries &entries, const Records::Fields &f)
     {
         Records::readEntries(f, entries);
-        unsigned failed = 0;
-        for (const FieldRow<Entries> &row : rows) {
-            const QStringView value = f[row.position - 1];
-            QString message = rule(row, entries, value);
-            failed |= unsigned(!message.isEmpty()) << row.position;
-            error(row.position, row.name, std::move(message));
-            if (row.maxLength > 0 && value.size() > row.maxLength)
-                error(row.position, row.name,
-                      QStringLiteral("%1 has %2 characters; its entry box takes at most %3.")
-                          .arg(QLatin1String(row.name))
-                          .arg(value.size())
-                          .arg(row.maxLength));
+        int position = 2;
+        for (const auto &row : fieldsOf(entries)) {
+            for (QString &message : fieldFindings(row, entries))
+                error(position, row.name, std::move(message));
+            ++position;
         }
-        for (int k = reserved; k < Records::fieldCount; ++k)
-            if (f[k].size() != 1 || f[k][0] != u' ')
-                error(k + 1, "RESERVED",
-                      QStringLiteral("field %1 is reserved and must be a single space").arg(k + 1));
-        return failed;
+        for (; position <= Records::fieldCount; ++position)
+            if (f[position - 1] != u" ")
+                error(position, "RESERVED",
+                      QStringLiteral("field %1 is reserved and must be a single space")
+                          .arg(position));
     }
 
     void read(const char *bytes, qsizetype size, bool ended);
@@ -168,50 +159,34 @@ void Checker::record(char kind, const Records::Fields *f)
     const bool first = !sawRecord;
     sawRecord = true;
     if (kind == 'A') {
-        const bool known = f && ((*f)[1] == u"O" || (*f)[1] == u"A");
-        if (f && !known)
-            error(2, "FILING TYPE",
-                  QStringLiteral("FILING TYPE must be O (Original) or A (Amended)"));
         if (f)
-            fields(ContactRules::fields, contact, *f, 6);
+            fields(contact, *f);
         if (++r.aRecords > 1)
             error(1, "RECORD TYPE", QStringLiteral("a second A record: a file holds one A record"));
         else if (!first)
             error(1, "RECORD TYPE", QStringLiteral("the A record must be the first line"));
-        if (r.aRecords == 1 && known)
-            filingType = (*f)[1].toString();
+        if (r.aRecords == 1 && f && ContactRules::filingType(contact).isEmpty())
+            filingType = contact.filingType;
     } else if (kind == 'E') {
         closeAccount();
         employer = {};
         if (f)
-            fields(EmployerRules::fields, employer, *f, Records::fieldCount);
+            fields(employer, *f);
         ++r.eRecords;
         account = {line, employer.accountNumber, 0, employer.grossWages, employer.taxableWages};
         gross = taxable = Sum{f != nullptr};
         padded = f ? employer.accountNumber + QStringLiteral("  ") : QString();
     } else if (kind == 'S') {
-        const bool ssnValid = f && !(fields(EmployeeRules::fields, employee, *f, 9) & 1u << 3);
+        if (f)
+            fields(employee, *f);
+        const bool ssnValid = f && EmployeeRules::ssn(employee).isEmpty();
         quint64 ssn = 0;
         if (ssnValid) {
-            for (const QChar c : (*f)[2].first(9))
+            for (const QChar c : QStringView(employee.ssn).first(9))
                 ssn = ssn * 10 + (c.unicode() - u'0');
-            const quint64 area = ssn / 1000000, group = ssn / 10000 % 100, serial = ssn % 10000;
-            const QString why =
-                ssn == 78051120 || ssn == 219099999
-                    ? QStringLiteral("is a widely misused number that belongs to no employee")
-                : area == 0 || area == 666 || area >= 900
-                    ? QStringLiteral("cannot have been issued: no SSN begins with %1")
-                          .arg(area, 3, 10, QLatin1Char('0'))
-                : group == 0
-                    ? QStringLiteral(
-                          "cannot have been issued: its group number (digits 4 and 5) is 00")
-                : serial == 0
-                    ? QStringLiteral(
-                          "cannot have been issued: its serial number (digits 6 to 9) is 0000")
-                    : QString();
-            if (!why.isEmpty())
+            if (const QString why = unusableSsn(ssn); !why.isEmpty())
                 add(line, Severity::Warning, 3, "SSN",
-                    QStringLiteral("SSN %1 %2").arg((*f)[2].first(9), why));
+                    QStringLiteral("SSN %1 %2").arg(QStringView(employee.ssn).first(9), why));
         }
         ++r.sRecords;
         if (account.line == 0)
@@ -229,10 +204,10 @@ void Checker::record(char kind, const Records::Fields *f)
                                  "line %1 followed by two spaces, \"%2\"")
                       .arg(account.line)
                       .arg(padded));
-        gross.add((*f)[6]);
-        taxable.add((*f)[7]);
+        gross.add(employee.grossWages);
+        taxable.add(employee.taxableWages);
         if (ssnValid)
-            ssns.push_back(ssn << lineBits | quint64(line));
+            ssns.emplace_back(ssn, line);
     }
 }
 
@@ -268,15 +243,14 @@ void Checker::closeAccount()
 
     // Sorted by SSN, each SSN's lines in order: a repeated SSN is reported at its later lines.
     std::sort(ssns.begin(), ssns.end());
-    const quint64 lineMask = (quint64(1) << lineBits) - 1;
     for (std::size_t i = 1, firstOfThem = 0; i < ssns.size(); ++i) {
-        if (ssns[i] >> lineBits != ssns[i - 1] >> lineBits)
+        if (ssns[i].first != ssns[i - 1].first)
             firstOfThem = i;
         else
-            add(qint64(ssns[i] & lineMask), Severity::Warning, 3, "SSN",
+            add(ssns[i].second, Severity::Warning, 3, "SSN",
                 QStringLiteral("SSN %1 is already on line %2 in this account")
-                    .arg(ssns[i] >> lineBits, 9, 10, QLatin1Char('0'))
-                    .arg(qint64(ssns[firstOfThem] & lineMask)));
+                    .arg(ssns[i].first, 9, 10, QLatin1Char('0'))
+                    .arg(ssns[firstOfThem].second));
     }
     ssns.clear();
     r.accounts.append(std::exchange(account, {}));
@@ -323,7 +297,28 @@ void Checker::finish()
         ++(finding.severity == Severity::Error ? r.errors : r.warnings);
 }
 
+// Hands every whole line of the buffer to the checker; returns where the unfinished last line
+// begins.
+const char *readLines(Checker &checker, const char *start, const char *end)
+{
+    for (const char *lf; (lf = static_cast<const char *>(std::memchr(start, '\n', end - start)));
+         start = lf + 1)
+        checker.read(start, lf - start, true);
+    return start;
+}
+
 } // namespace
+
+FileReport checkReport(QByteArrayView bytes, const QString &path)
+{
+    FileReport report{path};
+    Checker checker{report};
+    const char *rest = readLines(checker, bytes.begin(), bytes.end());
+    if (rest != bytes.end())
+        checker.read(rest, bytes.end() - rest, false);
+    checker.finish();
+    return report;
+}
 
 FileReport checkReportFile(const QString &path)
 {
@@ -345,10 +340,8 @@ FileReport checkReportFile(const QString &path)
             report.readError = file.errorString();
             return report;
         }
-        const char *start = buffer.constData(), *end = start + kept + got, *lf;
-        for (; (lf = static_cast<const char *>(std::memchr(start, '\n', end - start)));
-             start = lf + 1)
-            checker.read(start, lf - start, true);
+        const char *end = buffer.constData() + kept + got;
+        const char *start = readLines(checker, buffer.constData(), end);
         if (got == 0) {
             if (start != end)
                 checker.read(start, end - start, false);

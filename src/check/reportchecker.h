@@ -1,17 +1,10 @@
 #pragma once
 
+#include "rules/finding.h"
+
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
-
-enum class Severity { Error, Warning };
-
-struct Finding {
-    qint64 line = 0; // counted from 1; 0 stands for the file as a whole
-    Severity severity = Severity::Error;
-    const char *field = "";
-    int position = 0; // the field's place in the record (1: record type), 0 for the whole line
-    QString message;
-};
 
 // One E record and what its S records add up to. The wages are the E record's, as written; the
 // sums are empty when one of the S records' wages is not a number.
@@ -38,5 +31,8 @@ inline QString counted(qint64 count, const char *one, const char *many)
 }
 
 // Reads the report file once, line by line, and checks its bytes, its layout, every field with the
-// screens' own rules, what its accounts add up to, its SSNs and its name. The file is only read.
+// screens' own rules and box lengths, what its accounts add up to, its SSNs and its name. The file
+// is only read.
 FileReport checkReportFile(const QString &path);
+// The same for a report's bytes already read; `path` gives the name that is checked.
+FileReport checkReport(QByteArrayView bytes, const QString &path);

@@ -3,7 +3,6 @@
 #include "app/desktop.h"
 #include "app/neededroutines.h"
 #include "app/program.h"
-#include "employer/form2.h"
 #include "rules/records.h"
 #include "validation/fielddisplay.h"
 
@@ -13,6 +12,7 @@ Form1::Form1(Program &program) : program(program)
 {
     ui.setupUi(this);
     setUpScreen(this);
+    limitBoxes(this, ContactRules::fields);
     // Continue stays disabled until a filing type is chosen, so Close Progam starts with the focus.
     ui.cmdEnd->setFocus();
     // A selection made with the mouse or the arrow keys counts; the current row that the list
@@ -23,18 +23,12 @@ Form1::Form1(Program &program) : program(program)
     connect(ui.cmdEnd, &QPushButton::clicked, this, &Form1::cmdEnd_Click);
 }
 
-QString Form1::makeALine(const QString &reportingTypeCode, const QString &contactName,
-                         const QString &contactEmail, const QString &contactPhone,
-                         const QString &phoneExtension)
-{
-    return Records::aLine(reportingTypeCode, contactName, contactEmail, contactPhone,
-                          phoneExtension);
-}
-
 ContactEntries Form1::entries() const
 {
-    return {program.reportingTypeCode, ui.txtContactName->text(), ui.txtContactEmail->text(),
-            ui.txtContactPhone->text(), ui.txtPhoneExt->text()};
+    ContactEntries entries;
+    entries.filingType = program.reportingTypeCode;
+    readBoxes(this, ContactRules::fields, entries);
+    return entries;
 }
 
 bool Form1::showVerdict(QString (*rule)(const ContactEntries &), const QString &message)
@@ -74,17 +68,11 @@ void Form1::cmdCreateALine_Click()
     if (!cNeededRoutines(program).A_lineGood())
         return;
 
-    const ContactEntries contact = entries();
-    program.tempLine = makeALine(contact.filingType, contact.name, contact.email, contact.phone,
-                                 contact.extension);
+    program.tempLine = Records::makeLine(entries());
     if (!cNeededRoutines(program).writeToFile(program.sOutFileName, program.tempLine,
                                               QStringLiteral("W")))
         return;
-
-    Form2 &employer = program.form2();
-    employer.showQuarterChoice();
-    hide();
-    employer.show();
+    cNeededRoutines(program).showFirstAccount();
 }
 
 void Form1::cmdEnd_Click()

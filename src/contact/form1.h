@@ -8,18 +8,13 @@
 class Program;
 
 // The contact screen: the filing type and the filing contact. Its Continue writes the A record as
-// the first line of a fresh working file and hands over to the employer screen.
+// the first line of a fresh working file and hands over to the flow.
 class Form1 : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit Form1(Program &program);
-
-    // The A record: eleven fields, the values as typed and five reserved single spaces.
-    static QString makeALine(const QString &reportingTypeCode, const QString &contactName,
-                             const QString &contactEmail, const QString &contactPhone,
-                             const QString &phoneExtension);
 
     // The filing type chosen and the four boxes as typed.
     ContactEntries entries() const;

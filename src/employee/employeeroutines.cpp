@@ -2,7 +2,6 @@
 #include "app/program.h"
 #include "employee/form3.h"
 #include "rules/employeerules.h"
-#include "rules/namerules.h"
 #include "validation/fielddisplay.h"
 
 #include <algorithm>
@@ -55,20 +54,4 @@ void cNeededRoutines::clearForm3()
 {
     // Entries only: labels, colours, the information label and the count stay as they are.
     program.form3().clearEntries();
-}
-
-// The name rules live in the rules layer; these keep their old home working.
-bool cNeededRoutines::checkForGoodApostropheInEmployeeLastName(QStringView sFieldIn)
-{
-    return ::checkForGoodApostropheInEmployeeLastName(sFieldIn);
-}
-
-bool cNeededRoutines::checkForOneOrLessHyphensInEmployeeLastNameField(QStringView sFieldIn)
-{
-    return ::checkForOneOrLessHyphensInEmployeeLastNameField(sFieldIn);
-}
-
-bool cNeededRoutines::checkForTwoHyphensInARow(QStringView sFieldIn)
-{
-    return ::checkForTwoHyphensInARow(sFieldIn);
 }

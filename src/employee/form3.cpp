@@ -15,37 +15,26 @@ Form3::Form3(Program &program) : program(program)
 {
     ui.setupUi(this);
     setUpScreen(this);
+    limitBoxes(this, EmployeeRules::fields);
     connect(ui.cmdAddEmployee, &QPushButton::clicked, this, &Form3::cmdAddEmployee_Click);
     connect(ui.cmdImportEmployees, &QPushButton::clicked, this, &Form3::cmdImportEmployees_Click);
-}
-
-QString Form3::makeSLine(const QString &accountNumber, const QString &ssn, const QString &lastName,
-                         const QString &firstName, const QString &middleName,
-                         const QString &grossWages, const QString &taxableWages,
-                         const QString &creditWeeks)
-{
-    return Records::sLine(accountNumber, ssn, lastName, firstName, middleName, grossWages,
-                          taxableWages, creditWeeks);
 }
 
 QString Form3::accountInformation() const
 {
     const EmployerEntries &account = program.currentAccount;
     return QStringLiteral("Account Number: ") + account.accountNumber +
-           QStringLiteral("\r\nQuarter/Year: ") + account.quarter + u'/' + account.year +
-           QStringLiteral("\r\nFile Type: ") + program.filingTypeWord();
+           QStringLiteral("\r\nQuarter/Year: ") + account.quarterYear.left(1) + u'/' +
+           account.quarterYear.mid(1) + QStringLiteral("\r\nFile Type: ") +
+           program.filingTypeWord();
 }
 
 EmployeeEntries Form3::entries() const
 {
-    return {program.currentAccount.accountNumber,
-            ui.txtSSN->text(),
-            ui.txtEmpLastName->text(),
-            ui.txtEmpFirstName->text(),
-            ui.txtEmployeeMiddleName->text(),
-            ui.txtEmployeeGrossWages->text(),
-            ui.txtEmpTaxableWages->text(),
-            ui.txtEmployeeCreditWeek->text()};
+    EmployeeEntries entries;
+    entries.accountNumber = program.currentAccount.accountNumber;
+    readBoxes(this, EmployeeRules::fields, entries);
+    return entries;
 }
 
 bool Form3::showVerdict(QString (*rule)(const EmployeeEntries &), const QString &message)
@@ -55,10 +44,7 @@ bool Form3::showVerdict(QString (*rule)(const EmployeeEntries &), const QString 
 
 void Form3::clearEntries()
 {
-    for (QLineEdit *box :
-         {ui.txtSSN, ui.txtEmpLastName, ui.txtEmpFirstName, ui.txtEmployeeMiddleName,
-          ui.txtEmployeeGrossWages, ui.txtEmpTaxableWages, ui.txtEmployeeCreditWeek})
-        box->clear();
+    clearBoxes(this, EmployeeRules::fields);
 }
 
 void Form3::showSsnEntry()
@@ -84,10 +70,8 @@ void Form3::cmdAddEmployee_Click()
         return;
 
     const EmployeeEntries employee = entries();
-    const QString line = makeSLine(employee.accountNumber, employee.ssn, employee.lastName,
-                                   employee.firstName, employee.middleName, employee.grossWages,
-                                   employee.taxableWages, employee.creditWeeks);
-    if (!cNeededRoutines(program).writeToFile(program.sOutFileName, line, QStringLiteral("A")))
+    if (!cNeededRoutines(program).writeToFile(program.sOutFileName, Records::makeLine(employee),
+                                              QStringLiteral("A")))
         return;
 
     ++program.numberOFEmployee;
@@ -111,11 +95,9 @@ void Form3::cmdImportEmployees_Click()
     QByteArray bytes;
     FileError error;
     if (!readFileBytes(fileName, bytes, error)) {
-        program.desktop().tell(QStringLiteral("The file %1 could not be read.\n\nError %2: %3")
-                                   .arg(fileName)
-                                   .arg(error.number)
-                                   .arg(error.description),
-                               title);
+        program.desktop().tell(
+            QStringLiteral("The file %1 could not be read.\n\n%2").arg(fileName, errorText(error)),
+            title);
         return;
     }
 
@@ -124,17 +106,24 @@ void Form3::cmdImportEmployees_Click()
         bytes, program.currentAccount.accountNumber, program.accountTotals.ssns());
     if (!result.findings.isEmpty()) {
         QStringList lines;
-        for (const EmployeeImport::Finding &finding : result.findings)
-            lines.append(EmployeeImport::findingText(finding));
+        for (const Finding &finding : result.findings)
+            lines.append(findingText(finding));
         program.desktop().showFindings(title, lines);
         return;
     }
+    // A first line skipped as column names is said, so a typo there cannot lose an employee.
+    const QString header = result.headerSkipped
+                               ? QStringLiteral("\n\nThe first line was read as column names.")
+                               : QString();
     if (result.employees.isEmpty()) {
-        program.desktop().tell(QStringLiteral("The file %1 holds no employees.").arg(fileName),
-                               title);
+        program.desktop().tell(
+            QStringLiteral("The file %1 holds no employees.").arg(fileName) + header, title);
         return;
     }
-    if (!cNeededRoutines(program).writeLinesToFile(program.sOutFileName, result.records))
+    QStringList records;
+    for (const EmployeeEntries &employee : result.employees)
+        records.append(Records::makeLine(employee));
+    if (!cNeededRoutines(program).writeLinesToFile(program.sOutFileName, records))
         return;
 
     program.numberOFEmployee += qint32(result.employees.size());
@@ -143,9 +132,10 @@ void Form3::cmdImportEmployees_Click()
     showRunningTotals();
     // Without a title of its own, like the questions of the flow that follow it.
     program.desktop().tell(
-        result.employees.size() == 1
-            ? QStringLiteral("1 employee was imported.")
-            : QStringLiteral("%1 employees were imported.").arg(result.employees.size()));
+        (result.employees.size() == 1
+             ? QStringLiteral("1 employee was imported.")
+             : QStringLiteral("%1 employees were imported.").arg(result.employees.size())) +
+        header);
     cNeededRoutines(program).addEmployee(false);
 }
 

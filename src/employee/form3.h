@@ -17,13 +17,6 @@ class Form3 : public QWidget
 public:
     explicit Form3(Program &program);
 
-    // The S record: the account number padded with two spaces, the three names trimmed of
-    // spaces, every other field as typed, and two reserved single spaces.
-    static QString makeSLine(const QString &accountNumber, const QString &ssn,
-                             const QString &lastName, const QString &firstName,
-                             const QString &middleName, const QString &grossWages,
-                             const QString &taxableWages, const QString &creditWeeks);
-
     // Shows the screen for the current account, the information label and the running totals
     // composed afresh from it, with the focus in the SSN box.
     void bringUp();

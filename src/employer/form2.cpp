@@ -11,6 +11,7 @@ Form2::Form2(Program &program) : program(program)
 {
     ui.setupUi(this);
     setUpScreen(this);
+    limitBoxes(this, EmployerRules::fields);
 
     // The current calendar year and the seven before it, newest first.
     const int currentYear = program.today().year();
@@ -24,29 +25,13 @@ Form2::Form2(Program &program) : program(program)
     connect(ui.cmdCreateELine, &QPushButton::clicked, this, &Form2::cmdCreateELine_Click);
 }
 
-QString Form2::makeELine(const QString &accountNumber, const QString &fein,
-                         const QString &quarterYear, const QString &firstMonth,
-                         const QString &secondMonth, const QString &thirdMonth,
-                         const QString &grossWages, const QString &employeeWithholding,
-                         const QString &taxableWages, const QString &employerContributions)
-{
-    return Records::eLine(accountNumber, fein, quarterYear, firstMonth, secondMonth, thirdMonth,
-                          grossWages, employeeWithholding, taxableWages, employerContributions);
-}
-
 EmployerEntries Form2::entries() const
 {
-    return {selectedText(ui.lstQuarter).left(1),
-            selectedText(ui.lstYear),
-            ui.txtEAN->text(),
-            ui.txtFEIN->text(),
-            ui.txtFirstMonth->text(),
-            ui.txtSecondMonth->text(),
-            ui.txtThirdMonth->text(),
-            ui.txtGrossWages->text(),
-            ui.txtEmployeeWithholding->text(),
-            ui.txtTaxableWages->text(),
-            ui.txtEmployerContributions->text()};
+    EmployerEntries entries;
+    // The quarter item's first character is its digit.
+    entries.quarterYear = selectedText(ui.lstQuarter).left(1) + selectedText(ui.lstYear);
+    readBoxes(this, EmployerRules::fields, entries);
+    return entries;
 }
 
 bool Form2::showVerdict(QString (*rule)(const EmployerEntries &), const QString &message)
@@ -57,10 +42,8 @@ bool Form2::showVerdict(QString (*rule)(const EmployerEntries &), const QString 
     if (rule == quarterYear) {
         // Only the list that has no choice is marked.
         ui.lblQuarterYear_errorMessage->setText(message);
-        const EmployerEntries chosen = entries();
-        for (auto [list, missing] : {std::pair(ui.lstQuarter, chosen.quarter.isEmpty()),
-                                     std::pair(ui.lstYear, chosen.year.isEmpty())}) {
-            if (!passed && missing)
+        for (QListWidget *list : {ui.lstQuarter, ui.lstYear}) {
+            if (!passed && list->selectedItems().isEmpty())
                 markField(list, message);
             else
                 unmarkField(list);
@@ -77,12 +60,8 @@ bool Form2::showVerdict(QString (*rule)(const EmployerEntries &), const QString 
 void Form2::clearEntries()
 {
     emptyList(ui.lstQuarter);
-    ui.txtFEIN->clear();
     emptyList(ui.lstYear);
-    for (QLineEdit *box :
-         {ui.txtEAN, ui.txtFirstMonth, ui.txtSecondMonth, ui.txtThirdMonth, ui.txtGrossWages,
-          ui.txtEmployeeWithholding, ui.txtTaxableWages, ui.txtEmployerContributions})
-        box->clear();
+    clearBoxes(this, EmployerRules::fields);
 }
 
 void Form2::showQuarterChoice()
@@ -104,11 +83,8 @@ void Form2::cmdCreateELine_Click()
         return;
 
     const EmployerEntries account = entries();
-    const QString line =
-        makeELine(account.accountNumber, account.fein, account.quarterYear(), account.firstMonth,
-                  account.secondMonth, account.thirdMonth, account.grossWages,
-                  account.employeeWithholding, account.taxableWages, account.employerContributions);
-    if (!cNeededRoutines(program).writeToFile(program.sOutFileName, line, QStringLiteral("A")))
+    if (!cNeededRoutines(program).writeToFile(program.sOutFileName, Records::makeLine(account),
+                                              QStringLiteral("A")))
         return;
     program.startAccount(account);
 

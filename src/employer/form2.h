@@ -16,13 +16,6 @@ class Form2 : public QWidget
 public:
     explicit Form2(Program &program);
 
-    // The E record: "E," and the ten texts joined by commas, exactly as given.
-    static QString makeELine(const QString &accountNumber, const QString &fein,
-                             const QString &quarterYear, const QString &firstMonth,
-                             const QString &secondMonth, const QString &thirdMonth,
-                             const QString &grossWages, const QString &employeeWithholding,
-                             const QString &taxableWages, const QString &employerContributions);
-
     // The quarter's digit and the year chosen, and the boxes as typed.
     EmployerEntries entries() const;
     // A rule's verdict in its field's error label and on its entry. True when the field passed.

@@ -15,16 +15,23 @@
 #include <unistd.h>
 #endif
 
-FileError lastSystemError()
+QString errorText(const FileError &error)
 {
-    return systemError(errno);
+    return error.number != 0
+               ? QStringLiteral("Error %1: %2").arg(error.number).arg(error.description)
+               : error.description;
 }
 
-FileError systemError(int number)
+FileError lastSystemError(const QString &file)
+{
+    return systemError(file, errno);
+}
+
+FileError systemError(const QString &file, int number)
 {
     // The C library's own text: on Windows qt_error_string() would read the number as a
     // GetLastError() code, which numbers errors differently.
-    return FileError{number, QString::fromLocal8Bit(std::strerror(number))};
+    return FileError{file, number, QString::fromLocal8Bit(std::strerror(number))};
 }
 
 std::FILE *openFile(const QString &fileName, const char *mode)
@@ -50,17 +57,21 @@ bool syncToDisk(std::FILE *file)
 #endif
 }
 
-void syncFolderOf(const QString &fileName)
+bool syncFolderOf(const QString &fileName, FileError &error)
 {
 #ifndef Q_OS_WIN
-    const QByteArray folder = QFile::encodeName(QFileInfo(fileName).absolutePath());
-    const int descriptor = ::open(folder.constData(), O_RDONLY | O_DIRECTORY);
-    if (descriptor < 0)
-        return;
-    ::fsync(descriptor);
-    ::close(descriptor);
+    const QString path = QFileInfo(fileName).absolutePath();
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY);
+    const bool synced = descriptor >= 0 && ::fsync(descriptor) == 0;
+    if (!synced)
+        error = lastSystemError(path);
+    if (descriptor >= 0)
+        ::close(descriptor);
+    return synced;
 #else
     Q_UNUSED(fileName);
+    Q_UNUSED(error);
+    return true;
 #endif
 }
 
@@ -76,12 +87,17 @@ bool truncateFile(std::FILE *file, long size)
 
 bool readFileBytes(const QString &fileName, QByteArray &content, FileError &error)
 {
-    std::FILE *file = openFile(fileName, "rb");
-    if (!file) {
-        error = lastSystemError();
+    content.clear();
+#ifdef Q_OS_WIN
+    if (QFileInfo(fileName).exists() && !QFileInfo(fileName).isFile()) {
+        error = FileError{fileName, 0, QStringLiteral("It is not a regular file.")};
         return false;
     }
-    content.clear();
+    std::FILE *file = openFile(fileName, "rb");
+    if (!file) {
+        error = lastSystemError(fileName);
+        return false;
+    }
     char chunk[65536];
     size_t got = 0;
     errno = 0;
@@ -89,9 +105,42 @@ bool readFileBytes(const QString &fileName, QByteArray &content, FileError &erro
         content.append(chunk, static_cast<qsizetype>(got));
     const bool failed = std::ferror(file) != 0;
     if (failed)
-        error = errno != 0 ? lastSystemError() : systemError(EIO);
+        error = errno != 0 ? lastSystemError(fileName) : systemError(fileName, EIO);
     std::fclose(file);
     return !failed;
+#else
+    // Without waiting: a pipe would otherwise hold the program until something wrote to it.
+    const int descriptor =
+        ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        error = lastSystemError(fileName);
+        return false;
+    }
+    struct stat status;
+    bool read = ::fstat(descriptor, &status) == 0;
+    if (!read)
+        error = lastSystemError(fileName);
+    else if (S_ISDIR(status.st_mode))
+        error = systemError(fileName, EISDIR);
+    else if (!S_ISREG(status.st_mode))
+        error = FileError{fileName, 0,
+                          QStringLiteral("It is not a regular file but a pipe, a device or a "
+                                         "socket.")};
+    read = read && S_ISREG(status.st_mode);
+    char chunk[65536];
+    for (ssize_t got = 0; read && (got = ::read(descriptor, chunk, sizeof chunk)) != 0;) {
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            error = lastSystemError(fileName);
+            read = false;
+        } else {
+            content.append(chunk, qsizetype(got));
+        }
+    }
+    ::close(descriptor);
+    return read;
+#endif
 }
 
 bool writeNewFile(const QString &fileName, const QByteArray &content, FileError &error)
@@ -99,7 +148,7 @@ bool writeNewFile(const QString &fileName, const QByteArray &content, FileError 
     // "x": the open fails when the file exists, so nobody else's file is ever written over.
     std::FILE *file = openFile(fileName, "wbx");
     if (!file) {
-        error = lastSystemError();
+        error = lastSystemError(fileName);
         return false;
     }
     errno = 0;
@@ -107,9 +156,9 @@ bool writeNewFile(const QString &fileName, const QByteArray &content, FileError 
                        static_cast<size_t>(content.size()) &&
                    syncToDisk(file);
     if (!written)
-        error = errno != 0 ? lastSystemError() : systemError(EIO);
+        error = errno != 0 ? lastSystemError(fileName) : systemError(fileName, EIO);
     if (std::fclose(file) != 0 && written) {
-        error = lastSystemError();
+        error = lastSystemError(fileName);
         written = false;
     }
     if (!written)
@@ -126,7 +175,7 @@ bool removeFile(const QString &fileName, FileError &error)
     const int result = std::remove(QFile::encodeName(fileName).constData());
 #endif
     if (result != 0)
-        error = lastSystemError();
+        error = lastSystemError(fileName);
     return result == 0;
 }
 
@@ -141,7 +190,7 @@ MoveOutcome moveIntoPlace(const QString &from, const QString &to, bool replace, 
     const DWORD number = GetLastError();
     if (!replace && (number == ERROR_ALREADY_EXISTS || number == ERROR_FILE_EXISTS))
         return MoveOutcome::TargetExists;
-    error = FileError{static_cast<int>(number), qt_error_string(static_cast<int>(number))};
+    error = FileError{to, static_cast<int>(number), qt_error_string(static_cast<int>(number))};
     return MoveOutcome::Failed;
 #else
     const QByteArray source = QFile::encodeName(from);
@@ -152,37 +201,34 @@ MoveOutcome moveIntoPlace(const QString &from, const QString &to, bool replace, 
         struct stat existing;
         if (::lstat(target.constData(), &existing) == 0 && !S_ISLNK(existing.st_mode) &&
             (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-            error = systemError(EACCES);
+            error = systemError(to, EACCES);
             return MoveOutcome::Failed;
         }
         if (::rename(source.constData(), target.constData()) != 0) {
-            error = lastSystemError();
+            error = lastSystemError(to);
             return MoveOutcome::Failed;
         }
-        syncFolderOf(to);
-        return MoveOutcome::Moved;
+        return syncFolderOf(to, error) ? MoveOutcome::Moved : MoveOutcome::Failed;
     }
     // A hard link never replaces an existing name; the temporary name then goes.
     if (::link(source.constData(), target.constData()) == 0) {
         ::unlink(source.constData());
-        syncFolderOf(to);
-        return MoveOutcome::Moved;
+        return syncFolderOf(to, error) ? MoveOutcome::Moved : MoveOutcome::Failed;
     }
     if (errno == EEXIST)
         return MoveOutcome::TargetExists;
     // File systems without hard links: look first, then rename.
     if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP && errno != ENOSYS &&
         errno != EMLINK) {
-        error = lastSystemError();
+        error = lastSystemError(to);
         return MoveOutcome::Failed;
     }
     if (QFileInfo::exists(to) || QFileInfo(to).isSymLink())
         return MoveOutcome::TargetExists;
     if (::rename(source.constData(), target.constData()) != 0) {
-        error = lastSystemError();
+        error = lastSystemError(to);
         return MoveOutcome::Failed;
     }
-    syncFolderOf(to);
-    return MoveOutcome::Moved;
+    return syncFolderOf(to, error) ? MoveOutcome::Moved : MoveOutcome::Failed;
 #endif
 }

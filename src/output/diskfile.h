@@ -5,16 +5,21 @@
 
 #include <cstdio>
 
-// A file operation that failed: the system's error number and its description.
+// What failed: the file, and the system's error number and description; a number of 0 when no
+// system call failed, the description then saying what went wrong.
 struct FileError {
+    QString file;
     int number = 0;
     QString description;
 };
 
-// The error the system reported last (errno), with its description.
-FileError lastSystemError();
+// "Error 13: Permission denied", or the description alone when no system call failed.
+QString errorText(const FileError &error);
+
+// The error the system reported last (errno) for the file, with its description.
+FileError lastSystemError(const QString &file);
 // The error with the given system number, with its description.
-FileError systemError(int number);
+FileError systemError(const QString &file, int number);
 
 // Opens a file with std::fopen semantics; the name may hold any character the system allows.
 std::FILE *openFile(const QString &fileName, const char *mode);
@@ -25,12 +30,13 @@ bool syncToDisk(std::FILE *file);
 
 // Hands the folder's list of names over to the disk, so a file just made or renamed keeps its
 // name after a crash of the computer. Does nothing where the system has no such call.
-void syncFolderOf(const QString &fileName);
+bool syncFolderOf(const QString &fileName, FileError &error);
 
 // Cuts the file back to `size` bytes, dropping a line that was only partly written.
 bool truncateFile(std::FILE *file, long size);
 
-// Reads the whole file. A missing file, a folder in its place or a failed read fill `error`.
+// Reads the whole of a regular file. A missing file, a folder, a pipe or a device in its place
+// (opened without waiting for anything to write to it) or a failed read fill `error`.
 bool readFileBytes(const QString &fileName, QByteArray &content, FileError &error);
 
 // Writes a file that must not exist yet, synced to the disk. On failure nothing is left behind.

@@ -1,19 +1,11 @@
 #include "output/reportfile.h"
 
-#include "app/desktop.h"
-#include "app/neededroutines.h"
-#include "app/program.h"
-#include "output/formnamefile.h"
-#include "validation/fielddisplay.h"
-
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
 #include <QRandomGenerator>
-
-#include <cerrno>
 
 namespace
 {
@@ -33,8 +25,10 @@ CopyOutcome copyReportFile(const QByteArray &records, const QString &source, con
                            const std::function<void(const QString &)> &beforeReadBack)
 {
     const QString part = temporaryNameBeside(target);
-    if (!writeNewFile(part, records, error))
+    if (!writeNewFile(part, records, error)) {
+        error.file = target;
         return CopyOutcome::Failed;
+    }
     const MoveOutcome moved = moveIntoPlace(part, target, replace, error);
     if (moved != MoveOutcome::Moved) {
         QFile::remove(part);
@@ -52,119 +46,17 @@ CopyOutcome copyReportFile(const QByteArray &records, const QString &source, con
     }
     if (report != records || working != records) {
         QFile::remove(target);
-        error = systemError(EIO);
+        error = FileError{target, 0, QString()};
         return CopyOutcome::Differs;
     }
     return CopyOutcome::Copied;
 }
 
-void cNeededRoutines::nameFile(const QString &reportingType, const QString &EANorTPAID,
-                               const QString &sequenceNumber)
+bool printLines(QPrinter &printer, const QStringList &lines)
 {
-    NamingEntries naming = program.formNameFile().entries();
-    naming.number = EANorTPAID;
-    naming.sequenceNumber = sequenceNumber;
-    const QString name = composeReportFileName(naming, reportingType);
-    if (name.isEmpty()) {
-        // The rules let only known choices through; a name that cannot be made is our fault.
-        program.fault(QStringLiteral("The report file could not be named, so none was made. The "
-                                     "working file %1 still holds every record.")
-                          .arg(program.sOutFileName));
-        return;
-    }
-    saveNamedFile(name);
-}
-
-void cNeededRoutines::saveNamedFile(const QString &name)
-{
-    const QString workingFile = program.sOutFileName;
-    // The working file is read before anything else happens: a missing or unreadable one makes
-    // no report, not even an empty one. These bytes are what the report is made of.
-    QByteArray records;
-    FileError error;
-    if (!readFileBytes(workingFile, records, error)) {
-        program.fail(
-            QStringLiteral("The working file %1 could not be read, so no report file was made.")
-                .arg(workingFile),
-            error.number, error.description);
-        return;
-    }
-
-    CopyOutcome outcome = CopyOutcome::TargetExists;
-    if (!QFileInfo::exists(name))
-        outcome =
-            copyReportFile(records, workingFile, name, false, error, program.beforeReportReadBack);
-
-    bool replaced = false;
-    if (outcome == CopyOutcome::TargetExists) {
-        if (!program.desktop().ask(QStringLiteral(
-                "File with the name already exists, do you want to overwrite it?"))) {
-            program.desktop().tell(QStringLiteral("The file name = ") + name +
-                                   QStringLiteral(".  you selected already exists please name the "
-                                                  "file again"));
-            if (program.hasEnded())
-                return;
-            program.badName = true;
-            program.formNameFile().clearEntries();
-            return;
-        }
-        outcome =
-            copyReportFile(records, workingFile, name, true, error, program.beforeReportReadBack);
-        replaced = true;
-    }
-
-    if (outcome == CopyOutcome::Differs) {
-        program.fail(QStringLiteral("The report file %1 was read back after copying and did not "
-                                    "match the working file %2, so it was removed. The working "
-                                    "file still holds every record.")
-                         .arg(name, workingFile),
-                     error.number, error.description);
-        return;
-    }
-    if (outcome == CopyOutcome::Failed) {
-        program.fail(QStringLiteral("The report file %1 could not be made; the working file %2 "
-                                    "still holds every record.")
-                         .arg(name, workingFile),
-                     error.number, error.description);
-        return;
-    }
-
-    // A replaced report takes the working file's place; a new one leaves it beside the report.
-    if (replaced && !removeFile(workingFile, error)) {
-        program.fail(QStringLiteral("The working file %1 could not be deleted.").arg(workingFile),
-                     error.number, error.description);
-        return;
-    }
-
-    program.desktop().tell(QStringLiteral("File named ") + name +
-                           QStringLiteral(" has been created. This CSV file will be stored in the "
-                                          "same location where this program is located.  The "
-                                          "program is now closing\u2026"));
-    program.endProgram();
-}
-
-void cNeededRoutines::print_file(const QString &sFileName)
-{
-    if (!program.desktop().ask(QStringLiteral("Log file created. Would you like to print it?"),
-                               Program::programTitle))
-        return;
-
-    QByteArray content;
-    FileError error;
-    if (!readFileBytes(sFileName, content, error)) {
-        program.fail(QStringLiteral("The file %1 could not be read for printing.").arg(sFileName),
-                     error.number, error.description);
-        return;
-    }
-    QStringList lines = QString::fromLatin1(content).split(QStringLiteral("\r\n"));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast(); // the text after the last line end
-
-    QPrinter printer;
-    program.desktop().preparePrinter(printer);
     QPainter painter;
     if (!painter.begin(&printer))
-        return;
+        return false;
     const QFontMetrics metrics = painter.fontMetrics();
     const int pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
     int baseline = metrics.ascent();
@@ -176,5 +68,5 @@ void cNeededRoutines::print_file(const QString &sFileName)
         painter.drawText(0, baseline, line);
         baseline += metrics.lineSpacing();
     }
-    painter.end();
+    return painter.end();
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "output/workingfile.h"
-#include "rules/reportname.h"
+#include "output/diskfile.h"
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -18,3 +19,8 @@ enum class CopyOutcome { Copied, TargetExists, Failed, Differs };
 CopyOutcome copyReportFile(const QByteArray &records, const QString &source, const QString &target,
                            bool replace, FileError &error,
                            const std::function<void(const QString &)> &beforeReadBack = {});
+
+class QPrinter;
+// Prints the lines on the printer, one printed line each, in one document. False when the
+// printer could not be started.
+bool printLines(QPrinter &printer, const QStringList &lines);

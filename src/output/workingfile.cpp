@@ -1,8 +1,5 @@
 #include "output/workingfile.h"
 
-#include "app/neededroutines.h"
-#include "app/program.h"
-
 #include <QFileInfo>
 
 #include <cerrno>
@@ -37,7 +34,7 @@ bool writeBytesToFile(const QString &fileName, const QByteArray &bytes, const QS
     // Binary mode: the line end is CR LF on every platform, written by us.
     std::FILE *file = openFile(fileName, mode == QLatin1String("W") ? "wb" : "ab");
     if (!file) {
-        error = lastSystemError();
+        error = lastSystemError(fileName);
         return false;
     }
     // Unbuffered: the line goes straight to the system, and nothing is left over in a buffer to
@@ -50,17 +47,20 @@ bool writeBytesToFile(const QString &fileName, const QByteArray &bytes, const QS
                        static_cast<size_t>(bytes.size()) &&
                    syncToDisk(file);
     if (!written) {
-        error = errno != 0 ? lastSystemError() : systemError(EIO);
+        error = errno != 0 ? lastSystemError(fileName) : systemError(fileName, EIO);
         // A full disk may have taken part of the line: cut the file back to its whole records.
-        if (sizeBefore >= 0)
-            truncateFile(file, sizeBefore);
+        if (sizeBefore < 0 || !truncateFile(file, sizeBefore))
+            error.description += QStringLiteral("; the incomplete line at its end could not be "
+                                                "cut off again (") +
+                                 errorText(lastSystemError(fileName)) + u')';
     }
     if (std::fclose(file) != 0 && written) {
-        error = lastSystemError();
+        error = lastSystemError(fileName);
         written = false;
     }
+    // A fresh working file keeps its name after a crash.
     if (written && mode == QLatin1String("W"))
-        syncFolderOf(fileName); // a fresh working file keeps its name after a crash
+        written = syncFolderOf(fileName, error);
     return written;
 }
 
@@ -78,25 +78,4 @@ bool appendLinesToFile(const QString &fileName, const QStringList &lines, FileEr
     for (const QString &line : lines)
         bytes += toSingleByteLine(line);
     return writeBytesToFile(fileName, bytes, QStringLiteral("A"), error);
-}
-
-bool cNeededRoutines::writeToFile(const QString &sFileName, const QString &sLine,
-                                  const QString &readWriteAppend)
-{
-    FileError error;
-    if (writeLineToFile(sFileName, sLine, readWriteAppend, error))
-        return true;
-    program.fail(QStringLiteral("The file %1 could not be written.").arg(sFileName), error.number,
-                 error.description);
-    return false;
-}
-
-bool cNeededRoutines::writeLinesToFile(const QString &sFileName, const QStringList &lines)
-{
-    FileError error;
-    if (appendLinesToFile(sFileName, lines, error))
-        return true;
-    program.fail(QStringLiteral("The file %1 could not be written.").arg(sFileName), error.number,
-                 error.description);
-    return false;
 }

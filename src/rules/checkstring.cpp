@@ -12,17 +12,6 @@ QString rightTrimSpaces(const QString &text)
     return trimmed.size() == text.size() ? text : trimmed.toString();
 }
 
-bool checkString(QStringView inString, QStringView contains, bool inSet)
-{
-    if (isBlank(inString))
-        return false;
-    for (const QChar c : inString) {
-        if (contains.contains(c) != inSet)
-            return false;
-    }
-    return true;
-}
-
 QString checkNumberField(QStringView text, const NumberFieldMessages &messages)
 {
     const QStringView trimmed = trimSpaces(text);

@@ -39,10 +39,9 @@ inline bool isBlank(QStringView text)
 class CharacterSet
 {
 public:
-    template <qsizetype N>
-    constexpr CharacterSet(const char16_t (&members)[N]) : m_members(members), m_size(N - 1)
+    template <qsizetype N> constexpr CharacterSet(const char16_t (&members)[N])
     {
-        for (qsizetype i = 0; i < m_size; ++i) {
+        for (qsizetype i = 0; i < N - 1; ++i) {
             Q_ASSERT(members[i] < 128); // the table holds ASCII only
             m_table[members[i]] = true;
         }
@@ -54,20 +53,14 @@ public:
         // Without a branch: the look-up stays inside the table, the comparison rules out the rest.
         return (u < 128) & m_table[u & 127];
     }
-    constexpr QStringView text() const { return QStringView(m_members, m_size); }
-    operator QString() const { return text().toString(); }
 
 private:
     bool m_table[128] = {};
-    const char16_t *m_members;
-    qsizetype m_size;
 };
 
 // True when inString, once stripped of its surrounding spaces, is not empty and every one of its
 // characters (spaces included) occurs in the set `contains`. With inSet false the question is
 // turned round: true when none of its characters occurs in the set. Blank text is false either way.
-bool checkString(QStringView inString, QStringView contains, bool inSet);
-// The same for one of the fixed sets.
 inline bool checkString(QStringView inString, const CharacterSet &contains, bool inSet)
 {
     // Without the space in the set (and inSet true), blank text fails the walk anyway, unless
@@ -120,6 +113,10 @@ inline int compareWholeNumbers(QStringView a, QStringView b)
     }
     return 0;
 }
+
+// The end of every amount's "must be numeric" message.
+inline const QString wagesHint = QStringLiteral(
+    "Enter wages, excluding the decimal point, ie $1234.56 wages should be entered as 123456.");
 
 // The messages of a number typed into a box; a length of 0 means the length is not tested.
 struct NumberFieldMessages {

@@ -27,8 +27,16 @@ bool goodEmailShape(QStringView trimmed, QStringView typed)
 namespace ContactRules
 {
 
-QString contactName(QStringView typed)
+QString filingType(const ContactEntries &entries)
 {
+    return entries.filingType == u"O" || entries.filingType == u"A"
+               ? QString()
+               : QStringLiteral("FILING TYPE must be O (Original) or A (Amended)");
+}
+
+QString contactName(const ContactEntries &entries)
+{
+    const QStringView typed = entries.name;
     if (isBlank(typed))
         return QStringLiteral("CONTACT NAME must not be blank");
     if (typed.size() > 50)
@@ -39,16 +47,17 @@ QString contactName(QStringView typed)
     return QString();
 }
 
-QString contactPhone(QStringView typed)
+QString contactPhone(const ContactEntries &entries)
 {
     return checkNumberField(
-        typed, {QStringLiteral("CONTACT PHONE NUMBER must not be blank"),
-                QStringLiteral("CONTACT PHONE NUMBER must only contain the digits 0 to 9."), 10,
-                QStringLiteral("CONTACT PHONE NUMBER must be 10 digits long")});
+        entries.phone, {QStringLiteral("CONTACT PHONE NUMBER must not be blank"),
+                        QStringLiteral("CONTACT PHONE NUMBER must only contain the digits 0 to 9."),
+                        10, QStringLiteral("CONTACT PHONE NUMBER must be 10 digits long")});
 }
 
-QString contactEmail(QStringView typed)
+QString contactEmail(const ContactEntries &entries)
 {
+    const QStringView typed = entries.email;
     const QStringView trimmed = trimSpaces(typed);
     const QString badFormat = QStringLiteral("CONTACT EMAIL must be a valid email address format");
     if (trimmed.isEmpty())
@@ -64,8 +73,9 @@ QString contactEmail(QStringView typed)
     return QString();
 }
 
-QString phoneExtension(QStringView typed)
+QString phoneExtension(const ContactEntries &entries)
 {
+    const QStringView typed = entries.extension;
     const QStringView trimmed = trimSpaces(typed);
     if (trimmed.isEmpty())
         return QString(); // the extension is optional
@@ -74,31 +84,6 @@ QString phoneExtension(QStringView typed)
     if (!isDigitText(typed))
         return QStringLiteral("CONTACT PHONE EXTENSION must only contain the digits 0 to 9.");
     return QString();
-}
-
-} // namespace ContactRules
-
-namespace ContactRules
-{
-
-QString contactName(const ContactEntries &entries)
-{
-    return contactName(QStringView(entries.name));
-}
-
-QString contactPhone(const ContactEntries &entries)
-{
-    return contactPhone(QStringView(entries.phone));
-}
-
-QString contactEmail(const ContactEntries &entries)
-{
-    return contactEmail(QStringView(entries.email));
-}
-
-QString phoneExtension(const ContactEntries &entries)
-{
-    return phoneExtension(QStringView(entries.extension));
 }
 
 } // namespace ContactRules

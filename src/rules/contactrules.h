@@ -3,7 +3,6 @@
 #include "rules/fieldtable.h"
 
 #include <QString>
-#include <QStringView>
 
 // What the contact screen holds: the filing type chosen and the four boxes as typed.
 struct ContactEntries {
@@ -14,25 +13,32 @@ struct ContactEntries {
     QString extension;
 };
 
-// The contact field rules. Each takes the box's text as typed, or the screen's entries, and
-// returns the message to show, or an empty text when the field passes.
+// The contact field rules: each returns the message to show, or an empty text when the field
+// passes.
 namespace ContactRules
 {
-QString contactName(QStringView typed);
-QString contactPhone(QStringView typed);
-QString contactEmail(QStringView typed);
-QString phoneExtension(QStringView typed);
-
+// The screen's list offers only the two; a file may hold anything.
+QString filingType(const ContactEntries &entries);
 QString contactName(const ContactEntries &entries);
-QString contactPhone(const ContactEntries &entries);
 QString contactEmail(const ContactEntries &entries);
+QString contactPhone(const ContactEntries &entries);
 QString phoneExtension(const ContactEntries &entries);
 
-// In the order of the A record's fields.
+// The A record's fields after the record type, in order; five reserved single spaces follow.
 inline constexpr FieldRow<ContactEntries> fields[] = {
-    {"CONTACT NAME", 3, 0, "txtContactName", "lblContactNameError", contactName},
-    {"CONTACT EMAIL", 4, 0, "txtContactEmail", "lblEmailError", contactEmail},
-    {"CONTACT PHONE NUMBER", 5, 0, "txtContactPhone", "lblContactPhoneError", contactPhone},
-    {"CONTACT PHONE EXTENSION", 6, 0, "txtPhoneExt", "lblphoneExtError", phoneExtension},
+    {"FILING TYPE", &ContactEntries::filingType, 0, "lstReportingTypeCode", nullptr, filingType},
+    {"CONTACT NAME", &ContactEntries::name, 0, "txtContactName", "lblContactNameError",
+     contactName},
+    {"CONTACT EMAIL", &ContactEntries::email, 0, "txtContactEmail", "lblEmailError", contactEmail},
+    {"CONTACT PHONE NUMBER", &ContactEntries::phone, 0, "txtContactPhone", "lblContactPhoneError",
+     contactPhone},
+    {"CONTACT PHONE EXTENSION", &ContactEntries::extension, 0, "txtPhoneExt", "lblphoneExtError",
+     phoneExtension},
 };
 } // namespace ContactRules
+
+// The field table of the kind.
+inline const auto &fieldsOf(const ContactEntries &)
+{
+    return ContactRules::fields;
+}

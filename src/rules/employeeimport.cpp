@@ -2,7 +2,6 @@
 
 #include "rules/amounts.h"
 #include "rules/csvreader.h"
-#include "rules/records.h"
 
 #include <QHash>
 
@@ -12,23 +11,48 @@ namespace EmployeeImport
 namespace
 {
 
-constexpr qsizetype fieldCount = 7;
-
-bool holdsLetter(QStringView text)
+bool holds(QStringView text, bool (*kind)(char32_t))
 {
-    for (const QChar c : text) {
-        if (c.isLetter())
-            return true;
-    }
-    return false;
+    return std::any_of(text.begin(), text.end(), [kind](QChar c) { return kind(c.unicode()); });
 }
+
+// A file a spreadsheet saved as "Unicode text", or one that is no text at all, is not read line
+// by line: it would only give findings on lines that are not there.
+QString encodingFault(QByteArrayView bytes)
+{
+    const QString saveAsCsv = QStringLiteral(" Save the sheet from the spreadsheet as CSV "
+                                             "(comma-separated values) and import that file.");
+    const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") ||
+                       (bytes.size() >= 2 && (bytes[0] == '\0' || bytes[1] == '\0'));
+    if (utf16)
+        return QStringLiteral("The file is UTF-16 text, as a spreadsheet saves \"Unicode text\".") +
+               saveAsCsv;
+    if (bytes.contains('\0'))
+        return QStringLiteral("The file holds NUL bytes, so it is not text.") + saveAsCsv;
+    return QString();
+}
+
+// An amount of plain digits is dollars to most people, cents to the screen's boxes: it is refused
+// with the two ways to write it. Zero is zero either way.
+QString plainDigitsFault(const char *field, QStringView text)
+{
+    const QStringView digits = trimSpaces(text);
+    if (digits.isEmpty() ||
+        !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return QString();
+    const QString dollars = addWholeNumbers(digits, u"0");
+    if (dollars == QLatin1String("0"))
+        return QString();
+    return QStringLiteral("%1 %2 has no cents: write the amount in dollars and cents, as %3.00 "
+                          "or %4.")
+        .arg(QLatin1String(field), digits.toString(), dollars, formatCents(dollars + "00"));
+}
+
+const QString ssnHint = QStringLiteral(
+    " A spreadsheet may have dropped the SSN's leading zero: format the SSN column as text and "
+    "enter all 9 digits.");
 
 } // namespace
-
-QString findingText(const Finding &finding)
-{
-    return QStringLiteral("line %1, %2: %3").arg(finding.line).arg(finding.field, finding.message);
-}
 
 QString ssnFromFile(QStringView text)
 {
@@ -50,69 +74,93 @@ QString wagesFromFile(QStringView text)
     return cents.isEmpty() ? text.toString() : cents;
 }
 
-QList<QPair<QString, QString>> employeeFaults(const EmployeeEntries &employee)
-{
-    QList<QPair<QString, QString>> faults;
-    for (const FieldRow<EmployeeEntries> &row : EmployeeRules::fields) {
-        QString message = row.rule(employee);
-        if (!message.isEmpty())
-            faults.append({QLatin1String(row.name), std::move(message)});
-    }
-    return faults;
-}
-
 Result importEmployees(QByteArrayView bytes, const QString &accountNumber,
                        const QSet<QString> &ssnsWritten)
 {
     Result result;
+    if (const QString fault = encodingFault(bytes); !fault.isEmpty()) {
+        result.findings.append({0, QStringLiteral("file"), fault});
+        return result;
+    }
+    // The screen's boxes, in their order: the rows of the S record that have a box.
+    QList<const FieldRow<EmployeeEntries> *> columns;
+    for (const FieldRow<EmployeeEntries> &row : EmployeeRules::fields) {
+        if (row.box)
+            columns.append(&row);
+    }
     const QList<CsvLine> lines = readCsvLines(bytes);
     QHash<QString, qsizetype> firstLineOfSsn; // the SSNs of the file so far
     for (const CsvLine &line : lines) {
-        if (&line == &lines.first() && !line.fields.isEmpty() && holdsLetter(line.fields.first()))
-            continue; // the header
-        const auto find = [&](const QString &field, const QString &message) {
-            result.findings.append({line.number, field, message});
+        const auto find = [&](const char *field, const QString &message) {
+            result.findings.append({line.number, QLatin1String(field), message});
         };
+        if (&line == &lines.first() && !line.fields.isEmpty() &&
+            holds(line.fields.first(), QChar::isLetter) &&
+            !holds(line.fields.first(), QChar::isDigit)) {
+            result.headerSkipped = true;
+            continue;
+        }
         if (!line.fault.isEmpty()) {
-            find(QStringLiteral("line"), line.fault);
+            find("line", line.fault);
             continue;
         }
-        if (line.fields.size() != fieldCount) {
-            find(QStringLiteral("line"),
-                 QStringLiteral("%1 fields found, 7 expected: SSN, last name, first name, middle "
-                                "name, gross wages, taxable wages, credit weeks.")
-                     .arg(line.fields.size()));
+        if (line.fields.size() != columns.size()) {
+            find("line", QStringLiteral("%1 fields found, %2 expected: SSN, last name, first "
+                                        "name, middle name, gross wages, taxable wages, credit "
+                                        "weeks.")
+                             .arg(line.fields.size())
+                             .arg(columns.size()));
             continue;
         }
-        const QStringList &f = line.fields;
-        EmployeeEntries employee{accountNumber,       ssnFromFile(f[0]),   f[1], f[2], f[3],
-                                 wagesFromFile(f[4]), wagesFromFile(f[5]), f[6]};
-        const QList<QPair<QString, QString>> faults = employeeFaults(employee);
-        if (faults.isEmpty() || faults.first().first != QLatin1String("SSN")) {
-            // A good SSN: one that stands twice is reported where it comes again.
+        EmployeeEntries employee;
+        employee.accountNumber = accountNumber;
+        QStringList plainDigits(columns.size()); // a wage's fault that stands for its findings
+        for (qsizetype i = 0; i < columns.size(); ++i) {
+            const FieldRow<EmployeeEntries> &row = *columns[i];
+            QString value = line.fields[i];
+            if (row.rule == EmployeeRules::ssn) {
+                value = ssnFromFile(value);
+            } else if (row.rule == EmployeeRules::grossWages ||
+                       row.rule == EmployeeRules::taxableWages) {
+                plainDigits[i] = plainDigitsFault(row.name, value);
+                if (!plainDigits[i].isEmpty())
+                    value.clear(); // compared with nothing, so the partner reports nothing of it
+                value = wagesFromFile(value);
+            }
+            employee.*row.entry = value;
+        }
+        const auto findings = [&](qsizetype column) {
+            const FieldRow<EmployeeEntries> &row = *columns[column];
+            if (!plainDigits[column].isEmpty())
+                return QStringList{plainDigits[column]};
+            QStringList found = fieldFindings(row, employee);
+            if (row.rule == EmployeeRules::ssn && !found.isEmpty() &&
+                rightTrimSpaces(employee.ssn).size() == 8 && isDigitText(employee.ssn))
+                found.first() += ssnHint;
+            return found;
+        };
+        // A good SSN that stands twice is reported where it comes again, before the fields.
+        if (findings(0).isEmpty()) {
             const QString ssn = rightTrimSpaces(employee.ssn);
             if (ssnsWritten.contains(ssn))
-                find(QStringLiteral("SSN"),
+                find("SSN",
                      QStringLiteral("SSN %1 has already been entered for this account.").arg(ssn));
             else if (const qsizetype first = firstLineOfSsn.value(ssn); first > 0)
-                find(QStringLiteral("SSN"),
-                     QStringLiteral("SSN %1 stands twice in the file, first on line %2.")
-                         .arg(ssn)
-                         .arg(first));
+                find("SSN", QStringLiteral("SSN %1 stands twice in the file, first on line %2.")
+                                .arg(ssn)
+                                .arg(first));
             else
                 firstLineOfSsn.insert(ssn, line.number);
         }
-        for (const auto &fault : faults)
-            find(fault.first, fault.second);
-        if (result.findings.isEmpty()) {
-            result.records.append(Records::makeLine(employee));
-            result.employees.append(std::move(employee));
+        for (qsizetype column = 0; column < columns.size(); ++column) {
+            for (const QString &message : findings(column))
+                find(columns[column]->name, message);
         }
+        if (result.findings.isEmpty())
+            result.employees.append(std::move(employee));
     }
-    if (!result.findings.isEmpty()) {
+    if (!result.findings.isEmpty())
         result.employees.clear();
-        result.records.clear();
-    }
     return result;
 }
 

@@ -6,9 +6,6 @@
 namespace
 {
 
-const QString wagesHint = QStringLiteral(
-    "Enter wages, excluding the decimal point, ie $1234.56 wages should be entered as "
-    "123456.");
 const QString taxableAboveGross =
     QStringLiteral("GROSS WAGES must be greater than or equal to TAXABLE WAGES");
 
@@ -24,17 +21,17 @@ bool taxableExceedsGross(QStringView taxable, QStringView gross)
 namespace EmployeeRules
 {
 
-QString ssn(QStringView text)
+QString ssn(const EmployeeEntries &entries)
 {
-    return checkNumberField(text,
+    return checkNumberField(entries.ssn,
                             {QStringLiteral("Employee SSN  must not be blank."),
                              QStringLiteral("Employee SSN  must only contain the digits 0 to 9."),
                              9, QStringLiteral("Employee SSN  must be 9 digits long.")});
 }
 
-QString lastName(QStringView text)
+QString lastName(const EmployeeEntries &entries)
 {
-    const QStringView trimmed = trimSpaces(text);
+    const QStringView trimmed = trimSpaces(entries.lastName);
     if (trimmed.isEmpty())
         return QStringLiteral("Employee Last Name in S line must not be blank. ");
     if (trimmed.size() > 25)
@@ -57,9 +54,9 @@ QString lastName(QStringView text)
     return message;
 }
 
-QString firstName(QStringView text)
+QString firstName(const EmployeeEntries &entries)
 {
-    const QStringView trimmed = trimSpaces(text);
+    const QStringView trimmed = trimSpaces(entries.firstName);
     if (trimmed.isEmpty())
         return QStringLiteral("EMPLOYEE FIRST NAME in S line must not be blank. ");
     if (trimmed.size() > 15)
@@ -75,8 +72,9 @@ QString firstName(QStringView text)
     return message;
 }
 
-QString middleName(QStringView text)
+QString middleName(const EmployeeEntries &entries)
 {
+    const QStringView text = entries.middleName;
     if (text.isEmpty())
         return QString(); // nothing typed at all: the middle name is optional
     const QStringView trimmed = trimSpaces(text);
@@ -94,8 +92,9 @@ QString middleName(QStringView text)
     return message;
 }
 
-QString grossWages(QStringView gross, QStringView taxable)
+QString grossWages(const EmployeeEntries &entries)
 {
+    const QStringView gross = entries.grossWages, taxable = entries.taxableWages;
     if (isBlank(gross))
         return QStringLiteral("GROSS WAGES must not be blank.");
     if (!isDigitText(gross))
@@ -105,8 +104,9 @@ QString grossWages(QStringView gross, QStringView taxable)
     return QString();
 }
 
-QString taxableWages(QStringView taxable, QStringView gross)
+QString taxableWages(const EmployeeEntries &entries)
 {
+    const QStringView gross = entries.grossWages, taxable = entries.taxableWages;
     if (isBlank(taxable))
         return QStringLiteral("TAXABLE WAGES must not be blank.");
     if (!isDigitText(taxable))
@@ -116,8 +116,9 @@ QString taxableWages(QStringView taxable, QStringView gross)
     return QString();
 }
 
-QString creditWeeks(QStringView text)
+QString creditWeeks(const EmployeeEntries &entries)
 {
+    const QStringView text = entries.creditWeeks;
     const QString outOfRange =
         QStringLiteral("EMPLOYEE CREDIT WEEKS must be numeric between 0 and 14 inclusive.");
     if (isBlank(text))
@@ -128,41 +129,6 @@ QString creditWeeks(QStringView text)
     if (compareWholeNumbers(text, u"15") >= 0)
         return outOfRange;
     return QString();
-}
-
-QString ssn(const EmployeeEntries &entries)
-{
-    return ssn(QStringView(entries.ssn));
-}
-
-QString lastName(const EmployeeEntries &entries)
-{
-    return lastName(QStringView(entries.lastName));
-}
-
-QString firstName(const EmployeeEntries &entries)
-{
-    return firstName(QStringView(entries.firstName));
-}
-
-QString middleName(const EmployeeEntries &entries)
-{
-    return middleName(QStringView(entries.middleName));
-}
-
-QString grossWages(const EmployeeEntries &entries)
-{
-    return grossWages(entries.grossWages, entries.taxableWages);
-}
-
-QString taxableWages(const EmployeeEntries &entries)
-{
-    return taxableWages(entries.taxableWages, entries.grossWages);
-}
-
-QString creditWeeks(const EmployeeEntries &entries)
-{
-    return creditWeeks(QStringView(entries.creditWeeks));
 }
 
 } // namespace EmployeeRules

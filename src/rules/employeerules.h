@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QString>
-#include <QStringView>
-
 #include "rules/checkstring.h"
 #include "rules/fieldtable.h"
 
-// What the employee screen holds, with the account number of the employer screen it belongs to.
+#include <QString>
+
+// What the employee screen holds, with the number of the account it belongs to.
 struct EmployeeEntries {
     QString accountNumber; // the account's seven digits, without the S record's two spaces
     QString ssn;
@@ -18,8 +17,9 @@ struct EmployeeEntries {
     QString creditWeeks;
 };
 
-// The employee field rules. Each takes the box's text as typed (the wage rules also the partner
-// wage) and returns the message to show, or an empty text when the field passes.
+// The employee field rules: each picks its partner entries and returns the message to show, or
+// an empty text when the field passes. Both wage rules make the same check from their own side:
+// taxable wages may not exceed gross.
 namespace EmployeeRules
 {
 
@@ -27,16 +27,6 @@ namespace EmployeeRules
 inline constexpr CharacterSet nameSet{
     u"'-ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789"};
 
-QString ssn(QStringView text);
-QString lastName(QStringView text);
-QString firstName(QStringView text);
-QString middleName(QStringView text);
-// Both wage rules make the same check from their own side: taxable wages may not exceed gross.
-QString grossWages(QStringView gross, QStringView taxable);
-QString taxableWages(QStringView taxable, QStringView gross);
-QString creditWeeks(QStringView text);
-
-// The same rules on the screen's entries, each with its partner.
 QString ssn(const EmployeeEntries &entries);
 QString lastName(const EmployeeEntries &entries);
 QString firstName(const EmployeeEntries &entries);
@@ -45,18 +35,31 @@ QString grossWages(const EmployeeEntries &entries);
 QString taxableWages(const EmployeeEntries &entries);
 QString creditWeeks(const EmployeeEntries &entries);
 
-// In the order of the S record's fields.
+// The S record's fields after the record type, in order; two reserved single spaces follow. The
+// account number is the employer screen's, carried by the flow; the rest are the screen's boxes,
+// the names written without their surrounding spaces.
 inline constexpr FieldRow<EmployeeEntries> fields[] = {
-    {"SSN", 3, 9, "txtSSN", "lblSSN_errorMesage", ssn},
-    {"LAST NAME", 4, 25, "txtEmpLastName", "lblEmpLastName_errorMessage", lastName},
-    {"FIRST NAME", 5, 15, "txtEmpFirstName", "lblEmpFirstName_errorMessage", firstName},
-    {"MIDDLE NAME", 6, 15, "txtEmployeeMiddleName", "lblEmployeMiddleName_errorMessage",
-     middleName},
-    {"GROSS WAGES", 7, 12, "txtEmployeeGrossWages", "lblEmployeeGrossWages_errorMessage",
-     grossWages},
-    {"TAXABLE WAGES", 8, 12, "txtEmpTaxableWages", "lblEmpTaxableWages_errorMessage", taxableWages},
-    {"CREDIT WEEKS", 9, 2, "txtEmployeeCreditWeek", "lblEmployeeCreditWeek_errorMessage",
-     creditWeeks},
+    {"ACCOUNT NUMBER", &EmployeeEntries::accountNumber, 0, nullptr, nullptr, nullptr,
+     Written::PaddedAccount},
+    {"SSN", &EmployeeEntries::ssn, 9, "txtSSN", "lblSSN_errorMesage", ssn},
+    {"LAST NAME", &EmployeeEntries::lastName, 25, "txtEmpLastName", "lblEmpLastName_errorMessage",
+     lastName, Written::Trimmed},
+    {"FIRST NAME", &EmployeeEntries::firstName, 15, "txtEmpFirstName",
+     "lblEmpFirstName_errorMessage", firstName, Written::Trimmed},
+    {"MIDDLE NAME", &EmployeeEntries::middleName, 15, "txtEmployeeMiddleName",
+     "lblEmployeMiddleName_errorMessage", middleName, Written::Trimmed},
+    {"GROSS WAGES", &EmployeeEntries::grossWages, 12, "txtEmployeeGrossWages",
+     "lblEmployeeGrossWages_errorMessage", grossWages},
+    {"TAXABLE WAGES", &EmployeeEntries::taxableWages, 12, "txtEmpTaxableWages",
+     "lblEmpTaxableWages_errorMessage", taxableWages},
+    {"CREDIT WEEKS", &EmployeeEntries::creditWeeks, 2, "txtEmployeeCreditWeek",
+     "lblEmployeeCreditWeek_errorMessage", creditWeeks},
 };
 
 } // namespace EmployeeRules
+
+// The field table of the kind.
+inline const auto &fieldsOf(const EmployeeEntries &)
+{
+    return EmployeeRules::fields;
+}

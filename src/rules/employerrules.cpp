@@ -36,110 +36,21 @@ QString amountField(QStringView text, const NumberFieldMessages &messages,
     return message;
 }
 
-const QString wagesHint = QStringLiteral(
-    "Enter wages, excluding the decimal point, ie $1234.56 wages should be entered as "
-    "123456.");
-
 } // namespace
 
 namespace EmployerRules
 {
 
-QString quarterYear(bool quarterSelected, bool yearSelected)
+QString quarterYear(const EmployerEntries &entries)
 {
-    if (!quarterSelected && !yearSelected)
+    const QString &code = entries.quarterYear;
+    // A year alone is four digits, a quarter alone one: the other list has no choice.
+    if (code.isEmpty())
         return QStringLiteral("You must select a QUARTER and YEAR for this filing.");
-    if (!quarterSelected)
+    if (code.size() == 4)
         return QStringLiteral("You must select a QUARTER for this filing.");
-    if (!yearSelected)
+    if (code.size() == 1)
         return QStringLiteral("You must select a YEAR for this filing.");
-    return QString();
-}
-
-QString accountNumber(QStringView text)
-{
-    return checkNumberField(
-        text,
-        {QStringLiteral("ACCOUNT NUMBER must not be blank."),
-         QStringLiteral("ACCOUNT NUMBER must be numberic.  Please include leading zeros."), 7,
-         QStringLiteral("ACCOUNT NUMBER must be 7 digits long.  Please include leading zeros.")});
-}
-
-QString fein(QStringView text)
-{
-    return checkNumberField(text, {QStringLiteral("FEIN must not be blank."),
-                                   QStringLiteral("FEIN must only contain the digits 0 to 9."), 9,
-                                   QStringLiteral("FEIN must be 9 digits long.")});
-}
-
-QString firstMonth(QStringView text)
-{
-    return checkNumberField(
-        text, {QStringLiteral("NUMBER OF EMPLOYEES for the first month must not be blank."),
-               QStringLiteral("NUMBER OF EMPLOYEES for the first month must be numeric")});
-}
-
-QString secondMonth(QStringView text)
-{
-    return checkNumberField(
-        text, {QStringLiteral("NUMBER OF EMPLOYEES  for the second month must not be blank."),
-               QStringLiteral("NUMBER OF EMPLOYEES  for the second month must be numeric")});
-}
-
-QString thirdMonth(QStringView text)
-{
-    return checkNumberField(
-        text, {QStringLiteral("NUMBER OF EMPLOYEES  for the third month must not be blank."),
-               QStringLiteral("NUMBER OF EMPLOYEES  for the third month must be numeric")});
-}
-
-QString grossWages(QStringView gross, QStringView taxable, QStringView withholding)
-{
-    return amountField(
-        gross,
-        {QStringLiteral("GROSS WAGES must not be blank."),
-         QStringLiteral("GROSS WAGES must be numeric. ") + wagesHint},
-        {{taxable, Relation::AtLeastPartner,
-          QStringLiteral("GROSS WAGES must be greater than or equal to TAXABLE WAGES")},
-         {withholding, Relation::AtLeastPartner,
-          QStringLiteral("GROSS WAGES must be greater than or equal to EMPLOYEE WITHHOLDING")}});
-}
-
-QString employeeWithholding(QStringView withholding, QStringView gross)
-{
-    return amountField(
-        withholding,
-        {QStringLiteral("EMPLOYEE WITHHOLDING must not be blank."),
-         QStringLiteral("EMPLOYEE WITHHOLDING must be numeric.  ") + wagesHint},
-        {{gross, Relation::AtMostPartner,
-          QStringLiteral("EMPLOYEE WITHHOLDING must be less than or equal to GROSS WAGES")}});
-}
-
-QString taxableWages(QStringView taxable, QStringView gross, QStringView contributions)
-{
-    return amountField(
-        taxable,
-        {QStringLiteral("TAXABLE WAGES must not be blank."),
-         QStringLiteral("TAXABLE WAGES must be numeric. ") + wagesHint},
-        {{gross, Relation::AtMostPartner,
-          QStringLiteral("TAXABLE WAGES must be less than or equal to GROSS WAGES")},
-         {contributions, Relation::AtLeastPartner,
-          QStringLiteral(
-              "TAXABLE WAGES must be greater than or equal to EMPLOYER CONTRIBUTIONS.")}});
-}
-
-QString employerContributions(QStringView contributions, QStringView taxable)
-{
-    return amountField(
-        contributions,
-        {QStringLiteral("Employer Contributions must not be blank."),
-         QStringLiteral("EMPLOYER CONTRIBUTIONS must be numeric.  ") + wagesHint},
-        {{taxable, Relation::AtMostPartner,
-          QStringLiteral("EMPLOYER CONTRIBUTIONS must be less than or equal to TAXABLE WAGES")}});
-}
-
-QString quarterYearCode(QStringView code)
-{
     const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
     const bool good = code.size() == 5 && code[0] >= u'1' && code[0] <= u'4' &&
                       std::all_of(code.begin() + 1, code.end(), digit);
@@ -148,55 +59,91 @@ QString quarterYearCode(QStringView code)
                                  "four-digit year, as 12014");
 }
 
-QString quarterYear(const EmployerEntries &entries)
-{
-    const QString choice = quarterYear(!entries.quarter.isEmpty(), !entries.year.isEmpty());
-    return choice.isEmpty() ? quarterYearCode(entries.quarterYear()) : choice;
-}
-
 QString accountNumber(const EmployerEntries &entries)
 {
-    return accountNumber(QStringView(entries.accountNumber));
+    return checkNumberField(
+        entries.accountNumber,
+        {QStringLiteral("ACCOUNT NUMBER must not be blank."),
+         QStringLiteral("ACCOUNT NUMBER must be numberic.  Please include leading zeros."),
+         accountNumberLength,
+         QStringLiteral("ACCOUNT NUMBER must be 7 digits long.  Please include leading zeros.")});
 }
 
 QString fein(const EmployerEntries &entries)
 {
-    return fein(QStringView(entries.fein));
+    return checkNumberField(entries.fein,
+                            {QStringLiteral("FEIN must not be blank."),
+                             QStringLiteral("FEIN must only contain the digits 0 to 9."), 9,
+                             QStringLiteral("FEIN must be 9 digits long.")});
 }
 
 QString firstMonth(const EmployerEntries &entries)
 {
-    return firstMonth(QStringView(entries.firstMonth));
+    return checkNumberField(
+        entries.firstMonth,
+        {QStringLiteral("NUMBER OF EMPLOYEES for the first month must not be blank."),
+         QStringLiteral("NUMBER OF EMPLOYEES for the first month must be numeric")});
 }
 
 QString secondMonth(const EmployerEntries &entries)
 {
-    return secondMonth(QStringView(entries.secondMonth));
+    return checkNumberField(
+        entries.secondMonth,
+        {QStringLiteral("NUMBER OF EMPLOYEES  for the second month must not be blank."),
+         QStringLiteral("NUMBER OF EMPLOYEES  for the second month must be numeric")});
 }
 
 QString thirdMonth(const EmployerEntries &entries)
 {
-    return thirdMonth(QStringView(entries.thirdMonth));
+    return checkNumberField(
+        entries.thirdMonth,
+        {QStringLiteral("NUMBER OF EMPLOYEES  for the third month must not be blank."),
+         QStringLiteral("NUMBER OF EMPLOYEES  for the third month must be numeric")});
 }
 
 QString grossWages(const EmployerEntries &entries)
 {
-    return grossWages(entries.grossWages, entries.taxableWages, entries.employeeWithholding);
+    return amountField(
+        entries.grossWages,
+        {QStringLiteral("GROSS WAGES must not be blank."),
+         QStringLiteral("GROSS WAGES must be numeric. ") + wagesHint},
+        {{entries.taxableWages, Relation::AtLeastPartner,
+          QStringLiteral("GROSS WAGES must be greater than or equal to TAXABLE WAGES")},
+         {entries.employeeWithholding, Relation::AtLeastPartner,
+          QStringLiteral("GROSS WAGES must be greater than or equal to EMPLOYEE WITHHOLDING")}});
 }
 
 QString employeeWithholding(const EmployerEntries &entries)
 {
-    return employeeWithholding(entries.employeeWithholding, entries.grossWages);
+    return amountField(
+        entries.employeeWithholding,
+        {QStringLiteral("EMPLOYEE WITHHOLDING must not be blank."),
+         QStringLiteral("EMPLOYEE WITHHOLDING must be numeric.  ") + wagesHint},
+        {{entries.grossWages, Relation::AtMostPartner,
+          QStringLiteral("EMPLOYEE WITHHOLDING must be less than or equal to GROSS WAGES")}});
 }
 
 QString taxableWages(const EmployerEntries &entries)
 {
-    return taxableWages(entries.taxableWages, entries.grossWages, entries.employerContributions);
+    return amountField(
+        entries.taxableWages,
+        {QStringLiteral("TAXABLE WAGES must not be blank."),
+         QStringLiteral("TAXABLE WAGES must be numeric. ") + wagesHint},
+        {{entries.grossWages, Relation::AtMostPartner,
+          QStringLiteral("TAXABLE WAGES must be less than or equal to GROSS WAGES")},
+         {entries.employerContributions, Relation::AtLeastPartner,
+          QStringLiteral(
+              "TAXABLE WAGES must be greater than or equal to EMPLOYER CONTRIBUTIONS.")}});
 }
 
 QString employerContributions(const EmployerEntries &entries)
 {
-    return employerContributions(entries.employerContributions, entries.taxableWages);
+    return amountField(
+        entries.employerContributions,
+        {QStringLiteral("Employer Contributions must not be blank."),
+         QStringLiteral("EMPLOYER CONTRIBUTIONS must be numeric.  ") + wagesHint},
+        {{entries.taxableWages, Relation::AtMostPartner,
+          QStringLiteral("EMPLOYER CONTRIBUTIONS must be less than or equal to TAXABLE WAGES")}});
 }
 
 } // namespace EmployerRules

@@ -8,15 +8,14 @@
 // that starts with an apostrophe has nothing before it to examine and passes that step.
 bool checkForGoodApostropheInEmployeeLastName(QStringView sFieldIn)
 {
-    const QStringView trimmed = trimSpaces(sFieldIn);
-    const qsizetype at = std::find(trimmed.begin(), trimmed.end(), u'\'') - trimmed.begin();
-    if (at == trimmed.size())
+    // The whole test looks at the text without its surrounding spaces.
+    const QStringView name = trimSpaces(sFieldIn);
+    const qsizetype at = name.indexOf(u'\'');
+    if (at < 0)
         return true;
-    if (at >= 1 && at - 1 < sFieldIn.size() && sFieldIn.at(at - 1) == u' ')
+    if (at >= 1 && name[at - 1] == u' ')
         return false;
-    if (sFieldIn.size() < at + 2)
-        return false;
-    return sFieldIn.at(at + 1) != u' ';
+    return at + 1 < name.size() && name[at + 1] != u' ';
 }
 
 bool checkForOneOrLessHyphensInEmployeeLastNameField(QStringView sFieldIn)

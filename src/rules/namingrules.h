@@ -3,7 +3,6 @@
 #include "rules/fieldtable.h"
 
 #include <QString>
-#include <QStringView>
 
 // Who files, and how the file reaches TAVO; None while nothing is chosen.
 enum class FilerKind { None, Employer, Tpa };
@@ -17,17 +16,13 @@ struct NamingEntries {
     QString sequenceNumber;
 };
 
-// The naming screen's rules. Each takes the list's selected text or the box's text as typed, or
-// the screen's entries, and returns the message to show, or an empty text when it passes.
+// The naming screen's rules: each returns the message to show, or an empty text when it passes.
 namespace NamingRules
 {
-QString employerOrTPA(QStringView selected);
-QString ftpOrUpload(QStringView selected);
-QString accountNumber(QStringView text);
-QString tpaid(QStringView text);
-QString sequenceNumber(QStringView text);
-// The check made as the focus leaves the sequence number box: an empty box is not checked.
-QString sequenceNumberOnLeaving(QStringView text);
+// The number an employer files under is its account number of 7 digits, a TPA's its TPAID of 10;
+// the prompt above the box says which.
+int numberLength(FilerKind kind);
+QString numberPrompt(FilerKind kind);
 
 QString employerOrTPA(const NamingEntries &entries);
 QString ftpOrUpload(const NamingEntries &entries);
@@ -35,13 +30,22 @@ QString ftpOrUpload(const NamingEntries &entries);
 // examined, as the missing choice has already failed.
 QString number(const NamingEntries &entries);
 QString sequenceNumber(const NamingEntries &entries);
+// The check made as the focus leaves the sequence number box: an empty box is not checked.
+QString sequenceNumberOnLeaving(const NamingEntries &entries);
 
-// In the screen's order; the naming makes no record, so no field has a position.
+// In the screen's order; the naming makes no record. The number box takes the number's length.
 inline constexpr FieldRow<NamingEntries> fields[] = {
-    {"FILER KIND", 0, 0, "lstEmployeOrTPA", "employerOrTPA_errorMessage", employerOrTPA},
-    {"FILING METHOD", 0, 0, "lstFTPorUPLOAD", "lblFTPorUPLOAD_errorMessage", ftpOrUpload},
-    {"ACCOUNT NUMBER OR TPAID", 0, 0, "EAN_TPAID", "lblEANorTPAIDerrorMessage", number},
-    {"SEQUENCE NUMBER", 0, 10, "txtSequenceNumber", "lblSequenceNumber_errorMessage",
-     sequenceNumber},
+    {"FILER KIND", nullptr, 0, "lstEmployeOrTPA", "employerOrTPA_errorMessage", employerOrTPA},
+    {"FILING METHOD", nullptr, 0, "lstFTPorUPLOAD", "lblFTPorUPLOAD_errorMessage", ftpOrUpload},
+    {"ACCOUNT NUMBER OR TPAID", &NamingEntries::number, 0, "EAN_TPAID", "lblEANorTPAIDerrorMessage",
+     number},
+    {"SEQUENCE NUMBER", &NamingEntries::sequenceNumber, 10, "txtSequenceNumber",
+     "lblSequenceNumber_errorMessage", sequenceNumber},
 };
 } // namespace NamingRules
+
+// The field table of the kind.
+inline const auto &fieldsOf(const NamingEntries &)
+{
+    return NamingRules::fields;
+}

@@ -10,45 +10,55 @@
 #include <array>
 #include <optional>
 
-// The three record layouts of the working file, eleven comma-separated fields each. The builders
-// put the values in as given and check nothing; the screens' rules have passed them before.
+// The three records of the working file: a record type letter, then the fields of its kind's
+// field table in order, then reserved single spaces, eleven comma-separated fields in all.
 namespace Records
 {
 
-// A, the filing type code, the contact's name, e-mail address, phone number and extension, and
-// five reserved single spaces.
-QString aLine(const QString &reportingTypeCode, const QString &contactName,
-              const QString &contactEmail, const QString &contactPhone,
-              const QString &phoneExtension);
+inline constexpr int fieldCount = 11;
 
-// E followed by the ten employer values in record order.
-QString eLine(const QString &accountNumber, const QString &fein, const QString &quarterYear,
-              const QString &firstMonth, const QString &secondMonth, const QString &thirdMonth,
-              const QString &grossWages, const QString &employeeWithholding,
-              const QString &taxableWages, const QString &employerContributions);
+// Each kind's record type.
+inline char recordType(const ContactEntries &)
+{
+    return 'A';
+}
+inline char recordType(const EmployerEntries &)
+{
+    return 'E';
+}
+inline char recordType(const EmployeeEntries &)
+{
+    return 'S';
+}
 
-// S, the account number padded with two spaces, the SSN, the three names trimmed, the two wages,
-// the credit weeks and two reserved single spaces.
-QString sLine(const QString &accountNumber, const QString &ssn, const QString &lastName,
-              const QString &firstName, const QString &middleName, const QString &grossWages,
-              const QString &taxableWages, const QString &creditWeeks);
-
-// The same three records made from the screens' entries.
-QString makeLine(const ContactEntries &entries);
-QString makeLine(const EmployerEntries &entries);
-QString makeLine(const EmployeeEntries &entries);
+// The record of the entries. It puts the entries in as its table says and checks nothing; the
+// rules have passed them before.
+template <typename Entries> QString makeLine(const Entries &entries)
+{
+    QString line(1, QLatin1Char(recordType(entries)));
+    int field = 1;
+    for (const auto &row : fieldsOf(entries)) {
+        line += u',';
+        line += writtenText(row, entries);
+        ++field;
+    }
+    for (; field < fieldCount; ++field)
+        line += QStringLiteral(", ");
+    return line;
+}
 
 // And back: a record line cut at its commas, as views of the line, and the fields made entries
-// again. A line that has not the eleven fields of a record gives nothing. The entries of a line
-// that makeLine made are the entries it was made from, but for the S record's names, trimmed.
-// readEntries fills entries of the caller's, using their storage again, for a reader of many
-// lines.
-inline constexpr int fieldCount = 11;
+// again. A line that has not eleven fields gives nothing. The entries of a line that makeLine
+// made are the entries it was made from, but for the S record's names, trimmed. readEntries fills
+// entries of the caller's, using their storage again, for a reader of many lines.
 using Fields = std::array<QStringView, fieldCount>;
 std::optional<Fields> splitLine(QStringView line);
-void readEntries(const Fields &fields, ContactEntries &entries);
-void readEntries(const Fields &fields, EmployerEntries &entries);
-void readEntries(const Fields &fields, EmployeeEntries &entries);
+template <typename Entries> void readEntries(const Fields &fields, Entries &entries)
+{
+    int field = 1;
+    for (const auto &row : fieldsOf(entries))
+        readText(row, entries, fields[field++]);
+}
 template <typename Entries> Entries readEntries(const Fields &fields)
 {
     Entries entries;

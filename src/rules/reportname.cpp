@@ -41,10 +41,11 @@ std::optional<ReportFileName> readReportFileName(const QString &fileName)
                 fileName.mid(prefix.size(), fileName.size() - prefix.size() - extension.size());
             const qsizetype underscore = middle.indexOf(u'_');
             const QString number = underscore < 0 ? middle : middle.left(underscore);
-            return ReportFileName{{number.size() == 10 ? FilerKind::Tpa : FilerKind::Employer,
-                                   method, number,
-                                   underscore < 0 ? QString() : middle.mid(underscore + 1)},
-                                  type};
+            return ReportFileName{
+                {number.size() == NamingRules::numberLength(FilerKind::Tpa) ? FilerKind::Tpa
+                                                                            : FilerKind::Employer,
+                 method, number, underscore < 0 ? QString() : middle.mid(underscore + 1)},
+                type};
         }
     }
     return std::nullopt;

@@ -46,6 +46,11 @@ bool showFieldVerdict(QWidget *screen, const char *entry, const char *errorLabel
     return showFieldVerdict(label, screen->findChild<QWidget *>(QLatin1String(entry)), message);
 }
 
+QLineEdit *entryBox(const QWidget *screen, const char *box)
+{
+    return box ? screen->findChild<QLineEdit *>(QLatin1String(box)) : nullptr;
+}
+
 QString selectedText(const QListWidget *list)
 {
     const QList<QListWidgetItem *> selected = list->selectedItems();

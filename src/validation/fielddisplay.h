@@ -5,6 +5,8 @@
 #include <QColor>
 #include <QString>
 
+#include <QLineEdit>
+
 class QLabel;
 class QWidget;
 
@@ -30,7 +32,7 @@ bool showFieldVerdict(QWidget *screen, const char *entry, const char *errorLabel
 template <typename Entries>
 bool showFieldVerdict(QWidget *screen, const FieldRow<Entries> &field, const QString &message)
 {
-    return showFieldVerdict(screen, field.entry, field.errorLabel, message);
+    return showFieldVerdict(screen, field.box, field.errorLabel, message);
 }
 
 // A field routine's whole work: the screen's entries through the field's rule, and the verdict
@@ -38,7 +40,35 @@ bool showFieldVerdict(QWidget *screen, const FieldRow<Entries> &field, const QSt
 template <typename Screen, typename Entries>
 bool checkField(Screen &screen, QString (*rule)(const Entries &))
 {
-    return screen.showVerdict(rule, rule(screen.entries()));
+    const Entries entries = screen.entries();
+    return screen.showVerdict(
+        rule, fieldFindings(fieldWithRule(fieldsOf(entries), rule), entries).value(0));
+}
+
+// The screen's entry boxes and its entries, through its field table: each row whose entry is a
+// box (a list is its screen's own business) takes its length limit from the table, is read into
+// the entries, or is emptied.
+QLineEdit *entryBox(const QWidget *screen, const char *box);
+template <typename Entries, std::size_t N>
+void limitBoxes(const QWidget *screen, const FieldRow<Entries> (&rows)[N])
+{
+    for (const FieldRow<Entries> &row : rows)
+        if (QLineEdit *box = entryBox(screen, row.box); box && row.boxLength > 0)
+            box->setMaxLength(row.boxLength);
+}
+template <typename Entries, std::size_t N>
+void readBoxes(const QWidget *screen, const FieldRow<Entries> (&rows)[N], Entries &entries)
+{
+    for (const FieldRow<Entries> &row : rows)
+        if (const QLineEdit *box = entryBox(screen, row.box))
+            entries.*row.entry = box->text();
+}
+template <typename Entries, std::size_t N>
+void clearBoxes(const QWidget *screen, const FieldRow<Entries> (&rows)[N])
+{
+    for (const FieldRow<Entries> &row : rows)
+        if (QLineEdit *box = entryBox(screen, row.box))
+            box->clear();
 }
 
 class QListWidget;

@@ -3,13 +3,14 @@
 #include "contact/form1.h"
 #include "employee/form3.h"
 #include "employer/form2.h"
-#include "output/formnamefile.h"
+#include "naming/formnamefile.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 
@@ -38,6 +39,12 @@ QString ScriptedDesktop::chooseFileToOpen(const QString &title, const QString &f
     if (filesToOpen.isEmpty())
         QTest::qFail("a file dialog opened with no file scripted", __FILE__, __LINE__);
     return filesToOpen.isEmpty() ? QString() : filesToOpen.dequeue();
+}
+
+void ScriptedDesktop::preparePrinter(QPrinter &printer)
+{
+    if (!printTo.isEmpty())
+        printer.setOutputFileName(printTo);
 }
 
 QStringList ScriptedDesktop::texts(Kind kind) const
@@ -107,10 +114,6 @@ QStringList FilingRun::files() const
 
 void FilingRun::acceptContact(const ContactEntries &entries)
 {
-    put(program->form1(), "lstReportingTypeCode",
-        entries.filingType == "A"   ? "Amended"
-        : entries.filingType == "O" ? "Original"
-                                    : "");
     fill(program->form1(), entries);
     press(program->form1(), "cmdCreateALine");
 }
@@ -146,10 +149,20 @@ void FilingRun::put(QWidget &screen, const char *name, const QString &text)
     static const QStringList quarters = {"1 = January to March", "2 = April to June",
                                          "3 = July to September", "4 = October to December"};
     auto *list = screen.findChild<QListWidget *>(name);
-    if (list && !text.isEmpty())
-        choose(list, QByteArray(name) == "lstQuarter" ? quarters.value(text.toInt() - 1) : text);
-    else if (!list)
+    const QByteArray listName(name);
+    if (!list) {
         type(find<QLineEdit>(screen, name), text);
+    } else if (listName == "lstQuarter") { // a code of a year alone or a quarter alone chooses it
+        if (text.size() != 4 && !text.isEmpty())
+            choose(list, quarters.value(text.left(1).toInt() - 1));
+        if (text.size() >= 4)
+            choose(find<QListWidget>(screen, "lstYear"), text.right(4));
+    } else if (listName == "lstReportingTypeCode") {
+        if (!text.isEmpty())
+            choose(list, text == "A" ? "Amended" : "Original");
+    } else if (!text.isEmpty()) {
+        choose(list, text);
+    }
 }
 
 QString FilingRun::labelText(QWidget &screen, const char *label)

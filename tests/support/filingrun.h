@@ -37,7 +37,8 @@ public:
     }
     void showFailure(const QString &text) override { show(Kind::Failure, {}, text); }
     void openWebPage(const QUrl &url) override { openedPages.append(url); }
-    void preparePrinter(QPrinter &) override {}
+    // Prints to the PDF file printTo, where one is given.
+    void preparePrinter(QPrinter &printer) override;
     void endProgram(int code) override { exitCode = code, ended = true; }
     // Answered from filesToOpen (an empty name stands for Cancel); recorded with the filter.
     QString chooseFileToOpen(const QString &title, const QString &filter) override;
@@ -55,6 +56,7 @@ public:
     QList<QUrl> openedPages;
     QQueue<bool> answers;
     QQueue<QString> filesToOpen;
+    QString printTo;
     bool ended = false;
     int exitCode = -1;
     std::function<void(const Shown &)> whileShowing; // runs while a box is "up"
@@ -65,8 +67,8 @@ private:
 
 // Valid entries of each screen, and the records the first three make, with their line ends.
 inline const ContactEntries validContact{"O", "Mary Smith", "mary@example.com", "8005551234", ""};
-inline const EmployerEntries validEmployer{"2", "2026",    "0123456", "123456789", "3",    "4",
-                                           "4", "1500000", "10500",   "1000000",   "36000"};
+inline const EmployerEntries validEmployer{"22026", "0123456", "123456789", "3",       "4",
+                                           "4",     "1500000", "10500",     "1000000", "36000"};
 inline const EmployeeEntries validEmployee{"0123456", "123456789", "O'NEIL", "MARY",
                                            "",        "250000",    "100000", "13"};
 inline const NamingEntries validNaming{FilerKind::Employer, FilingMethod::Ftp, "0123456", ""};
@@ -108,15 +110,14 @@ public:
     void enterEmployee(const EmployeeEntries &entries = validEmployee);
     void nameReport(const NamingEntries &entries = validNaming);
     // The screen's boxes and lists filled from the entries, the button not pressed.
-    template <typename E> static void fill(QWidget &screen, E entries)
+    template <typename E> static void fill(QWidget &screen, const E &entries)
     {
-        if constexpr (std::is_same_v<E, EmployerEntries>)
-            put(screen, "lstYear", entries.year);
-        forEachField(entries, [&](const auto &row, const auto &entry) {
-            put(screen, row.entry, text(entry));
-        });
+        for (const auto &row : fieldsOf(entries))
+            if (row.box)
+                put(screen, row.box, shown(entries, row));
     }
-    // Types into a box, or chooses in a list by the item's text (a quarter by its digit).
+    // Types into a box, or chooses in a list by the item's text; the quarter list takes a
+    // quarter-year code and chooses the year too, the filing type list its code.
     static void put(QWidget &screen, const char *name, const QString &text);
     // Imports the bytes as a file of the run's folder, chosen in the file dialog.
     void import(const QByteArray &bytes);

@@ -1,4 +1,4 @@
-#include "output/formnamefile.h"
+#include "naming/formnamefile.h"
 
 #include "app/desktop.h"
 #include "app/neededroutines.h"
@@ -13,6 +13,7 @@ FormNameFile::FormNameFile(Program &program) : program(program)
 {
     ui.setupUi(this);
     setUpScreen(this);
+    limitBoxes(this, NamingRules::fields);
     ui.EAN_TPAID->setFocus();
     ui.txtSequenceNumber->installEventFilter(this);
     connect(ui.lstEmployeOrTPA, &QListWidget::itemSelectionChanged, this,
@@ -24,8 +25,7 @@ void FormNameFile::clearEntries()
 {
     emptyList(ui.lstEmployeOrTPA);
     emptyList(ui.lstFTPorUPLOAD);
-    ui.EAN_TPAID->clear();
-    ui.txtSequenceNumber->clear();
+    clearBoxes(this, NamingRules::fields);
 }
 
 namespace
@@ -51,9 +51,10 @@ bool knownRows(const QListWidget *list, int rows)
 
 NamingEntries FormNameFile::entries() const
 {
-    return {choiceIn(ui.lstEmployeOrTPA, filerKinds, FilerKind::None),
-            choiceIn(ui.lstFTPorUPLOAD, filingMethods, FilingMethod::None), ui.EAN_TPAID->text(),
-            ui.txtSequenceNumber->text()};
+    NamingEntries entries{choiceIn(ui.lstEmployeOrTPA, filerKinds, FilerKind::None),
+                          choiceIn(ui.lstFTPorUPLOAD, filingMethods, FilingMethod::None)};
+    readBoxes(this, NamingRules::fields, entries);
+    return entries;
 }
 
 bool FormNameFile::showVerdict(QString (*rule)(const NamingEntries &), const QString &message)
@@ -61,7 +62,7 @@ bool FormNameFile::showVerdict(QString (*rule)(const NamingEntries &), const QSt
     // The lists show their message only; the boxes are painted too.
     const FieldRow<NamingEntries> &field = fieldWithRule(NamingRules::fields, rule);
     return showFieldVerdict(findChild<QLabel *>(QLatin1String(field.errorLabel)),
-                            findChild<QLineEdit *>(QLatin1String(field.entry)), message);
+                            entryBox(this, field.box), message);
 }
 
 bool FormNameFile::choicesKnown()
@@ -87,18 +88,9 @@ void FormNameFile::lstEmployeOrTPA_Click()
     const FilerKind kind = entries().filerKind;
     if (kind == FilerKind::None)
         return; // cleared by the program, not chosen by the user
-    if (kind == FilerKind::Employer) {
-        ui.lblEAN0rTPAID->setText(QStringLiteral("Enter your 7 digit Veloria Unemployment "
-                                                 "Compensation Tax account number, without the "
-                                                 "dash."));
-        ui.EAN_TPAID->clear();
-        ui.EAN_TPAID->setMaxLength(7);
-    } else {
-        ui.lblEAN0rTPAID->setText(QStringLiteral("What is your TPAID? Enter all 10 digits "
-                                                 "including leading zeroes, excluding hyphen."));
-        ui.EAN_TPAID->clear();
-        ui.EAN_TPAID->setMaxLength(10);
-    }
+    ui.lblEAN0rTPAID->setText(NamingRules::numberPrompt(kind));
+    ui.EAN_TPAID->clear();
+    ui.EAN_TPAID->setMaxLength(NamingRules::numberLength(kind));
     ui.EAN_TPAID->setAccessibleName(ui.lblEAN0rTPAID->text());
     ui.EAN_TPAID->setFocus();
 }
@@ -135,7 +127,7 @@ void FormNameFile::txtSequenceNumber_LostFocus()
     const QString text = ui.txtSequenceNumber->text();
     if (text.isEmpty())
         return;
-    const QString message = NamingRules::sequenceNumberOnLeaving(text);
+    const QString message = NamingRules::sequenceNumberOnLeaving(entries());
     if (message.isEmpty()) {
         ui.cmdNameFile->setFocus();
         return;

@@ -1,0 +1,25 @@
+// The records' way to the working file: the file layer writes, and a failure it reports, naming
+// the file, ends the run with the general failure message.
+
+#include "app/neededroutines.h"
+#include "app/program.h"
+#include "output/workingfile.h"
+
+bool cNeededRoutines::writeToFile(const QString &sFileName, const QString &sLine,
+                                  const QString &readWriteAppend)
+{
+    FileError error;
+    if (writeLineToFile(sFileName, sLine, readWriteAppend, error))
+        return true;
+    program.fail(QStringLiteral("The file %1 could not be written.").arg(error.file), error);
+    return false;
+}
+
+bool cNeededRoutines::writeLinesToFile(const QString &sFileName, const QStringList &lines)
+{
+    FileError error;
+    if (appendLinesToFile(sFileName, lines, error))
+        return true;
+    program.fail(QStringLiteral("The file %1 could not be written.").arg(error.file), error);
+    return false;
+}
