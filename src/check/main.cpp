@@ -30,29 +30,26 @@ const char usage[] =
     "Exit status: 0 when no file has an error (warnings allowed), 1 when a file has an error,\n"
     "2 when a file cannot be read or the arguments are wrong.\n";
 
-void write(FILE *stream, const QByteArray &bytes)
+void write(FILE *stream, const QString &text)
 {
+    const QByteArray bytes = text.toLocal8Bit();
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
 }
 
 int fail(const QString &message, bool withUsage)
 {
-    write(stderr, ("tavo-check: " + message + '\n').toLocal8Bit() + (withUsage ? "\n" : ""));
-    if (withUsage)
-        std::fputs(usage, stderr);
+    write(stderr, "tavo-check: " + message + '\n' + (withUsage ? "\n" + QString(usage) : ""));
     return 2;
 }
 
-// A file's findings and summaries as JSON.
 QJsonObject toJson(const FileReport &report)
 {
     QJsonArray findings, accounts;
     for (const Finding &f : report.findings)
-        findings.append(
-            QJsonObject{{"line", f.line},
-                        {"field", f.field},
-                        {"severity", f.severity == Severity::Error ? "error" : "warning"},
-                        {"message", f.message}});
+        findings.append(QJsonObject{{"line", f.line},
+                                    {"field", f.field},
+                                    {"severity", severityName(f.severity)},
+                                    {"message", f.message}});
     const auto sum = [](const QString &sum) { return sum.isEmpty() ? QJsonValue() : sum; };
     for (const AccountSummary &a : report.accounts)
         accounts.append(QJsonObject{{"line", a.line},
@@ -84,9 +81,7 @@ QString toText(const FileReport &report)
     for (const Finding &f : report.findings)
         text += QStringLiteral("%1:%2:%3: %4: %5\n")
                     .arg(path, QString::number(f.line), f.field,
-                         f.severity == Severity::Error ? QStringLiteral("error")
-                                                       : QStringLiteral("warning"),
-                         f.message);
+                         QLatin1String(severityName(f.severity)), f.message);
     for (const AccountSummary &a : report.accounts) {
         const QString employees = counted(a.employees, "employee", "employees");
         if (a.account.isEmpty() && a.grossWages.isEmpty())
@@ -111,17 +106,10 @@ QString toText(const FileReport &report)
 
 int main(int argc, char *argv[])
 {
+    const QCoreApplication app(argc, argv);
     bool json = false, optionsEnded = false;
     QStringList files;
-#ifdef Q_OS_WIN
-    QCoreApplication app(argc, argv); // only it has the command line in UTF-16 there
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
-#else
-    QStringList arguments; // the bytes the application object would decode the same way
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-#endif
-    for (const QString &argument : std::as_const(arguments)) {
+    for (const QString &argument : QCoreApplication::arguments().mid(1)) {
         if (optionsEnded || !argument.startsWith(u'-') || argument.size() == 1)
             files.append(argument);
         else if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
@@ -142,9 +130,7 @@ int main(int argc, char *argv[])
     for (const QString &path : std::as_const(files)) {
         const FileReport report = checkReportFile(path);
         if (!report.readError.isEmpty()) {
-            status = fail(QStringLiteral("cannot read ") + path + QStringLiteral(": ") +
-                              report.readError,
-                          false);
+            status = fail("cannot read " + path + ": " + report.readError, false);
             if (json)
                 all.append(QJsonObject{{"file", path}, {"readError", report.readError}});
             continue;
@@ -155,12 +141,14 @@ int main(int argc, char *argv[])
         if (json)
             all.append(toJson(report));
         else
-            write(stdout, toText(report).toLocal8Bit());
+            write(stdout, toText(report));
         std::fflush(stdout);
     }
     if (json)
-        write(stdout,
-              QJsonDocument(QJsonObject{{"files", all}, {"errors", errors}, {"warnings", warnings}})
-                  .toJson(QJsonDocument::Indented));
+        std::fputs(
+            QJsonDocument(QJsonObject{{"files", all}, {"errors", errors}, {"warnings", warnings}})
+                .toJson(QJsonDocument::Indented)
+                .constData(),
+            stdout);
     return status;
 }

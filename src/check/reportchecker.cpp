@@ -14,31 +14,6 @@
 namespace
 {
 
-// An exact sum of digit texts of any length: numbers of up to 17 digits add up in a machine word,
-// which goes into the exact sum of digit texts before it could overflow, as longer texts do.
-struct Sum {
-    bool known = true; // false once a text was not a number (or the E record was incomplete)
-    quint64 word = 0;
-    QString beyond; // what no longer fitted the word, as digits
-
-    void add(QStringView text)
-    {
-        const QStringView value = rightTrimSpaces(text);
-        if (!(known = known && isDigitText(value)))
-            return;
-        if (value.size() > 17) {
-            beyond = addWholeNumbers(beyond, value);
-            return;
-        }
-        quint64 number = 0;
-        for (const QChar c : value)
-            number = number * 10 + (c.unicode() - u'0');
-        if ((word += number) >= 1000000000000000000u) // 10^18; below 10^18 + 10^17 here
-            beyond = addWholeNumbers(beyond, QString::number(std::exchange(word, 0)));
-    }
-    QString toString() const { return addWholeNumbers(beyond, QString::number(word)); }
-};
-
 // Why an SSN cannot belong to an employee, or an empty text.
 QString unusableSsn(quint64 ssn)
 {
@@ -72,7 +47,7 @@ struct Checker {
     // keep, and what its S records add up to.
     AccountSummary account;
     QString padded; // its number as the S records carry it; empty for an incomplete E record
-    Sum gross, taxable;
+    WholeNumberSum gross, taxable;
     std::vector<std::pair<quint64, qint64>> ssns; // each S record's SSN and line
 
     void add(qint64 at, Severity severity, int position, const char *field, QString message)
@@ -154,10 +129,9 @@ void Checker::read(const char *bytes, qsizetype size, bool ended)
 
 void Checker::record(char kind, const Records::Fields *f)
 {
-    if (!sawRecord && kind != 'A')
+    const bool first = !std::exchange(sawRecord, true);
+    if (first && kind != 'A')
         error(1, "RECORD TYPE", QStringLiteral("the file must begin with the A record"));
-    const bool first = !sawRecord;
-    sawRecord = true;
     if (kind == 'A') {
         if (f)
             fields(contact, *f);
@@ -174,16 +148,14 @@ void Checker::record(char kind, const Records::Fields *f)
             fields(employer, *f);
         ++r.eRecords;
         account = {line, employer.accountNumber, 0, employer.grossWages, employer.taxableWages};
-        gross = taxable = Sum{f != nullptr};
+        gross = taxable = WholeNumberSum(f != nullptr);
         padded = f ? employer.accountNumber + QStringLiteral("  ") : QString();
     } else if (kind == 'S') {
         if (f)
             fields(employee, *f);
         const bool ssnValid = f && EmployeeRules::ssn(employee).isEmpty();
-        quint64 ssn = 0;
+        const quint64 ssn = ssnValid ? QStringView(employee.ssn).first(9).toULongLong() : 0;
         if (ssnValid) {
-            for (const QChar c : QStringView(employee.ssn).first(9))
-                ssn = ssn * 10 + (c.unicode() - u'0');
             if (const QString why = unusableSsn(ssn); !why.isEmpty())
                 add(line, Severity::Warning, 3, "SSN",
                     QStringLiteral("SSN %1 %2").arg(QStringView(employee.ssn).first(9), why));
@@ -195,7 +167,7 @@ void Checker::record(char kind, const Records::Fields *f)
                                         "record of their account"));
         ++account.employees;
         if (!f) {
-            gross.known = taxable.known = false;
+            gross.forget(), taxable.forget();
             return;
         }
         if (!padded.isEmpty() && (*f)[1] != padded)
@@ -215,9 +187,9 @@ void Checker::closeAccount()
 {
     if (account.line == 0)
         return;
-    const auto compare = [this](const QString &total, const Sum &sum, QString &shown, int position,
-                                const char *field, const char *what) {
-        if (!sum.known)
+    const auto compare = [this](const QString &total, const WholeNumberSum &sum, QString &shown,
+                                int position, const char *field, const char *what) {
+        if (!sum.known())
             return;
         shown = sum.toString();
         if (isDigitText(total) && compareWholeNumbers(total, shown) != 0)
@@ -297,58 +269,30 @@ void Checker::finish()
         ++(finding.severity == Severity::Error ? r.errors : r.warnings);
 }
 
-// Hands every whole line of the buffer to the checker; returns where the unfinished last line
-// begins.
-const char *readLines(Checker &checker, const char *start, const char *end)
-{
-    for (const char *lf; (lf = static_cast<const char *>(std::memchr(start, '\n', end - start)));
-         start = lf + 1)
-        checker.read(start, lf - start, true);
-    return start;
-}
-
 } // namespace
 
 FileReport checkReport(QByteArrayView bytes, const QString &path)
 {
     FileReport report{path};
     Checker checker{report};
-    const char *rest = readLines(checker, bytes.begin(), bytes.end());
-    if (rest != bytes.end())
-        checker.read(rest, bytes.end() - rest, false);
+    const char *start = bytes.begin();
+    for (const char *lf;
+         (lf = static_cast<const char *>(std::memchr(start, '\n', bytes.end() - start)));
+         start = lf + 1)
+        checker.read(start, lf - start, true);
+    if (start != bytes.end())
+        checker.read(start, bytes.end() - start, false);
     checker.finish();
     return report;
 }
 
 FileReport checkReportFile(const QString &path)
 {
-    FileReport report{path};
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        report.readError = file.errorString();
-        return report;
-    }
-    // Read in pieces of 1 MiB; a line cut at the end of a piece moves to the front for the next
-    // read, and a line longer than the buffer makes it grow.
-    Checker checker{report};
-    QByteArray buffer(1 << 20, Qt::Uninitialized);
-    for (qsizetype kept = 0;;) {
-        if (kept == buffer.size())
-            buffer.resize(buffer.size() * 2);
-        const qint64 got = file.read(buffer.data() + kept, buffer.size() - kept);
-        if (got < 0) {
-            report.readError = file.errorString();
-            return report;
-        }
-        const char *end = buffer.constData() + kept + got;
-        const char *start = readLines(checker, buffer.constData(), end);
-        if (got == 0) {
-            if (start != end)
-                checker.read(start, end - start, false);
-            checker.finish();
-            return report;
-        }
-        kept = end - start;
-        std::memmove(buffer.data(), start, std::size_t(kept));
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return FileReport{path, file.errorString()};
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return FileReport{path, file.errorString()};
+    return checkReport(bytes, path);
 }

@@ -24,15 +24,13 @@ struct FileReport {
     qint64 errors = 0, warnings = 0;
 };
 
-// "1 employee", "2 employees": a count with its word.
 inline QString counted(qint64 count, const char *one, const char *many)
 {
     return QString::number(count) + u' ' + QLatin1String(count == 1 ? one : many);
 }
 
-// Reads the report file once, line by line, and checks its bytes, its layout, every field with the
-// screens' own rules and box lengths, what its accounts add up to, its SSNs and its name. The file
-// is only read.
+// Reads the report file and checks, line by line, its bytes, its layout, every field with the
+// screens' own rules and box lengths, what its accounts add up to, its SSNs and its name.
 FileReport checkReportFile(const QString &path);
 // The same for a report's bytes already read; `path` gives the name that is checked.
 FileReport checkReport(QByteArrayView bytes, const QString &path);

@@ -2,6 +2,8 @@
 
 #include "rules/checkstring.h"
 
+#include <utility>
+
 namespace
 {
 
@@ -39,6 +41,27 @@ QString addWholeNumbers(QStringView a, QStringView b)
     sum[0] = QChar(u'0' + carry);
     const QStringView result = significantDigits(sum);
     return result.isEmpty() ? QStringLiteral("0") : result.toString();
+}
+
+void WholeNumberSum::add(QStringView text)
+{
+    const QStringView value = rightTrimSpaces(text);
+    if (!(m_known = m_known && isDigitText(value)))
+        return;
+    if (value.size() > 17) {
+        m_beyond = addWholeNumbers(m_beyond, value);
+        return;
+    }
+    quint64 number = 0;
+    for (const QChar c : value)
+        number = number * 10 + (c.unicode() - u'0');
+    if ((m_word += number) >= 1000000000000000000u) // 10^18; below 10^18 + 10^17 here
+        m_beyond = addWholeNumbers(m_beyond, QString::number(std::exchange(m_word, 0)));
+}
+
+QString WholeNumberSum::toString() const
+{
+    return addWholeNumbers(m_beyond, QString::number(m_word));
 }
 
 QString formatCents(QStringView cents)

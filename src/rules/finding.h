@@ -3,6 +3,10 @@
 #include <QString>
 
 enum class Severity { Error, Warning };
+inline const char *severityName(Severity severity)
+{
+    return severity == Severity::Error ? "error" : "warning";
+}
 
 // A fault found in a file: its line (counted from 1; 0 stands for the file as a whole), the
 // field's name as the screens' messages call it ("line" for the line as a whole), the field's

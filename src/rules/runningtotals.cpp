@@ -37,15 +37,16 @@ void RunningTotals::startAccount(const QString &thirdMonth, const QString &gross
 void RunningTotals::addEmployee(QStringView ssn, QStringView grossWages, QStringView taxableWages)
 {
     ++m_employees;
-    m_sGross = addWholeNumbers(m_sGross, grossWages);
-    m_sTaxable = addWholeNumbers(m_sTaxable, taxableWages);
+    m_sGross.add(grossWages);
+    m_sTaxable.add(taxableWages);
     m_ssns.insert(rightTrimSpaces(ssn).toString());
 }
 
 bool RunningTotals::addUp() const
 {
     return sameAmount(QString::number(m_employees), m_thirdMonth) &&
-           sameAmount(m_sGross, m_grossWages) && sameAmount(m_sTaxable, m_taxableWages);
+           sameAmount(m_sGross.toString(), m_grossWages) &&
+           sameAmount(m_sTaxable.toString(), m_taxableWages);
 }
 
 QString RunningTotals::text() const
@@ -54,7 +55,8 @@ QString RunningTotals::text() const
     const QString thirdMonth =
         isDigitText(m_thirdMonth) ? addWholeNumbers(m_thirdMonth, u"0") : m_thirdMonth;
     QString text = QStringLiteral("Entered for this account: ") +
-                   employeesText(QString::number(m_employees)) + wagesText(m_sGross, m_sTaxable) +
+                   employeesText(QString::number(m_employees)) +
+                   wagesText(m_sGross.toString(), m_sTaxable.toString()) +
                    QStringLiteral("\nEmployer screen: ") + employeesText(thirdMonth) +
                    QStringLiteral(" in the third month") + wagesText(m_grossWages, m_taxableWages);
     if (addUp())

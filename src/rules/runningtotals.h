@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/amounts.h"
+
 #include <QSet>
 #include <QString>
 #include <QStringView>
@@ -26,6 +28,6 @@ public:
 private:
     QString m_thirdMonth, m_grossWages, m_taxableWages; // from the E record
     qint64 m_employees = 0;
-    QString m_sGross = QStringLiteral("0"), m_sTaxable = QStringLiteral("0");
+    WholeNumberSum m_sGross, m_sTaxable;
     QSet<QString> m_ssns;
 };

@@ -93,8 +93,6 @@ public:
     // Starts the program and files the valid contact, the valid account and the valid employee
     // `employees` times, with the answers given for the questions on the way.
     void fileOneAccount(std::initializer_list<bool> answers, int employees = 0);
-    // Leaves the folder on disk, for a process that is killed before it could clean up.
-    void keepFolder() { m_folder.setAutoRemove(false); }
 
     QString path(const QString &fileName) const { return m_folder.filePath(fileName); }
     bool exists(const QString &fileName) const { return QFileInfo::exists(path(fileName)); }
