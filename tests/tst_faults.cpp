@@ -128,10 +128,10 @@ private slots:
             << "^Error 21: Is a directory\n\nThe file testFile\\.TXT could not be "
                "written\\." +
                    closing;
-        QTest::newRow("an older working file that cannot be kept")
+        QTest::newRow("an unfinished filing that cannot be kept")
             << "previous"
-            << "^Error 13: Permission denied\n\nThe file testFile\\.TXT\\.previous "
-               "could not be written\\." +
+            << "^Error 21: Is a directory\n\nThe file testFile\\.TXT\\.previous-4, kept from an "
+               "earlier filing, could not be moved aside, so nothing was written\\." +
                    closing;
     }
     void writeFault_fileNamed_wholeRecordsKept()
@@ -139,15 +139,15 @@ private slots:
         QFETCH(QString, fault);
         QFETCH(QString, message);
         FilingRun run;
-        if (fault == "previous") { // kept files are renamed; a read-only one is not replaced
+        if (fault == "previous") { // a folder where the oldest kept file is dropped
             run.write("testFile.TXT", aRecord + eRecord);
-            run.write("testFile.TXT.previous", "older\r\n");
-            QVERIFY(QFile::setPermissions(run.path("testFile.TXT.previous"), QFile::ReadOwner));
+            run.write("testFile.TXT.previous-4", "older\r\n");
+            QVERIFY(QDir(run.path(".")).mkdir("testFile.TXT.previous-5"));
             run.start();
             run.acceptContact();
             verifyFailure(run, message);
             QCOMPARE(run.workingFile(), aRecord + eRecord);
-            QCOMPARE(run.read("testFile.TXT.previous"), "older\r\n");
+            QCOMPARE(run.read("testFile.TXT.previous-4"), "older\r\n");
             return;
         }
         run.fileOneAccount({true, true}, 1);

@@ -8,9 +8,11 @@
 #include "filingrun.h"
 #include "naming/formnamefile.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
+#include <QTableView>
 #include <QTest>
 
 namespace
@@ -25,6 +27,18 @@ QString closingMessage(const QString &name)
     return "File named " + name +
            " has been created. This CSV file will be stored in the same location where this "
            "program is located.  The program is now closing\u2026";
+}
+
+// tavo-check passes the report with no error and no warning.
+void verifyClean(const QString &report, const QString &counts)
+{
+    QProcess check;
+    check.start(TAVO_CHECK, {report});
+    QVERIFY(check.waitForFinished(30000));
+    const QString output = check.readAllStandardOutput() + check.readAllStandardError();
+    QVERIFY2(check.exitStatus() == QProcess::NormalExit && check.exitCode() == 0 &&
+                 output.endsWith(": " + counts + ": 0 errors, 0 warnings\n"),
+             qPrintable(output));
 }
 
 // Nothing typed and nothing chosen: how a screen comes back for the next employee or account.
@@ -118,13 +132,61 @@ private slots:
         QCOMPARE(run.desktop.notices(), QStringList{closingMessage(name)});
         QVERIFY(run.desktop.ended);
         QCOMPARE(run.desktop.exitCode, 0);
-        QProcess check;
-        check.start(TAVO_CHECK, {run.path(name)});
-        QVERIFY(check.waitForFinished(30000));
-        const QString output = check.readAllStandardOutput() + check.readAllStandardError();
-        QVERIFY2(check.exitStatus() == QProcess::NormalExit && check.exitCode() == 0 &&
-                     output.endsWith(": 3 accounts, 3 employees, 7 lines: 0 errors, 0 warnings\n"),
-                 qPrintable(output));
+        verifyClean(run.path(name), "3 accounts, 3 employees, 7 lines");
+    }
+
+    // Employee 2 of 3 corrected in Review Filing and employee 3 removed, then one more typed: the
+    // report of a filing typed right the first time. A run killed after two employees, resumed
+    // and finished with a third: all three in order, and tavo-check finds nothing.
+    void correctedOrResumedFilings_equalFilingsTypedRight()
+    {
+        const auto employee = [](const char *ssn, const char *gross, const char *taxable) {
+            return with(validEmployee,
+                        {"SSN", ssn, "GROSS WAGES", gross, "TAXABLE WAGES", taxable});
+        };
+        const EmployeeEntries one = employee("111111111", "500000", "300000"),
+                              two = employee("222222222", "500000", "300000"),
+                              typo = employee("222222222", "5000000", "300000"),
+                              three = employee("333333333", "500000", "400000"),
+                              extra = employee("444444444", "1", "1");
+        QByteArray reports[2];
+        for (const bool corrected : {false, true}) {
+            FilingRun run;
+            run.fileOneAccount({true, true, true});
+            run.desktop.answers.append(corrected ? QList{true, true, false, false}
+                                                 : QList{false, false});
+            for (const EmployeeEntries &typed :
+                 corrected ? QList{one, typo, extra} : QList{one, two, three})
+                run.enterEmployee(typed);
+            if (corrected) {
+                FilingRun::press(run.program->form3(), "cmdReviewEmployees");
+                auto *employees = run.program->form3().findChild<QTableView *>("tblEmployees");
+                QApplication::setActiveWindow(employees->window());
+                FilingRun::typeInCell(employees, 1, "Gross Wages", "500000");
+                employees->setCurrentIndex(employees->model()->index(2, 0));
+                QTest::keyClick(employees, Qt::Key_Delete);
+                QTest::keyClick(employees, Qt::Key_Escape);
+                run.enterEmployee(three);
+            }
+            QCOMPARE(run.visibleScreens(), QStringList{"FormNameFile"});
+            run.nameReport();
+            reports[corrected] = run.read(reportName);
+        }
+        QCOMPARE(reports[1], reports[0]);
+
+        FilingRun run;
+        const QByteArray account = QByteArray(eRecord).replace(",4,4,", ",4,3,");
+        const QByteArray killed = aRecord + account + Records::makeLine(one).toLatin1() + "\r\n" +
+                                  Records::makeLine(two).toLatin1() + "\r\n";
+        run.write("testFile.TXT", killed);
+        run.start();
+        run.desktop.answer({true, false, false});
+        run.desktop.filesToOpen.enqueue(run.path("testFile.TXT"));
+        FilingRun::press(run.program->form1(), "cmdResumeReport");
+        run.enterEmployee(three);
+        run.nameReport();
+        QCOMPARE(run.read(reportName), killed + Records::makeLine(three).toLatin1() + "\r\n");
+        verifyClean(run.path(reportName), "1 account, 3 employees, 5 lines");
     }
 
     void existingReport_askedBeforeReplacing()

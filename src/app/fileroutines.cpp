@@ -8,6 +8,9 @@
 bool cNeededRoutines::writeToFile(const QString &sFileName, const QString &sLine,
                                   const QString &readWriteAppend)
 {
+    // An unfinished filing left in the file is kept aside before a new one starts.
+    if (readWriteAppend == QLatin1String("W") && !keepUnfinishedFiling(sFileName))
+        return false;
     FileError error;
     if (writeLineToFile(sFileName, sLine, readWriteAppend, error))
         return true;
@@ -21,5 +24,17 @@ bool cNeededRoutines::writeLinesToFile(const QString &sFileName, const QStringLi
     if (appendLinesToFile(sFileName, lines, error))
         return true;
     program.fail(QStringLiteral("The file %1 could not be written.").arg(error.file), error);
+    return false;
+}
+
+bool cNeededRoutines::keepUnfinishedFiling(const QString &sFileName)
+{
+    FileError error;
+    if (keepWorkingFile(sFileName, error))
+        return true;
+    program.fail(QStringLiteral("The file %1, kept from an earlier filing, could not be moved "
+                                "aside, so nothing was written.")
+                     .arg(error.file),
+                 error);
     return false;
 }

@@ -4,10 +4,14 @@
 #include "app/desktop.h"
 #include "app/neededroutines.h"
 #include "app/program.h"
+#include "check/reportchecker.h"
 #include "contact/form1.h"
 #include "employee/form3.h"
 #include "employer/form2.h"
 #include "naming/formnamefile.h"
+#include "output/workingfile.h"
+
+#include <QFileInfo>
 
 namespace
 {
@@ -60,6 +64,55 @@ void cNeededRoutines::showFirstAccount()
     employer.showQuarterChoice();
     program.form1().hide();
     employer.show();
+}
+
+// The filing of the file carries on where the file ends, as if its records had been typed: the
+// question that follows its last record is asked, or the employer screen shows when it holds
+// only the A record. The file is read as tavo-check reads a report; its errors stop it, its
+// warnings do not, nor the lack of an account.
+void cNeededRoutines::resumeFiling(const QString &fileName)
+{
+    const QString title = QStringLiteral("Resume Unfinished Report");
+    QByteArray bytes;
+    FileError error;
+    if (!readFileBytes(fileName, bytes, error)) {
+        program.desktop().tell(
+            QStringLiteral("The file %1 could not be read.\n\n%2").arg(fileName, errorText(error)),
+            title);
+        return;
+    }
+    const std::optional<Filing> filing = readFiling(bytes);
+    if (!bytes.startsWith("A,")) {
+        program.desktop().tell(
+            QStringLiteral("The file %1 holds no report to resume.").arg(fileName), title);
+        return;
+    }
+    QStringList findings;
+    for (const Finding &finding : checkReport(bytes, fileName).findings)
+        if (finding.severity == Severity::Error && finding.line > 0 && findings.size() < 10)
+            findings << findingText(finding);
+    if (!findings.isEmpty() || !filing) {
+        program.desktop().tell(QStringLiteral("The file %1 cannot be resumed:\n").arg(fileName) +
+                                   findings.join(u'\n'),
+                               title);
+        return;
+    }
+    const QString working = program.sOutFileName;
+    if (QFileInfo(fileName).absoluteFilePath() != QFileInfo(working).absoluteFilePath()) {
+        if (!keepUnfinishedFiling(working))
+            return;
+        if (!replaceFile(working, bytes, error)) {
+            program.fail(QStringLiteral("The file %1 could not be written.").arg(error.file),
+                         error);
+            return;
+        }
+    }
+    program.reportingTypeCode = filing->contact.filingType;
+    program.takeFiling(*filing);
+    if (filing->accounts.isEmpty())
+        return showFirstAccount();
+    program.form1().hide();
+    addEmployee(filing->accounts.last().employees.isEmpty());
 }
 
 void cNeededRoutines::addEmployee(bool firstEmp)

@@ -26,6 +26,8 @@ public:
 
     // Between the screens
     void showFirstAccount();
+    // Carries on the unfinished filing of the working file `fileName`, or says why it cannot.
+    void resumeFiling(const QString &fileName);
     void addEmployee(bool firstEmp);
     void addAnotherAccount();
     void doneAddingEmployees();
@@ -36,6 +38,9 @@ public:
                      const QString &readWriteAppend);
     // Appends the lines all at once, all or none, the same way.
     bool writeLinesToFile(const QString &sFileName, const QStringList &lines);
+    // Keeps an unfinished filing in the working file aside before it is started afresh; false
+    // when a kept file could not be moved: the failure has been reported and the run has ended.
+    bool keepUnfinishedFiling(const QString &sFileName);
     bool goodFileName();
     void nameFile(const QString &reportingType, const QString &EANorTPAID,
                   const QString &sequenceNumber);

@@ -109,6 +109,17 @@ void Program::startAccount(const EmployerEntries &account)
     accountTotals.startAccount(account.thirdMonth, account.grossWages, account.taxableWages);
 }
 
+void Program::takeFiling(const Filing &filing)
+{
+    if (filing.accounts.isEmpty())
+        return;
+    const FiledAccount &last = filing.accounts.last();
+    startAccount(last.employer);
+    for (const EmployeeEntries &employee : last.employees)
+        accountTotals.addEmployee(employee.ssn, employee.grossWages, employee.taxableWages);
+    numberOFEmployee = qint32(last.employees.size());
+}
+
 QString Program::filingTypeWord() const
 {
     return reportingTypeCode == QLatin1String("O") ? QStringLiteral("ORIGINAL")

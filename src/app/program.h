@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/employerrules.h"
+#include "rules/filing.h"
 #include "rules/runningtotals.h"
 
 #include <QDate>
@@ -80,6 +81,9 @@ public:
     EmployerEntries currentAccount;
     RunningTotals accountTotals;
     void startAccount(const EmployerEntries &account);
+    // The shared state taken from a filing's records, as if they had been typed: the last account
+    // is the one at hand, with its employees counted and added up.
+    void takeFiling(const Filing &filing);
 
     // Called with the report file's name between writing it and reading it back for the
     // comparison with the working file. Empty in the program; tests use it to stand for a disk

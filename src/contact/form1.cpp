@@ -21,6 +21,7 @@ Form1::Form1(Program &program) : program(program)
             &Form1::lstReportingTypeCode_Click);
     connect(ui.cmdCreateALine, &QPushButton::clicked, this, &Form1::cmdCreateALine_Click);
     connect(ui.cmdEnd, &QPushButton::clicked, this, &Form1::cmdEnd_Click);
+    connect(ui.cmdResumeReport, &QPushButton::clicked, this, &Form1::cmdResumeReport_Click);
 }
 
 ContactEntries Form1::entries() const
@@ -78,6 +79,15 @@ void Form1::cmdCreateALine_Click()
 void Form1::cmdEnd_Click()
 {
     program.askToEndProgram();
+}
+
+void Form1::cmdResumeReport_Click()
+{
+    const QString fileName = program.desktop().chooseFileToOpen(
+        QStringLiteral("Resume Unfinished Report"),
+        QStringLiteral("Working files (testFile.TXT testFile.TXT.*)"));
+    if (!fileName.isEmpty())
+        cNeededRoutines(program).resumeFiling(fileName);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -30,6 +30,7 @@ private slots:
     void lstReportingTypeCode_Click();
     void cmdCreateALine_Click();
     void cmdEnd_Click();
+    void cmdResumeReport_Click();
 
 private:
     Ui::Form1 ui;

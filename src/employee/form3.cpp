@@ -4,6 +4,7 @@
 #include "app/neededroutines.h"
 #include "app/program.h"
 #include "output/diskfile.h"
+#include "review/reviewfiling.h"
 #include "rules/checkstring.h"
 #include "rules/employeeimport.h"
 #include "rules/records.h"
@@ -18,6 +19,7 @@ Form3::Form3(Program &program) : program(program)
     limitBoxes(this, EmployeeRules::fields);
     connect(ui.cmdAddEmployee, &QPushButton::clicked, this, &Form3::cmdAddEmployee_Click);
     connect(ui.cmdImportEmployees, &QPushButton::clicked, this, &Form3::cmdImportEmployees_Click);
+    connect(ui.cmdReviewEmployees, &QPushButton::clicked, this, &Form3::cmdReviewEmployees_Click);
 }
 
 QString Form3::accountInformation() const
@@ -137,6 +139,21 @@ void Form3::cmdImportEmployees_Click()
              : QStringLiteral("%1 employees were imported.").arg(result.employees.size())) +
         header);
     cNeededRoutines(program).addEmployee(false);
+}
+
+void Form3::cmdReviewEmployees_Click()
+{
+    auto *review = new ReviewFiling(program, this);
+    review->setAttribute(Qt::WA_DeleteOnClose);
+    // Closed, the screen shows what the corrections made of the account at hand.
+    connect(review, &QDialog::finished, this, [this] {
+        ui.lblEANInfo->setText(accountInformation());
+        showRunningTotals();
+    });
+    if (review->readWorkingFile())
+        review->open();
+    else
+        delete review;
 }
 
 void Form3::closeEvent(QCloseEvent *event)

@@ -36,6 +36,7 @@ protected:
 private slots:
     void cmdAddEmployee_Click();
     void cmdImportEmployees_Click();
+    void cmdReviewEmployees_Click();
 
 private:
     QString accountInformation() const;

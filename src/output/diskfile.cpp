@@ -1,7 +1,9 @@
 #include "output/diskfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstring>
@@ -141,6 +143,15 @@ bool readFileBytes(const QString &fileName, QByteArray &content, FileError &erro
     ::close(descriptor);
     return read;
 #endif
+}
+
+QString temporaryNameBeside(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    return info.absolutePath() + QStringLiteral("/.") + info.fileName() +
+           QStringLiteral(".%1-%2.part")
+               .arg(QCoreApplication::applicationPid())
+               .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
 }
 
 bool writeNewFile(const QString &fileName, const QByteArray &content, FileError &error)

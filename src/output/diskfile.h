@@ -39,6 +39,9 @@ bool truncateFile(std::FILE *file, long size);
 // (opened without waiting for anything to write to it) or a failed read fill `error`.
 bool readFileBytes(const QString &fileName, QByteArray &content, FileError &error);
 
+// A name beside the file that nobody else uses, hidden, for a copy until it is complete.
+QString temporaryNameBeside(const QString &fileName);
+
 // Writes a file that must not exist yet, synced to the disk. On failure nothing is left behind.
 bool writeNewFile(const QString &fileName, const QByteArray &content, FileError &error);
 

@@ -1,24 +1,8 @@
 #include "output/reportfile.h"
 
-#include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
-#include <QRandomGenerator>
-
-namespace
-{
-// A name beside the target that nobody else uses, for the copy until it is complete.
-QString temporaryNameBeside(const QString &target)
-{
-    const QFileInfo info(target);
-    return info.absolutePath() + QStringLiteral("/.") + info.fileName() +
-           QStringLiteral(".%1-%2.part")
-               .arg(QCoreApplication::applicationPid())
-               .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-}
-} // namespace
 
 CopyOutcome copyReportFile(const QByteArray &records, const QString &source, const QString &target,
                            bool replace, FileError &error,

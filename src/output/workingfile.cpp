@@ -1,5 +1,8 @@
 #include "output/workingfile.h"
 
+#include "rules/reportname.h"
+
+#include <QDir>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -12,25 +15,11 @@ QByteArray toSingleByteLine(const QString &line)
 
 namespace
 {
-// A working file left by an earlier run that was closed, killed or crashed before its report was
-// made is kept as NAME.previous, replacing an older one, before a new working file starts. It is
-// renamed, not copied, so it is never kept half.
-bool keepPreviousWorkingFile(const QString &fileName, FileError &error)
-{
-    const QFileInfo existing(fileName);
-    if (!existing.isFile() || existing.size() == 0)
-        return true;
-    return moveIntoPlace(fileName, fileName + QStringLiteral(".previous"), true, error) ==
-           MoveOutcome::Moved;
-}
-
 // Writes whole lines in one open, write, sync and close; on any failure the file is cut back to
 // its length before, so all of the lines or none are on the disk.
 bool writeBytesToFile(const QString &fileName, const QByteArray &bytes, const QString &mode,
                       FileError &error)
 {
-    if (mode == QLatin1String("W") && !keepPreviousWorkingFile(fileName, error))
-        return false;
     // Binary mode: the line end is CR LF on every platform, written by us.
     std::FILE *file = openFile(fileName, mode == QLatin1String("W") ? "wb" : "ab");
     if (!file) {
@@ -78,4 +67,47 @@ bool appendLinesToFile(const QString &fileName, const QStringList &lines, FileEr
     for (const QString &line : lines)
         bytes += toSingleByteLine(line);
     return writeBytesToFile(fileName, bytes, QStringLiteral("A"), error);
+}
+
+bool replaceFile(const QString &fileName, const QByteArray &bytes, FileError &error)
+{
+    const QString part = temporaryNameBeside(fileName);
+    if (!writeNewFile(part, bytes, error)) {
+        error.file = fileName;
+        return false;
+    }
+    if (moveIntoPlace(part, fileName, true, error) == MoveOutcome::Moved)
+        return true;
+    QFile::remove(part);
+    return false;
+}
+
+bool keepWorkingFile(const QString &fileName, FileError &error)
+{
+    QByteArray bytes;
+    if (!QFileInfo(fileName).isFile() || !readFileBytes(fileName, bytes, error))
+        return true; // nothing to keep; starting the new file reports what is in the way
+    if (!bytes.startsWith("E,") && !bytes.contains("\nE,"))
+        return true; // no account yet
+    const QFileInfo working(fileName);
+    for (const QFileInfo &other : working.dir().entryInfoList(QDir::Files)) {
+        QByteArray report;
+        if (other.size() == bytes.size() && readReportFileName(other.fileName()) &&
+            readFileBytes(other.filePath(), report, error) && report == bytes)
+            return true; // already saved as this report
+    }
+    // The newest kept file is NAME.previous, the older ones NAME.previous-2 to -5.
+    const auto kept = [&fileName](int age) {
+        return fileName + QStringLiteral(".previous") +
+               (age > 1 ? QStringLiteral("-%1").arg(age) : QString());
+    };
+    for (int age = keptWorkingFiles; age >= 1; --age) {
+        const QString from = age > 1 ? kept(age - 1) : fileName;
+        if (QFileInfo(from).exists() &&
+            moveIntoPlace(from, kept(age), true, error) != MoveOutcome::Moved) {
+            error.file = from;
+            return false;
+        }
+    }
+    return true;
 }

@@ -10,8 +10,8 @@
 // through is plain ASCII, so Latin-1 gives each one its single byte.
 QByteArray toSingleByteLine(const QString &line);
 
-// Writes one line ended by CR LF: mode "W" starts the file afresh (a non-empty file already there
-// is first renamed to NAME.previous), mode "A" adds to its end; either creates a missing file. The
+// Writes one line ended by CR LF: mode "W" starts the file afresh, mode "A" adds to its end;
+// either creates a missing file. The
 // file is opened, synced to the disk and closed within the call, so a record is safe once this
 // returns. Returns false and fills `error` when the open, the write, the sync or the close failed;
 // a line only partly written is then cut off again, so the file keeps whole records only.
@@ -21,3 +21,15 @@ bool writeLineToFile(const QString &fileName, const QString &line, const QString
 // Adds the lines, each ended by CR LF, to the end of the file in one open, write, sync and close.
 // On a failure the file is cut back to its length before the call: all of the lines or none.
 bool appendLinesToFile(const QString &fileName, const QStringList &lines, FileError &error);
+
+// Replaces the file's bytes whole, safely: the new bytes are written beside it, synced, and given
+// its name in one step, and the folder is synced. Killed at any moment, the file holds its old
+// bytes or its new ones; on a failure it keeps its old ones.
+bool replaceFile(const QString &fileName, const QByteArray &bytes, FileError &error);
+
+// Before a new working file starts: one that holds an account (an E record) and was not saved as
+// a report in its folder is kept as NAME.previous, the kept ones before it moving to
+// NAME.previous-2 up to NAME.previous-5 and the oldest dropped; each move is a rename. A file that
+// cannot be moved fills `error`, naming it, and stops the keeping.
+inline constexpr int keptWorkingFiles = 5;
+bool keepWorkingFile(const QString &fileName, FileError &error);

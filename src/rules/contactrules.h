@@ -26,14 +26,16 @@ QString phoneExtension(const ContactEntries &entries);
 
 // The A record's fields after the record type, in order; five reserved single spaces follow.
 inline constexpr FieldRow<ContactEntries> fields[] = {
-    {"FILING TYPE", &ContactEntries::filingType, 0, "lstReportingTypeCode", nullptr, filingType},
-    {"CONTACT NAME", &ContactEntries::name, 0, "txtContactName", "lblContactNameError",
-     contactName},
-    {"CONTACT EMAIL", &ContactEntries::email, 0, "txtContactEmail", "lblEmailError", contactEmail},
-    {"CONTACT PHONE NUMBER", &ContactEntries::phone, 0, "txtContactPhone", "lblContactPhoneError",
-     contactPhone},
-    {"CONTACT PHONE EXTENSION", &ContactEntries::extension, 0, "txtPhoneExt", "lblphoneExtError",
-     phoneExtension},
+    {"FILING TYPE", nullptr, &ContactEntries::filingType, 0, "lstReportingTypeCode", nullptr,
+     filingType},
+    {"CONTACT NAME", "Contact Name", &ContactEntries::name, 0, "txtContactName",
+     "lblContactNameError", contactName},
+    {"CONTACT EMAIL", "Contact Email", &ContactEntries::email, 0, "txtContactEmail",
+     "lblEmailError", contactEmail},
+    {"CONTACT PHONE NUMBER", "Phone Number", &ContactEntries::phone, 0, "txtContactPhone",
+     "lblContactPhoneError", contactPhone},
+    {"CONTACT PHONE EXTENSION", "Extension", &ContactEntries::extension, 0, "txtPhoneExt",
+     "lblphoneExtError", phoneExtension},
 };
 } // namespace ContactRules
 

@@ -143,8 +143,7 @@ Result importEmployees(QByteArrayView bytes, const QString &accountNumber,
         if (findings(0).isEmpty()) {
             const QString ssn = rightTrimSpaces(employee.ssn);
             if (ssnsWritten.contains(ssn))
-                find("SSN",
-                     QStringLiteral("SSN %1 has already been entered for this account.").arg(ssn));
+                find("SSN", EmployeeRules::ssnAlreadyEntered(ssn));
             else if (const qsizetype first = firstLineOfSsn.value(ssn); first > 0)
                 find("SSN", QStringLiteral("SSN %1 stands twice in the file, first on line %2.")
                                 .arg(ssn)

@@ -34,25 +34,27 @@ QString middleName(const EmployeeEntries &entries);
 QString grossWages(const EmployeeEntries &entries);
 QString taxableWages(const EmployeeEntries &entries);
 QString creditWeeks(const EmployeeEntries &entries);
+// An SSN may stand once in an account.
+QString ssnAlreadyEntered(QStringView ssn);
 
 // The S record's fields after the record type, in order; two reserved single spaces follow. The
 // account number is the employer screen's, carried by the flow; the rest are the screen's boxes,
 // the names written without their surrounding spaces.
 inline constexpr FieldRow<EmployeeEntries> fields[] = {
-    {"ACCOUNT NUMBER", &EmployeeEntries::accountNumber, 0, nullptr, nullptr, nullptr,
+    {"ACCOUNT NUMBER", nullptr, &EmployeeEntries::accountNumber, 0, nullptr, nullptr, nullptr,
      Written::PaddedAccount},
-    {"SSN", &EmployeeEntries::ssn, 9, "txtSSN", "lblSSN_errorMesage", ssn},
-    {"LAST NAME", &EmployeeEntries::lastName, 25, "txtEmpLastName", "lblEmpLastName_errorMessage",
-     lastName, Written::Trimmed},
-    {"FIRST NAME", &EmployeeEntries::firstName, 15, "txtEmpFirstName",
+    {"SSN", "SSN", &EmployeeEntries::ssn, 9, "txtSSN", "lblSSN_errorMesage", ssn},
+    {"LAST NAME", "Last Name", &EmployeeEntries::lastName, 25, "txtEmpLastName",
+     "lblEmpLastName_errorMessage", lastName, Written::Trimmed},
+    {"FIRST NAME", "First Name", &EmployeeEntries::firstName, 15, "txtEmpFirstName",
      "lblEmpFirstName_errorMessage", firstName, Written::Trimmed},
-    {"MIDDLE NAME", &EmployeeEntries::middleName, 15, "txtEmployeeMiddleName",
+    {"MIDDLE NAME", "Middle Name", &EmployeeEntries::middleName, 15, "txtEmployeeMiddleName",
      "lblEmployeMiddleName_errorMessage", middleName, Written::Trimmed},
-    {"GROSS WAGES", &EmployeeEntries::grossWages, 12, "txtEmployeeGrossWages",
+    {"GROSS WAGES", "Gross Wages", &EmployeeEntries::grossWages, 12, "txtEmployeeGrossWages",
      "lblEmployeeGrossWages_errorMessage", grossWages},
-    {"TAXABLE WAGES", &EmployeeEntries::taxableWages, 12, "txtEmpTaxableWages",
+    {"TAXABLE WAGES", "Taxable Wages", &EmployeeEntries::taxableWages, 12, "txtEmpTaxableWages",
      "lblEmpTaxableWages_errorMessage", taxableWages},
-    {"CREDIT WEEKS", &EmployeeEntries::creditWeeks, 2, "txtEmployeeCreditWeek",
+    {"CREDIT WEEKS", "Credit Weeks", &EmployeeEntries::creditWeeks, 2, "txtEmployeeCreditWeek",
      "lblEmployeeCreditWeek_errorMessage", creditWeeks},
 };
 

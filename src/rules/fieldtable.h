@@ -18,6 +18,7 @@ enum class Written {
 // after the record type are its table's rows in order, so the row at index i is field i + 2.
 template <typename Entries> struct FieldRow {
     const char *name;                 // as the messages and tavo-check call the field
+    const char *caption;              // short, over its column in Review Filing; null: not shown
     QString Entries::*entry;          // the entry that holds it; null for a naming list's choice
     int boxLength;                    // the most its entry box takes; 0: no limit
     const char *box;                  // the entry's object name on the screen; null: none

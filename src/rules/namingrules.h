@@ -35,11 +35,13 @@ QString sequenceNumberOnLeaving(const NamingEntries &entries);
 
 // In the screen's order; the naming makes no record. The number box takes the number's length.
 inline constexpr FieldRow<NamingEntries> fields[] = {
-    {"FILER KIND", nullptr, 0, "lstEmployeOrTPA", "employerOrTPA_errorMessage", employerOrTPA},
-    {"FILING METHOD", nullptr, 0, "lstFTPorUPLOAD", "lblFTPorUPLOAD_errorMessage", ftpOrUpload},
-    {"ACCOUNT NUMBER OR TPAID", &NamingEntries::number, 0, "EAN_TPAID", "lblEANorTPAIDerrorMessage",
-     number},
-    {"SEQUENCE NUMBER", &NamingEntries::sequenceNumber, 10, "txtSequenceNumber",
+    {"FILER KIND", nullptr, nullptr, 0, "lstEmployeOrTPA", "employerOrTPA_errorMessage",
+     employerOrTPA},
+    {"FILING METHOD", nullptr, nullptr, 0, "lstFTPorUPLOAD", "lblFTPorUPLOAD_errorMessage",
+     ftpOrUpload},
+    {"ACCOUNT NUMBER OR TPAID", nullptr, &NamingEntries::number, 0, "EAN_TPAID",
+     "lblEANorTPAIDerrorMessage", number},
+    {"SEQUENCE NUMBER", nullptr, &NamingEntries::sequenceNumber, 10, "txtSequenceNumber",
      "lblSequenceNumber_errorMessage", sequenceNumber},
 };
 } // namespace NamingRules

@@ -5,6 +5,7 @@
 #include "employer/form2.h"
 #include "naming/formnamefile.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -65,6 +66,12 @@ bool isYellow(const QWidget *entry)
 FilingRun::FilingRun() : m_previousFolder(QDir::currentPath())
 {
     QDir::setCurrent(m_folder.path());
+    restart();
+}
+
+void FilingRun::restart()
+{
+    program.reset();
     program = std::make_unique<Program>(desktop);
     program->setToday([] { return QDate(2026, 12, 6); });
 }
@@ -194,6 +201,21 @@ void FilingRun::choose(QListWidget *list, const QString &item)
 void FilingRun::press(QWidget &screen, const char *button)
 {
     QTest::mouseClick(find<QAbstractButton>(screen, button), Qt::LeftButton);
+}
+
+void FilingRun::typeInCell(QAbstractItemView *table, int row, const QString &column,
+                           const QString &text)
+{
+    int at = 0;
+    while (at < table->model()->columnCount() &&
+           table->model()->headerData(at, Qt::Horizontal).toString() != column)
+        ++at;
+    table->setFocus();
+    table->setCurrentIndex(table->model()->index(row, at));
+    QTest::keyClick(table, text[0].toLatin1());
+    QTest::keyClicks(QApplication::focusWidget(), text.mid(1));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCoreApplication::processEvents(); // the editor commits once the key is handled
 }
 
 QStringList FilingRun::visibleScreens() const

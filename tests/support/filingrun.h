@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+class QAbstractItemView;
 class QLineEdit;
 class QListWidget;
 
@@ -90,6 +91,8 @@ public:
 
     // Starts the program, answering the version notice.
     void start(bool openVersionPage = false);
+    // A new run of the program in the same folder, the earlier one gone (ended, closed or killed).
+    void restart();
     // Starts the program and files the valid contact, the valid account and the valid employee
     // `employees` times, with the answers given for the questions on the way.
     void fileOneAccount(std::initializer_list<bool> answers, int employees = 0);
@@ -132,6 +135,10 @@ public:
     static void type(QLineEdit *box, const QString &text);
     static void choose(QListWidget *list, const QString &item);
     static void press(QWidget &screen, const char *button);
+    // Goes to the cell of the row and the column of that caption and types the text over it as
+    // a user does: the first key opens the editor, Enter commits.
+    static void typeInCell(QAbstractItemView *table, int row, const QString &column,
+                           const QString &text);
 
     // Screens visible at this moment, by object name.
     QStringList visibleScreens() const;

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "rules/fieldtable.h"
+
+#include <QAbstractTableModel>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+
+#include <functional>
+#include <vector>
+
+// Records of one kind as a table: a row per record, a column per field of the kind's table that
+// has a caption. A cell shows its field as the record holds it, without padding spaces. An edit
+// hands the record, that field changed, to `commit`, which checks and writes it; only a commit
+// that succeeds changes the table, so a refused edit leaves the value that is on disk.
+template <typename Entries> class RecordTable : public QAbstractTableModel
+{
+public:
+    using Commit = std::function<bool(int row, const Entries &changed)>;
+    RecordTable(const FieldRow<Entries> *rows, std::size_t count, Commit commit)
+        : m_commit(std::move(commit))
+    {
+        for (std::size_t i = 0; i < count; ++i)
+            if (rows[i].caption)
+                m_columns.push_back(&rows[i]);
+    }
+
+    void setRecords(QList<Entries> records)
+    {
+        beginResetModel();
+        m_records = std::move(records);
+        endResetModel();
+    }
+    const QList<Entries> &records() const { return m_records; }
+    const FieldRow<Entries> &field(int column) const { return *m_columns[std::size_t(column)]; }
+
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(m_records.size());
+    }
+    int columnCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(m_columns.size());
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (role != Qt::DisplayRole)
+            return {};
+        return orientation == Qt::Horizontal ? QVariant(QString::fromLatin1(field(section).caption))
+                                             : QVariant(section + 1);
+    }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role != Qt::DisplayRole && role != Qt::EditRole)
+            return {};
+        return trimSpaces(writtenText(field(index.column()), m_records[index.row()]));
+    }
+    Qt::ItemFlags flags(const QModelIndex &index) const override
+    {
+        return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+    }
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override
+    {
+        if (role != Qt::EditRole)
+            return false;
+        Entries changed = m_records[index.row()];
+        changed.*field(index.column()).entry = value.toString();
+        if (!m_commit(index.row(), changed))
+            return false;
+        m_records[index.row()] = changed;
+        emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount() - 1));
+        return true;
+    }
+
+private:
+    std::vector<const FieldRow<Entries> *> m_columns;
+    QList<Entries> m_records;
+    Commit m_commit;
+};
+
+// The editor of a cell takes as much as its field's entry box on the screen.
+template <typename Entries> class RecordEditor : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override
+    {
+        auto *editor =
+            qobject_cast<QLineEdit *>(QStyledItemDelegate::createEditor(parent, option, index));
+        const auto *table = static_cast<const RecordTable<Entries> *>(index.model());
+        if (editor && table->field(index.column()).boxLength > 0)
+            editor->setMaxLength(table->field(index.column()).boxLength);
+        return editor;
+    }
+};

@@ -1,0 +1,206 @@
+#include "review/reviewfiling.h"
+
+#include "app/desktop.h"
+#include "app/program.h"
+#include "output/workingfile.h"
+#include "rules/runningtotals.h"
+#include "validation/fielddisplay.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+
+namespace
+{
+template <typename Entries> void showTable(QTableView *view, RecordTable<Entries> *table)
+{
+    view->setModel(table);
+    view->setItemDelegate(new RecordEditor<Entries>(view));
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Typing replaces a cell's value, F2 edits it in place; Tab leaves the table.
+    view->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
+                          QAbstractItemView::DoubleClicked);
+    view->setTabKeyNavigation(false);
+    view->horizontalHeader()->setResizeContentsPrecision(50); // fast with many rows
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+}
+} // namespace
+
+ReviewFiling::ReviewFiling(Program &program, QWidget *parent)
+    : QDialog(parent), program(program),
+      m_contact(ContactRules::fields, std::size(ContactRules::fields),
+                [this](int row, const ContactEntries &e) { return commitContact(row, e); }),
+      m_accounts(EmployerRules::fields, std::size(EmployerRules::fields),
+                 [this](int row, const EmployerEntries &e) { return commitAccount(row, e); }),
+      m_employees(EmployeeRules::fields, std::size(EmployeeRules::fields),
+                  [this](int row, const EmployeeEntries &e) { return commitEmployee(row, e); })
+{
+    ui.setupUi(this);
+    setUpScreen(this);
+    setModal(true);
+    showTable(ui.tblContact, &m_contact);
+    showTable(ui.tblAccounts, &m_accounts);
+    showTable(ui.tblEmployees, &m_employees);
+    ui.tblEmployees->installEventFilter(this);
+    connect(ui.tblAccounts->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) { showAccount(current.row()); });
+    connect(ui.cmdRemoveEmployee, &QPushButton::clicked, this,
+            &ReviewFiling::cmdRemoveEmployee_Click);
+    connect(ui.cmdCloseReview, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+bool ReviewFiling::readWorkingFile()
+{
+    QByteArray bytes;
+    FileError error;
+    std::optional<Filing> filing;
+    if (readFileBytes(program.sOutFileName, bytes, error))
+        filing = readFiling(bytes);
+    if (!filing) {
+        program.desktop().tell(QStringLiteral("The working file %1 holds no filing to review.")
+                                   .arg(program.sOutFileName),
+                               windowTitle());
+        return false;
+    }
+    m_filing = *filing;
+    m_contact.setRecords({m_filing.contact});
+    QList<EmployerEntries> accounts;
+    for (const FiledAccount &account : std::as_const(m_filing.accounts))
+        accounts.append(account.employer);
+    m_accounts.setRecords(accounts);
+    for (QTableView *view : {ui.tblContact, ui.tblAccounts})
+        view->resizeColumnsToContents();
+    // The account at hand is the last one; its first employee's SSN takes the focus.
+    ui.tblAccounts->setCurrentIndex(m_accounts.index(int(accounts.size()) - 1, 0));
+    ui.tblEmployees->resizeColumnsToContents();
+    ui.tblEmployees->setCurrentIndex(m_employees.index(0, 0));
+    ui.tblEmployees->setFocus();
+    return true;
+}
+
+void ReviewFiling::showAccount(int account)
+{
+    m_account = account;
+    m_employees.setRecords(m_filing.accounts.value(account).employees);
+    showTotals();
+}
+
+void ReviewFiling::showTotals()
+{
+    const FiledAccount &shown = m_filing.accounts.value(m_account);
+    RunningTotals totals;
+    totals.startAccount(shown.employer.thirdMonth, shown.employer.grossWages,
+                        shown.employer.taxableWages);
+    for (const EmployeeEntries &employee : shown.employees)
+        totals.addEmployee(employee.ssn, employee.grossWages, employee.taxableWages);
+    ui.lblReviewTotals->setText(m_account >= 0 ? totals.text() : QString());
+}
+
+template <typename Entries>
+bool ReviewFiling::refuse(QWidget *table, int row, const Entries &changed, const QString &more)
+{
+    QString message;
+    for (const auto &field : fieldsOf(changed)) {
+        const QStringList findings = fieldFindings(field, changed);
+        if (!findings.isEmpty()) {
+            message =
+                QStringLiteral("Row %1, %2: %3").arg(row + 1).arg(field.name, findings.first());
+            break;
+        }
+    }
+    if (message.isEmpty() && !more.isEmpty())
+        message = QStringLiteral("Row %1, %2").arg(row + 1).arg(more);
+    ui.lblReviewMessage->setText(message);
+    table->setAccessibleDescription(message);
+    return !message.isEmpty();
+}
+
+bool ReviewFiling::commitContact(int row, const ContactEntries &changed)
+{
+    if (refuse(ui.tblContact, row, changed))
+        return false;
+    Filing filing = m_filing;
+    filing.contact = changed;
+    return write(filing);
+}
+
+bool ReviewFiling::commitAccount(int row, const EmployerEntries &changed)
+{
+    if (refuse(ui.tblAccounts, row, changed))
+        return false;
+    Filing filing = m_filing;
+    FiledAccount &account = filing.accounts[row];
+    account.employer = changed;
+    for (EmployeeEntries &employee : account.employees) // they carry its number
+        employee.accountNumber = changed.accountNumber;
+    if (!write(filing))
+        return false;
+    showTotals();
+    return true;
+}
+
+bool ReviewFiling::commitEmployee(int row, const EmployeeEntries &changed)
+{
+    QString twice;
+    const QList<EmployeeEntries> &employees = m_filing.accounts[m_account].employees;
+    for (int other = 0; other < employees.size(); ++other)
+        if (other != row && rightTrimSpaces(employees[other].ssn) == rightTrimSpaces(changed.ssn))
+            twice = QStringLiteral("SSN: ") + EmployeeRules::ssnAlreadyEntered(changed.ssn);
+    if (refuse(ui.tblEmployees, row, changed, twice))
+        return false;
+    Filing filing = m_filing;
+    filing.accounts[m_account].employees[row] = changed;
+    if (!write(filing))
+        return false;
+    showTotals();
+    return true;
+}
+
+bool ReviewFiling::write(const Filing &filing)
+{
+    FileError error;
+    if (!replaceFile(program.sOutFileName, filing.toBytes(), error)) {
+        program.fail(QStringLiteral("The file %1 could not be written.").arg(error.file), error);
+        reject();
+        return false;
+    }
+    m_filing = filing;
+    program.takeFiling(m_filing);
+    return true;
+}
+
+void ReviewFiling::cmdRemoveEmployee_Click()
+{
+    const int row = ui.tblEmployees->currentIndex().row();
+    if (m_account < 0 || row < 0 || row >= m_employees.rowCount())
+        return;
+    const FiledAccount &account = m_filing.accounts[m_account];
+    if (account.employees.size() == 1) {
+        program.desktop().tell(QStringLiteral(
+            "An account keeps at least one employee. Correct this employee instead."));
+        return;
+    }
+    const EmployeeEntries &employee = account.employees[row];
+    if (!program.desktop().ask(QStringLiteral("Remove the employee %1, %2 %3, from account %4?")
+                                   .arg(trimSpaces(employee.ssn), trimSpaces(employee.lastName),
+                                        trimSpaces(employee.firstName),
+                                        account.employer.accountNumber)))
+        return;
+    Filing filing = m_filing;
+    filing.accounts[m_account].employees.removeAt(row);
+    if (!write(filing))
+        return;
+    showAccount(m_account);
+    ui.tblEmployees->setCurrentIndex(
+        m_employees.index(std::min(row, m_employees.rowCount() - 1), 0));
+}
+
+bool ReviewFiling::eventFilter(QObject *watched, QEvent *event)
+{
+    // An editor open in the table takes its own Delete key; this is the table's.
+    if (watched == ui.tblEmployees && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
+        cmdRemoveEmployee_Click();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}

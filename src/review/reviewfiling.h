@@ -1,0 +1,49 @@
+#pragma once
+
+#include "review/recordtable.h"
+#include "rules/filing.h"
+#include "ui_reviewfiling.h"
+
+#include <QDialog>
+
+class Program;
+
+// Review Filing: the records written so far, the contact, the accounts and the chosen account's
+// employees, in three tables. A corrected cell is checked with its whole record through its
+// kind's field table, the very rules and box lengths of its screen; a record that passes replaces
+// the old one in the working file at once, which is rewritten safely. An employee can be removed,
+// but an account keeps at least one.
+class ReviewFiling : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Reads the working file; false, after saying why, when it holds no filing to review.
+    ReviewFiling(Program &program, QWidget *parent);
+    bool readWorkingFile();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void cmdRemoveEmployee_Click();
+
+private:
+    void showAccount(int account);
+    void showTotals();
+    bool commitContact(int row, const ContactEntries &changed);
+    bool commitAccount(int row, const EmployerEntries &changed);
+    bool commitEmployee(int row, const EmployeeEntries &changed);
+    // The first finding of the record in "Row R, FIELD: MESSAGE", on the table, or none.
+    template <typename Entries>
+    bool refuse(QWidget *table, int row, const Entries &changed, const QString &more = QString());
+    bool write(const Filing &filing);
+
+    Ui::ReviewFiling ui;
+    Program &program;
+    Filing m_filing;
+    int m_account = -1; // the account whose employees show
+    RecordTable<ContactEntries> m_contact;
+    RecordTable<EmployerEntries> m_accounts;
+    RecordTable<EmployeeEntries> m_employees;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "rules/contactrules.h"
+#include "rules/employeerules.h"
+#include "rules/employerrules.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+
+#include <optional>
+
+// A working file's records as entries: the A record, then each account's E record and its S
+// records, in the file's order. What the records hold is not checked here: the rules of the
+// screens and tavo-check do that.
+struct FiledAccount {
+    EmployerEntries employer;
+    QList<EmployeeEntries> employees;
+};
+struct Filing {
+    ContactEntries contact;
+    QList<FiledAccount> accounts;
+
+    // The records, each a line ended by CR LF.
+    QByteArray toBytes() const;
+    // The number of S records of all accounts.
+    qsizetype employeeCount() const;
+};
+
+// Reads the records of a working file, lines ended by CR LF or LF, with the records' layout:
+// nothing when it does not begin with an A record, holds a line that is not an A, E or S record of
+// eleven fields, a second A record, or an S record before any E record.
+std::optional<Filing> readFiling(QByteArrayView bytes);
