@@ -73,6 +73,41 @@ private slots:
         QTEST(list, "findings");
     }
 
+    // A name the naming screen does not give is a warning, as is one for the other filing type.
+    void fileName_warnings_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("findings");
+        QTest::newRow("a name of the naming screen") << "FTP_WR4-4B_0000012345_1Q2014.CSV"
+                                                     << QStringList();
+        QTest::newRow("no report name")
+            << "report.csv"
+            << QStringList{w(0, "FILE NAME",
+                             "report.csv is not a report file name; the naming screen gives "
+                             "names such as FILEUPLOAD_WR4-4B_0123456.CSV or "
+                             "FTP_WR4X-4BX_0000012345_1Q2014.CSV")};
+        QTest::newRow("a short account number")
+            << "FILEUPLOAD_WR4-4B_012345.CSV"
+            << QStringList{w(0, "FILE NAME", "ACCOUNT NUMBER  must be 7 digits long.  Please "
+                                             "include leading zeros.")};
+        QTest::newRow("a sequence number in lower case, the other filing type")
+            << "FILEUPLOAD_WR4X-4BX_0123456_1q.CSV"
+            << QStringList{w(0, "FILE NAME",
+                             "FILEUPLOAD_WR4X-4BX_0123456_1q.CSV is not the name the naming "
+                             "screen gives: FILEUPLOAD_WR4X-4BX_0123456_1Q.CSV"),
+                           w(0, "FILE NAME",
+                             "the name is for an Amended filing, but the A record's filing type "
+                             "is O")};
+    }
+    void fileName_warnings()
+    {
+        QFETCH(QString, name);
+        QStringList list;
+        for (const Finding &f : checkReportFile(write(good, name)).findings)
+            list << w(f.line, f.field, f.message);
+        QTEST(list, "findings");
+    }
+
     void builtProgram_exitStatusesAndJson()
     {
         write(good);
@@ -231,6 +266,16 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
                w(6, "SSN",
                  "SSN 323450000 cannot have been issued: its serial number (digits 6 to "
                  "9) is 0000")};
+    QTest::newRow("SSN areas never issued, a misused SSN")
+        << replaced(",123456789,", ",000456789,")
+               .replace(",223456789,", ",900456789,")
+               .replace(",323456789,", ",219099999,")
+        << QStringList{
+               w(3, "SSN", "SSN 000456789 cannot have been issued: no SSN begins with 000"),
+               w(4, "SSN", "SSN 900456789 cannot have been issued: no SSN begins with 900"),
+               w(6, "SSN", "SSN 219099999 is a widely misused number that belongs to no employee")};
+    QTest::newRow("no record") << QByteArray()
+                               << QStringList{e(0, "line", "the file holds no record")};
     QTest::newRow("wages beyond machine integers")
         << withField(2, 8, "0100000000000000000000").replace("1000000 ,", "99999999999999999999,")
         << QStringList{e(2, "GROSS WAGES",

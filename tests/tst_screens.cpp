@@ -212,8 +212,14 @@ private slots:
             QCOMPARE(run.desktop.questions().last(), "Are you sure you want to close the program?");
             QCOMPARE(run.desktop.ended, yes);
             QCOMPARE(run.files(), yes ? QStringList() : QStringList{"testFile.TXT.lock"});
-            if (yes)
+            if (yes) { // closing the window ends the run without a question
+                run.restart();
+                run.start();
+                run.desktop.ended = false;
+                run.program->form1().close();
+                QVERIFY(run.desktop.ended && run.desktop.questions().size() == 3);
                 continue;
+            }
             auto *list = FilingRun::find<QListWidget>(screen, "lstReportingTypeCode");
             FilingRun::put(screen, "lstReportingTypeCode", "O");
             FilingRun::put(screen, "lstReportingTypeCode", "A");

@@ -1,5 +1,6 @@
 // Renders the four screens, filled in as during a filing and the employer screen with its error
-// marks, into PNG files for the README. Usage: screenshots OUTPUT_FOLDER
+// marks, and Review Filing with a finding, into PNG files for the README.
+// Usage: screenshots OUTPUT_FOLDER
 
 #include "contact/form1.h"
 #include "employee/form3.h"
@@ -8,11 +9,13 @@
 #include "naming/formnamefile.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 
 namespace
@@ -66,6 +69,15 @@ int main(int argc, char *argv[])
     Form3 &employee = run.program->form3();
     FilingRun::fill(employee, validEmployee);
     saved &= save(employee, folder, QStringLiteral("employee"));
+
+    // Review Filing with the finding of a correction that its rules refused.
+    FilingRun::press(employee, "cmdReviewEmployees");
+    auto *review = employee.findChild<QDialog *>(QStringLiteral("ReviewFiling"));
+    QApplication::setActiveWindow(review);
+    FilingRun::typeInCell(review->findChild<QTableView *>(QStringLiteral("tblEmployees")), 0,
+                          QStringLiteral("Taxable Wages"), QStringLiteral("1500000"));
+    saved &= save(*review, folder, QStringLiteral("review"));
+    review->close();
 
     run.desktop.answer({false, false});
     FilingRun::press(employee, "cmdAddEmployee");
