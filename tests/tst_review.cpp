@@ -1,13 +1,18 @@
 // The working file as a document: corrections in Review Filing through the field tables, the
 // filing taken up again from each place a file can end, and unfinished filings kept across starts.
+// And a quarter started from last quarter's report: its contact, accounts and employees offered,
+// its wage template filled in and imported, the same report as one typed by hand.
 
 #include "contact/form1.h"
 #include "employee/form3.h"
+#include "employer/form2.h"
 #include "filingrun.h"
 #include "review/reviewfiling.h"
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QTableView>
 #include <QTest>
 
@@ -220,6 +225,152 @@ private slots:
         run.acceptContact();
         QCOMPARE(run.read("testFile.TXT.previous"), killed);
         QCOMPARE(run.read("testFile.TXT.previous-2"), "1");
+    }
+
+    // Last quarter's report: two accounts of two and three employees. This quarter typed by hand,
+    // taken from the report with the accounts' list and Fill Next, or with the second account's
+    // wage template filled in by a script and imported: the same report.
+    void quarterFromPreviousReport_sameAsTypedByHand()
+    {
+        Filing last{with(validContact, {"CONTACT NAME", "Pat Payroll"}), {}};
+        for (const QStringList &names : {QStringList{"ONE", "TWO"}, {"THREE", "FOUR", "FIVE"}}) {
+            const QString number = QString::number(last.accounts.size() + 1).repeated(7);
+            last.accounts.append({with(validEmployer, {"ACCOUNT NUMBER", number}), {}});
+            for (const QString &name : names)
+                last.accounts.last().employees.append(with(
+                    validEmployee, {"SSN", QString::number(last.employeeCount() + 1).repeated(9),
+                                    "LAST NAME", name}));
+            for (EmployeeEntries &employee : last.accounts.last().employees)
+                employee.accountNumber = number;
+        }
+        const QStringList wages = {"GROSS WAGES", "450000",       "TAXABLE WAGES",
+                                   "400000",      "CREDIT WEEKS", "12"};
+        QByteArray reports[3];
+        for (const int mode : {0, 1, 2}) { // by hand, Fill Next, the template
+            FilingRun run;
+            run.write("last.CSV", last.toBytes());
+            run.start();
+            Form1 &contact = run.program->form1();
+            if (mode > 0) {
+                run.desktop.filesToOpen.enqueue(run.path("last.CSV"));
+                FilingRun::press(contact, "cmdFromPreviousReport");
+                QCOMPARE(FilingRun::labelText(contact, "lblPreviousReport"),
+                         "Previous report: last.CSV, 2 accounts, 5 employees.");
+                FilingRun::put(contact, "lstReportingTypeCode", "O");
+                FilingRun::press(contact, "cmdCreateALine");
+            } else {
+                run.acceptContact(last.contact);
+            }
+            for (const FiledAccount &previous : last.accounts) {
+                const bool second = &previous == &last.accounts.last();
+                Form2 &employer = run.program->form2();
+                FilingRun::fill(employer, previous.employer);
+                if (mode > 0) { // the account number and FEIN from the list, not typed
+                    auto *offered = FilingRun::find<QListWidget>(employer, "lstPreviousAccounts");
+                    FilingRun::put(employer, "txtEAN", "");
+                    FilingRun::put(employer, "txtFEIN", "");
+                    FilingRun::choose(offered, offered->item(second)->text());
+                }
+                run.desktop.answer({true});
+                FilingRun::press(employer, "cmdCreateELine");
+                Form3 &form = run.program->form3();
+                if (mode == 2 && second) {
+                    run.desktop.filesToOpen.enqueue(run.path("wages.csv"));
+                    FilingRun::press(form, "cmdSaveTemplate");
+                    const QByteArray template_ = run.read("wages.csv");
+                    QCOMPARE(template_,
+                             "SSN,Last Name,First Name,Middle Name,Gross Wages,Taxable "
+                             "Wages,Credit Weeks\r\n333-33-3333,THREE,MARY,,,,\r\n"
+                             "444-44-4444,FOUR,MARY,,,,\r\n555-55-5555,FIVE,MARY,,,,\r\n");
+                    run.desktop.answer({false, false});
+                    run.import(QByteArray(template_).replace(",,,\r\n", ",4500.00,4000.00,12\r\n"));
+                    break;
+                }
+                const int count = int(previous.employees.size());
+                for (int i = 0; i < count; ++i) {
+                    if (mode == 0)
+                        FilingRun::fill(form, with(previous.employees[i], wages));
+                    // Fill Next offers them in the report's order; a second press skips one.
+                    for (int press = 0; press < (mode > 0 && second && i == 0 ? 4 : mode > 0);
+                         ++press)
+                        FilingRun::press(form, "cmdFillFromPrevious");
+                    if (mode > 0) { // only the wages and weeks typed
+                        QCOMPARE(FilingRun::find<QLineEdit>(form, "txtSSN")->text(),
+                                 previous.employees[i].ssn);
+                        QCOMPARE(form.focusWidget(),
+                                 FilingRun::find(form, "txtEmployeeGrossWages"));
+                        FilingRun::put(form, "txtEmployeeGrossWages", "450000");
+                        FilingRun::put(form, "txtEmpTaxableWages", "400000");
+                        FilingRun::put(form, "txtEmployeeCreditWeek", "12");
+                    }
+                    if (mode == 1 && second && i == 1) { // those still to enter, greyed
+                        FilingRun::press(form, "cmdReviewEmployees");
+                        QAbstractItemModel *rows =
+                            form.findChild<QTableView *>("tblEmployees")->model();
+                        QCOMPARE(rows->rowCount(), 3);
+                        QCOMPARE(rows->index(2, 4).data(), "not entered");
+                        QVERIFY(!(rows->flags(rows->index(2, 0)) & Qt::ItemIsEditable));
+                        form.findChild<ReviewFiling *>()->close();
+                    }
+                    run.desktop.answer({i + 1 < count});
+                    if (i + 1 == count)
+                        run.desktop.answer({!second});
+                    FilingRun::press(form, "cmdAddEmployee");
+                }
+                if (mode == 1 && !second) {
+                    QCOMPARE(FilingRun::labelText(form, "lblFromPrevious"),
+                             "All 2 employees from the previous report are entered.");
+                    QVERIFY(!FilingRun::find(form, "cmdFillFromPrevious")->isEnabled());
+                }
+            }
+            run.nameReport();
+            reports[mode] = run.read(reportName);
+        }
+        QCOMPARE(reports[0].count('\n'), 8); // A, and E and its S records twice
+        QCOMPARE(reports[1], reports[0]);
+        QCOMPARE(reports[2], reports[0]);
+    }
+
+    // A file that is no report is refused with its findings; one whose values break today's
+    // rules fills the boxes all the same, and the screen marks them as if typed.
+    void previousReport_refusedOrItsContactFilled_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("a spreadsheet's CSV")
+            << QByteArray("SSN,Last name,First name\r\n123-45-6789,O'NEIL,MARY\r\n")
+            << "The file %1 cannot be used:\nRECORD TYPE: the file holds no E record: a report has "
+               "at least one account\nline 1, RECORD TYPE: record type \"SSN\" is none of A, E and "
+               "S\nline 1, RECORD TYPE: the file must begin with the A record\nline 2, RECORD "
+               "TYPE: record type \"123-45-6789\" is none of A, E and S";
+        QTest::newRow("empty") << QByteArray()
+                               << "The file %1 cannot be used:\nline: the file holds no record";
+        QTest::newRow("values today's rules refuse")
+            << QByteArray(aRecord).replace("@example.com", "@example") + eRecord +
+                   QByteArray(sRecord).replace(",123456789,", ",12345678,")
+            << "";
+    }
+    void previousReport_refusedOrItsContactFilled()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, notice);
+        FilingRun run;
+        run.write("last.CSV", bytes);
+        run.start();
+        run.desktop.filesToOpen.enqueue(run.path("last.CSV"));
+        Form1 &contact = run.program->form1();
+        FilingRun::press(contact, "cmdFromPreviousReport");
+        QCOMPARE(run.desktop.shown.last().text, notice.isEmpty()
+                                                    ? "Report files (*.CSV *.csv)"
+                                                    : notice.arg(run.path("last.CSV")));
+        QCOMPARE(FilingRun::find<QLineEdit>(contact, "txtContactName")->text(),
+                 notice.isEmpty() ? "Mary Smith" : "");
+        FilingRun::put(contact, "lstReportingTypeCode", "O");
+        FilingRun::press(contact, "cmdCreateALine");
+        QCOMPARE(FilingRun::labelText(contact, "lblEmailError"),
+                 notice.isEmpty() ? "CONTACT EMAIL must be a valid email address format"
+                                  : "CONTACT EMAIL must not be blank");
+        QVERIFY(!run.exists("testFile.TXT"));
     }
 };
 

@@ -10,6 +10,7 @@
 #include "employer/form2.h"
 #include "filingrun.h"
 #include "naming/formnamefile.h"
+#include "rules/filing.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -34,19 +35,21 @@ const QList<QStringList> wrongEntries = {
     {"", "", "012345", "1Q-2014"}};
 const QList<QStringList> tabOrders = {
     {"cmdCreateALine", "cmdEnd", "lstReportingTypeCode", "txtContactName", "txtContactEmail",
-     "txtContactPhone", "txtPhoneExt", "cmdResumeReport"},
-    {"cmdCreateELine", "lstQuarter", "lstYear", "txtEAN", "txtFEIN", "txtFirstMonth",
-     "txtSecondMonth", "txtThirdMonth", "txtGrossWages", "txtEmployeeWithholding",
+     "txtContactPhone", "txtPhoneExt", "cmdResumeReport", "cmdFromPreviousReport"},
+    {"cmdCreateELine", "lstPreviousAccounts", "lstQuarter", "lstYear", "txtEAN", "txtFEIN",
+     "txtFirstMonth", "txtSecondMonth", "txtThirdMonth", "txtGrossWages", "txtEmployeeWithholding",
      "txtTaxableWages", "txtEmployerContributions"},
     {"txtSSN", "txtEmpLastName", "txtEmpFirstName", "txtEmployeeMiddleName",
      "txtEmployeeGrossWages", "txtEmpTaxableWages", "txtEmployeeCreditWeek", "cmdAddEmployee",
-     "cmdImportEmployees", "cmdReviewEmployees"},
+     "cmdImportEmployees", "cmdReviewEmployees", "cmdFillFromPrevious", "cmdSaveTemplate"},
     {"EAN_TPAID", "lstEmployeOrTPA", "txtSequenceNumber", "cmdNameFile", "lstFTPorUPLOAD"}};
 
-// Brings the run to the screen (0 contact to 3 naming), with the answers that lead away again.
+// Brings the run to the screen (0 contact to 3 naming), with the answers that lead away again,
+// a previous report remembered so that everything it adds to the screens shows too.
 QWidget &openScreen(FilingRun &run, int screen)
 {
     run.start();
+    run.program->previousReport = {"last.CSV", *readFiling(aRecord + eRecord + sRecord)};
     FilingRun::put(run.program->form1(), "lstReportingTypeCode", "O");
     if (screen == 0)
         return run.program->form1();

@@ -70,6 +70,14 @@ QString QtDesktop::chooseFileToOpen(const QString &title, const QString &filter)
                                         filter, nullptr, QFileDialog::DontUseNativeDialog);
 }
 
+QString QtDesktop::chooseFileToSave(const QString &title, const QString &filter,
+                                    const QString &suggested)
+{
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title,
+                                        QDir::current().filePath(suggested), filter, nullptr,
+                                        QFileDialog::DontUseNativeDialog);
+}
+
 void QtDesktop::showFindings(const QString &title, const QStringList &lines)
 {
     QDialog window(QApplication::activeWindow());

@@ -30,6 +30,10 @@ public:
     // A modal dialog for choosing one existing file, starting in the current folder; `filter`
     // holds name filters separated by ";;". The chosen file's path, or an empty text for Cancel.
     virtual QString chooseFileToOpen(const QString &title, const QString &filter) = 0;
+    // A modal dialog for choosing the name of a file to write, starting in the current folder
+    // with `suggested`; it asks before an existing file is chosen. The path, or an empty text.
+    virtual QString chooseFileToSave(const QString &title, const QString &filter,
+                                     const QString &suggested) = 0;
     // A modal window listing the lines, selectable for copying, closed with Close or Escape.
     virtual void showFindings(const QString &title, const QStringList &lines) = 0;
 };
@@ -44,5 +48,7 @@ public:
     void preparePrinter(QPrinter &printer) override;
     [[noreturn]] void endProgram(int exitCode) override;
     QString chooseFileToOpen(const QString &title, const QString &filter) override;
+    QString chooseFileToSave(const QString &title, const QString &filter,
+                             const QString &suggested) override;
     void showFindings(const QString &title, const QStringList &lines) override;
 };

@@ -39,6 +39,7 @@ void bringBackEmployerScreen(Program &program)
                         QStringLiteral(".\r\nAll account in the file must be of the "
                                        "same type."));
     employer.showQuarterChoice();
+    employer.offerPreviousAccounts();
     hideEmployeeScreen(program);
     employer.show();
     employer.raise();
@@ -62,6 +63,7 @@ void cNeededRoutines::showFirstAccount()
 {
     Form2 &employer = program.form2();
     employer.showQuarterChoice();
+    employer.offerPreviousAccounts();
     program.form1().hide();
     employer.show();
 }

@@ -28,6 +28,8 @@ public:
     void showFirstAccount();
     // Carries on the unfinished filing of the working file `fileName`, or says why it cannot.
     void resumeFiling(const QString &fileName);
+    // Remembers last quarter's report for the screens to offer, or says why it cannot be used.
+    void startFromPreviousReport(const QString &fileName);
     void addEmployee(bool firstEmp);
     void addAnotherAccount();
     void doneAddingEmployees();

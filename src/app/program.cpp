@@ -6,6 +6,7 @@
 #include "employer/form2.h"
 #include "naming/formnamefile.h"
 #include "output/diskfile.h"
+#include "rules/checkstring.h"
 
 #include <QLockFile>
 #include <QUrl>
@@ -106,11 +107,20 @@ FormNameFile &Program::formNameFile()
 void Program::startAccount(const EmployerEntries &account)
 {
     currentAccount = account;
+    filedAccounts.append(trimSpaces(account.accountNumber));
     accountTotals.startAccount(account.thirdMonth, account.grossWages, account.taxableWages);
+}
+
+const FiledAccount *Program::previousAccount() const
+{
+    return previousReport ? previousReport->filing.account(currentAccount.accountNumber) : nullptr;
 }
 
 void Program::takeFiling(const Filing &filing)
 {
+    filedAccounts.clear();
+    for (const FiledAccount &account : filing.accounts)
+        filedAccounts.append(trimSpaces(account.employer.accountNumber));
     if (filing.accounts.isEmpty())
         return;
     const FiledAccount &last = filing.accounts.last();

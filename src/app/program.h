@@ -6,9 +6,11 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class Desktop;
 struct FileError;
@@ -81,6 +83,17 @@ public:
     EmployerEntries currentAccount;
     RunningTotals accountTotals;
     void startAccount(const EmployerEntries &account);
+    // Last quarter's report a new quarter starts from, remembered until the program ends; the
+    // accounts whose E record this run has written.
+    struct PreviousReport {
+        QString name;
+        Filing filing;
+    };
+    std::optional<PreviousReport> previousReport;
+    QStringList filedAccounts;
+    // The account at hand as the previous report has it, or null.
+    const FiledAccount *previousAccount() const;
+
     // The shared state taken from a filing's records, as if they had been typed: the last account
     // is the one at hand, with its employees counted and added up.
     void takeFiling(const Filing &filing);

@@ -43,21 +43,23 @@ struct Checker {
     ContactEntries contact;
     EmployerEntries employer;
     EmployeeEntries employee;
-    // The open account (none while its line is 0): its E record, whose fields the employer entries
-    // keep, and what its S records add up to.
+    // The open account (none while its line is 0), its E record's fields in the employer entries.
     AccountSummary account;
     QString padded; // its number as the S records carry it; empty for an incomplete E record
     WholeNumberSum gross, taxable;
     std::vector<std::pair<quint64, qint64>> ssns; // each S record's SSN and line
 
-    void add(qint64 at, Severity severity, int position, const char *field, QString message)
+    void add(qint64 at, Severity severity, int position, const char *field, QString message,
+             bool layout = false)
     {
         if (!message.isEmpty())
-            r.findings.append({at, QLatin1String(field), std::move(message), severity, position});
+            r.findings.append(
+                {at, QLatin1String(field), std::move(message), severity, position, layout});
     }
+    // An error of a line; one of the line as a whole or of its record type is of the layout.
     void error(int position, const char *field, QString message)
     {
-        add(line, Severity::Error, position, field, std::move(message));
+        add(line, Severity::Error, position, field, std::move(message), position < 2);
     }
 
     // The record's fields read into its entries and each through its row of the field table, its
@@ -90,9 +92,9 @@ void Checker::read(const char *bytes, qsizetype size, bool ended)
     const bool cr = size > 0 && bytes[size - 1] == '\r';
     size -= cr;
     if (!ended || !cr)
-        error(0, "line",
-              ended ? QStringLiteral("the line ends with LF alone, not CR LF")
-                    : QStringLiteral("the last line has no CR LF line end"));
+        add(line, Severity::Error, 0, "line",
+            ended ? QStringLiteral("the line ends with LF alone, not CR LF")
+                  : QStringLiteral("the last line has no CR LF line end"));
     if (line == 1 && size >= 3 && std::memcmp(bytes, "\xEF\xBB\xBF", 3) == 0) {
         error(0, "line",
               QStringLiteral("the file begins with a byte order mark (EF BB BF); TAVO takes "
@@ -155,11 +157,9 @@ void Checker::record(char kind, const Records::Fields *f)
             fields(employee, *f);
         const bool ssnValid = f && EmployeeRules::ssn(employee).isEmpty();
         const quint64 ssn = ssnValid ? QStringView(employee.ssn).first(9).toULongLong() : 0;
-        if (ssnValid) {
-            if (const QString why = unusableSsn(ssn); !why.isEmpty())
-                add(line, Severity::Warning, 3, "SSN",
-                    QStringLiteral("SSN %1 %2").arg(QStringView(employee.ssn).first(9), why));
-        }
+        if (const QString why = ssnValid ? unusableSsn(ssn) : QString(); !why.isEmpty())
+            add(line, Severity::Warning, 3, "SSN",
+                QStringLiteral("SSN %1 %2").arg(QStringView(employee.ssn).first(9), why));
         ++r.sRecords;
         if (account.line == 0)
             return error(1, "RECORD TYPE",
@@ -208,9 +208,9 @@ void Checker::closeAccount()
         add(account.line, Severity::Warning, 7, "EMPLOYEES MONTH 3",
             QStringLiteral("%1 %2 in the third month, but %3 in the account")
                 .arg(rightTrimSpaces(thirdMonth),
-                     compareWholeNumbers(thirdMonth, u"1") == 0
-                         ? QStringLiteral("covered employee")
-                         : QStringLiteral("covered employees"),
+                     QLatin1String(compareWholeNumbers(thirdMonth, u"1") == 0
+                                       ? "covered employee"
+                                       : "covered employees"),
                      counted(account.employees, "S record", "S records")));
 
     // Sorted by SSN, each SSN's lines in order: a repeated SSN is reported at its later lines.
@@ -232,10 +232,10 @@ void Checker::finish()
 {
     closeAccount();
     if (!sawRecord)
-        add(0, Severity::Error, 0, "line", QStringLiteral("the file holds no record"));
+        add(0, Severity::Error, 0, "line", QStringLiteral("the file holds no record"), true);
     else if (r.eRecords == 0)
         add(0, Severity::Error, 1, "RECORD TYPE",
-            QStringLiteral("the file holds no E record: a report has at least one account"));
+            QStringLiteral("the file holds no E record: a report has at least one account"), true);
 
     // The name against the names the naming screen gives, and against the A record's filing type.
     const QString fileName = QFileInfo(r.path).fileName();

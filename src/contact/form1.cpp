@@ -22,6 +22,8 @@ Form1::Form1(Program &program) : program(program)
     connect(ui.cmdCreateALine, &QPushButton::clicked, this, &Form1::cmdCreateALine_Click);
     connect(ui.cmdEnd, &QPushButton::clicked, this, &Form1::cmdEnd_Click);
     connect(ui.cmdResumeReport, &QPushButton::clicked, this, &Form1::cmdResumeReport_Click);
+    connect(ui.cmdFromPreviousReport, &QPushButton::clicked, this,
+            &Form1::cmdFromPreviousReport_Click);
 }
 
 ContactEntries Form1::entries() const
@@ -88,6 +90,31 @@ void Form1::cmdResumeReport_Click()
         QStringLiteral("Working files (testFile.TXT testFile.TXT.*)"));
     if (!fileName.isEmpty())
         cNeededRoutines(program).resumeFiling(fileName);
+}
+
+void Form1::cmdFromPreviousReport_Click()
+{
+    const QString fileName = program.desktop().chooseFileToOpen(
+        QStringLiteral("Start from Previous Report"), QStringLiteral("Report files (*.CSV *.csv)"));
+    if (!fileName.isEmpty())
+        cNeededRoutines(program).startFromPreviousReport(fileName);
+}
+
+void Form1::showPreviousReport()
+{
+    const Program::PreviousReport &report = *program.previousReport;
+    for (const FieldRow<ContactEntries> &row : ContactRules::fields)
+        if (QLineEdit *box = entryBox(this, row.box))
+            box->setText(trimSpaces(report.filing.contact.*row.entry));
+    const qsizetype accounts = report.filing.accounts.size(),
+                    employees = report.filing.employeeCount();
+    ui.lblPreviousReport->setText(
+        QStringLiteral("Previous report: %1, %2 %3, %4 %5.")
+            .arg(report.name)
+            .arg(accounts)
+            .arg(accounts == 1 ? QStringLiteral("account") : QStringLiteral("accounts"))
+            .arg(employees)
+            .arg(employees == 1 ? QStringLiteral("employee") : QStringLiteral("employees")));
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -22,6 +22,9 @@ public:
     bool showVerdict(QString (*rule)(const ContactEntries &), const QString &message);
     // The filing-type list loses its selection; the code chosen stays for the run.
     void clearFilingTypeSelection();
+    // The previous report's contact in the boxes, without padding, and a line about the report;
+    // the filing type stays for the user to choose.
+    void showPreviousReport();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -31,6 +34,7 @@ private slots:
     void cmdCreateALine_Click();
     void cmdEnd_Click();
     void cmdResumeReport_Click();
+    void cmdFromPreviousReport_Click();
 
 private:
     Ui::Form1 ui;

@@ -4,6 +4,7 @@
 #include "app/neededroutines.h"
 #include "app/program.h"
 #include "output/diskfile.h"
+#include "output/workingfile.h"
 #include "review/reviewfiling.h"
 #include "rules/checkstring.h"
 #include "rules/employeeimport.h"
@@ -20,6 +21,8 @@ Form3::Form3(Program &program) : program(program)
     connect(ui.cmdAddEmployee, &QPushButton::clicked, this, &Form3::cmdAddEmployee_Click);
     connect(ui.cmdImportEmployees, &QPushButton::clicked, this, &Form3::cmdImportEmployees_Click);
     connect(ui.cmdReviewEmployees, &QPushButton::clicked, this, &Form3::cmdReviewEmployees_Click);
+    connect(ui.cmdFillFromPrevious, &QPushButton::clicked, this, &Form3::cmdFillFromPrevious_Click);
+    connect(ui.cmdSaveTemplate, &QPushButton::clicked, this, &Form3::cmdSaveTemplate_Click);
 }
 
 QString Form3::accountInformation() const
@@ -85,6 +88,69 @@ void Form3::cmdAddEmployee_Click()
 void Form3::showRunningTotals()
 {
     ui.lblRunningTotals->setText(program.accountTotals.text());
+    const FiledAccount *previous = program.previousAccount();
+    for (QWidget *shown : {static_cast<QWidget *>(ui.lblFromPrevious),
+                           static_cast<QWidget *>(ui.cmdFillFromPrevious),
+                           static_cast<QWidget *>(ui.cmdSaveTemplate)})
+        shown->setVisible(previous);
+    if (!previous)
+        return;
+    const qsizetype all = previous->employees.size();
+    const qsizetype left = stillToEnter(*previous, program.accountTotals.ssns()).size();
+    ui.lblFromPrevious->setText(
+        left > 0
+            ? QStringLiteral("%1 of %2 employees from the previous report are still to enter.")
+                  .arg(left)
+                  .arg(all)
+            : QStringLiteral("All %1 employees from the previous report are entered.").arg(all));
+    ui.cmdFillFromPrevious->setEnabled(left > 0);
+}
+
+void Form3::cmdFillFromPrevious_Click()
+{
+    // The next one still to enter after the one offered last, in the report's order, so that a
+    // second press skips one; after the last one, the first still to enter again.
+    const FiledAccount *previous = program.previousAccount();
+    if (!previous)
+        return;
+    const QList<EmployeeEntries> &employees = previous->employees;
+    const qsizetype count = employees.size();
+    qsizetype at = -1;
+    for (qsizetype i = 0; i < count && at < 0; ++i)
+        at = trimSpaces(employees[i].ssn) == m_offered ? i : at;
+    for (qsizetype step = 1; step <= count; ++step) {
+        const EmployeeEntries &next = employees[(at + step + count) % count];
+        if (program.accountTotals.ssns().contains(trimSpaces(next.ssn)))
+            continue;
+        m_offered = trimSpaces(next.ssn);
+        ui.txtSSN->setText(m_offered);
+        ui.txtEmpLastName->setText(trimSpaces(next.lastName));
+        ui.txtEmpFirstName->setText(trimSpaces(next.firstName));
+        ui.txtEmployeeMiddleName->setText(trimSpaces(next.middleName));
+        ui.txtEmployeeGrossWages->setFocus();
+        return;
+    }
+}
+
+void Form3::cmdSaveTemplate_Click()
+{
+    const FiledAccount *previous = program.previousAccount();
+    if (!previous)
+        return;
+    const QString title = QStringLiteral("Save Wage Template");
+    const QString fileName = program.desktop().chooseFileToSave(
+        title, QStringLiteral("Spreadsheet files (*.csv)"),
+        QStringLiteral("wages %1.csv").arg(program.currentAccount.accountNumber));
+    if (fileName.isEmpty())
+        return;
+    FileError error;
+    if (!replaceFile(
+            fileName,
+            EmployeeImport::wageTemplate(stillToEnter(*previous, program.accountTotals.ssns())),
+            error))
+        program.desktop().tell(QStringLiteral("The file %1 could not be written.\n\n%2")
+                                   .arg(fileName, errorText(error)),
+                               title);
 }
 
 void Form3::cmdImportEmployees_Click()

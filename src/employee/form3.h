@@ -37,11 +37,15 @@ private slots:
     void cmdAddEmployee_Click();
     void cmdImportEmployees_Click();
     void cmdReviewEmployees_Click();
+    void cmdFillFromPrevious_Click();
+    void cmdSaveTemplate_Click();
 
 private:
     QString accountInformation() const;
+    // The running totals, and how many of the previous report's employees are still to enter.
     void showRunningTotals();
 
     Ui::Form3 ui;
     Program &program;
+    QString m_offered; // the SSN Fill Next offered last, in the previous report's order
 };

@@ -23,6 +23,9 @@ Form2::Form2(Program &program) : program(program)
 
     ui.cmdCreateELine->setFocus();
     connect(ui.cmdCreateELine, &QPushButton::clicked, this, &Form2::cmdCreateELine_Click);
+    connect(ui.lstPreviousAccounts, &QListWidget::itemSelectionChanged, this,
+            &Form2::lstPreviousAccounts_Click);
+    offerPreviousAccounts();
 }
 
 EmployerEntries Form2::entries() const
@@ -68,6 +71,38 @@ void Form2::showQuarterChoice()
 {
     ui.lblQuarterFilingFor->setVisible(true);
     ui.lstQuarter->setVisible(true);
+}
+
+void Form2::offerPreviousAccounts()
+{
+    const QSignalBlocker quiet(ui.lstPreviousAccounts);
+    ui.lstPreviousAccounts->clear();
+    emptyList(ui.lstPreviousAccounts);
+    ui.lblPreviousAccounts->setVisible(program.previousReport.has_value());
+    ui.lstPreviousAccounts->setVisible(program.previousReport.has_value());
+    if (!program.previousReport)
+        return;
+    for (const FiledAccount &account : program.previousReport->filing.accounts) {
+        const qsizetype employees = account.employees.size();
+        ui.lstPreviousAccounts->addItem(
+            QStringLiteral("%1, FEIN %2, %3 %4")
+                .arg(trimSpaces(account.employer.accountNumber), trimSpaces(account.employer.fein))
+                .arg(employees)
+                .arg(employees == 1 ? QStringLiteral("employee") : QStringLiteral("employees")) +
+            (program.filedAccounts.contains(trimSpaces(account.employer.accountNumber))
+                 ? QStringLiteral(" (filed)")
+                 : QString()));
+    }
+}
+
+void Form2::lstPreviousAccounts_Click()
+{
+    const int row = ui.lstPreviousAccounts->currentRow();
+    if (!program.previousReport || ui.lstPreviousAccounts->selectedItems().isEmpty())
+        return;
+    const EmployerEntries &account = program.previousReport->filing.accounts.at(row).employer;
+    ui.txtEAN->setText(trimSpaces(account.accountNumber));
+    ui.txtFEIN->setText(trimSpaces(account.fein));
 }
 
 void Form2::setMessage(const QString &message)

@@ -24,6 +24,9 @@ public:
     void clearEntries();
     // The quarter's caption and list are shown, as before every account.
     void showQuarterChoice();
+    // The accounts of the previous report, while one is remembered, those filed in this run
+    // marked; choosing one fills the account number and the FEIN.
+    void offerPreviousAccounts();
     // The red line under the heading.
     void setMessage(const QString &message);
 
@@ -32,6 +35,7 @@ protected:
 
 private slots:
     void cmdCreateELine_Click();
+    void lstPreviousAccounts_Click();
 
 private:
     Ui::Form2 ui;

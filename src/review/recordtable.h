@@ -3,6 +3,7 @@
 #include "rules/fieldtable.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 
@@ -25,10 +26,12 @@ public:
                 m_columns.push_back(&rows[i]);
     }
 
-    void setRecords(QList<Entries> records)
+    // The records, and below them rows that are no records, greyed and not editable.
+    void setRecords(QList<Entries> records, QList<Entries> notRecords = {})
     {
         beginResetModel();
         m_records = std::move(records);
+        m_notRecords = std::move(notRecords);
         endResetModel();
     }
     const QList<Entries> &records() const { return m_records; }
@@ -36,7 +39,7 @@ public:
 
     int rowCount(const QModelIndex &parent = {}) const override
     {
-        return parent.isValid() ? 0 : int(m_records.size());
+        return parent.isValid() ? 0 : int(m_records.size() + m_notRecords.size());
     }
     int columnCount(const QModelIndex &parent = {}) const override
     {
@@ -51,13 +54,20 @@ public:
     }
     QVariant data(const QModelIndex &index, int role) const override
     {
+        const bool record = index.row() < m_records.size();
+        if (role == Qt::ForegroundRole && !record)
+            return QColor(Qt::gray);
         if (role != Qt::DisplayRole && role != Qt::EditRole)
             return {};
-        return trimSpaces(writtenText(field(index.column()), m_records[index.row()]));
+        return trimSpaces(writtenText(field(index.column()),
+                                      record ? m_records[index.row()]
+                                             : m_notRecords[index.row() - m_records.size()]));
     }
     Qt::ItemFlags flags(const QModelIndex &index) const override
     {
-        return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+        return index.row() < m_records.size()
+                   ? QAbstractTableModel::flags(index) | Qt::ItemIsEditable
+                   : Qt::ItemIsEnabled;
     }
     bool setData(const QModelIndex &index, const QVariant &value, int role) override
     {
@@ -74,7 +84,7 @@ public:
 
 private:
     std::vector<const FieldRow<Entries> *> m_columns;
-    QList<Entries> m_records;
+    QList<Entries> m_records, m_notRecords;
     Commit m_commit;
 };
 

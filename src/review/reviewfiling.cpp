@@ -80,7 +80,25 @@ bool ReviewFiling::readWorkingFile()
 void ReviewFiling::showAccount(int account)
 {
     m_account = account;
-    m_employees.setRecords(m_filing.accounts.value(account).employees);
+    const FiledAccount &shown = m_filing.accounts.value(account);
+    // Below them the previous report's employees of the account still to enter, greyed.
+    QList<EmployeeEntries> notEntered;
+    const FiledAccount *previous =
+        program.previousReport
+            ? program.previousReport->filing.account(shown.employer.accountNumber)
+            : nullptr;
+    QSet<QString> entered;
+    for (const EmployeeEntries &employee : shown.employees)
+        entered.insert(trimSpaces(employee.ssn));
+    for (const EmployeeEntries &employee :
+         previous ? stillToEnter(*previous, entered) : QList<EmployeeEntries>())
+        notEntered.append({{},
+                           employee.ssn,
+                           employee.lastName,
+                           employee.firstName,
+                           employee.middleName,
+                           QStringLiteral("not entered")});
+    m_employees.setRecords(shown.employees, notEntered);
     showTotals();
 }
 
@@ -171,7 +189,7 @@ bool ReviewFiling::write(const Filing &filing)
 void ReviewFiling::cmdRemoveEmployee_Click()
 {
     const int row = ui.tblEmployees->currentIndex().row();
-    if (m_account < 0 || row < 0 || row >= m_employees.rowCount())
+    if (m_account < 0 || row < 0 || row >= m_employees.records().size())
         return;
     const FiledAccount &account = m_filing.accounts[m_account];
     if (account.employees.size() == 1) {

@@ -74,6 +74,24 @@ QString wagesFromFile(QStringView text)
     return cents.isEmpty() ? text.toString() : cents;
 }
 
+QByteArray wageTemplate(const QList<EmployeeEntries> &employees)
+{
+    QStringList columns;
+    for (const FieldRow<EmployeeEntries> &row : EmployeeRules::fields)
+        if (row.box)
+            columns << QLatin1String(row.caption);
+    QString text = columns.join(u',') + QStringLiteral("\r\n");
+    for (const EmployeeEntries &e : employees) {
+        QString ssn = trimSpaces(e.ssn);
+        if (ssn.size() == 9 && isDigitText(ssn))
+            ssn = ssn.left(3) + u'-' + ssn.mid(3, 2) + u'-' + ssn.mid(5);
+        text += QStringLiteral("%1,%2,%3,%4,,,\r\n")
+                    .arg(ssn, trimSpaces(e.lastName), trimSpaces(e.firstName),
+                         trimSpaces(e.middleName));
+    }
+    return text.toLatin1();
+}
+
 Result importEmployees(QByteArrayView bytes, const QString &accountNumber,
                        const QSet<QString> &ssnsWritten)
 {

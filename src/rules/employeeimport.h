@@ -33,4 +33,9 @@ QString wagesFromFile(QStringView text);
 Result importEmployees(QByteArrayView bytes, const QString &accountNumber,
                        const QSet<QString> &ssnsWritten);
 
+// A file to fill in with a spreadsheet and import again: the column names, then each employee's
+// SSN (with dashes, so a spreadsheet keeps its leading zeros) and names, its wages and credit
+// weeks empty; lines ended by CR LF.
+QByteArray wageTemplate(const QList<EmployeeEntries> &employees);
+
 } // namespace EmployeeImport

@@ -21,6 +21,23 @@ qsizetype Filing::employeeCount() const
     return count;
 }
 
+const FiledAccount *Filing::account(QStringView number) const
+{
+    for (const FiledAccount &account : accounts)
+        if (trimSpaces(account.employer.accountNumber) == trimSpaces(number))
+            return &account;
+    return nullptr;
+}
+
+QList<EmployeeEntries> stillToEnter(const FiledAccount &account, const QSet<QString> &entered)
+{
+    QList<EmployeeEntries> left;
+    for (const EmployeeEntries &employee : account.employees)
+        if (!entered.contains(trimSpaces(employee.ssn)))
+            left.append(employee);
+    return left;
+}
+
 std::optional<Filing> readFiling(QByteArrayView bytes)
 {
     Filing filing;

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
+#include <QSet>
 
 #include <optional>
 
@@ -25,7 +26,12 @@ struct Filing {
     QByteArray toBytes() const;
     // The number of S records of all accounts.
     qsizetype employeeCount() const;
+    // The account of that number, or null; without the padding spaces either may carry.
+    const FiledAccount *account(QStringView number) const;
 };
+
+// The employees of the account whose SSN is not among `entered` (nine digits each), in order.
+QList<EmployeeEntries> stillToEnter(const FiledAccount &account, const QSet<QString> &entered);
 
 // Reads the records of a working file, lines ended by CR LF or LF, with the records' layout:
 // nothing when it does not begin with an A record, holds a line that is not an A, E or S record of

@@ -10,13 +10,15 @@ inline const char *severityName(Severity severity)
 
 // A fault found in a file: its line (counted from 1; 0 stands for the file as a whole), the
 // field's name as the screens' messages call it ("line" for the line as a whole), the field's
-// place in the record (0 for none) and the message.
+// place in the record (0 for none), and whether the file breaks the layout of a report: its
+// bytes, a record's type or number of fields, the order of the records.
 struct Finding {
     qint64 line = 0;
     QString field;
     QString message;
     Severity severity = Severity::Error;
     int position = 0;
+    bool layout = false;
 };
 
 // "line N, FIELD: MESSAGE", or "FIELD: MESSAGE" for the file as a whole.

@@ -41,8 +41,13 @@ public:
     // Prints to the PDF file printTo, where one is given.
     void preparePrinter(QPrinter &printer) override;
     void endProgram(int code) override { exitCode = code, ended = true; }
-    // Answered from filesToOpen (an empty name stands for Cancel); recorded with the filter.
+    // Both file dialogs are answered from filesToOpen (an empty name stands for Cancel) and
+    // recorded with their filter.
     QString chooseFileToOpen(const QString &title, const QString &filter) override;
+    QString chooseFileToSave(const QString &title, const QString &filter, const QString &) override
+    {
+        return chooseFileToOpen(title, filter);
+    }
     void showFindings(const QString &title, const QStringList &lines) override
     {
         show(Kind::Findings, title, lines.join(u'\n'));
