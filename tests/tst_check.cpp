@@ -78,8 +78,8 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("findings");
-        QTest::newRow("a name of the naming screen") << "FTP_WR4-4B_0000012345_1Q2014.CSV"
-                                                     << QStringList();
+        QTest::newRow("a name of the naming screen")
+            << "FTP_WR4-4B_0000012345_1Q2014.CSV" << QStringList();
         QTest::newRow("no report name")
             << "report.csv"
             << QStringList{w(0, "FILE NAME",
@@ -88,8 +88,9 @@ private slots:
                              "FTP_WR4X-4BX_0000012345_1Q2014.CSV")};
         QTest::newRow("a short account number")
             << "FILEUPLOAD_WR4-4B_012345.CSV"
-            << QStringList{w(0, "FILE NAME", "ACCOUNT NUMBER  must be 7 digits long.  Please "
-                                             "include leading zeros.")};
+            << QStringList{w(0, "FILE NAME",
+                             "ACCOUNT NUMBER  must be 7 digits long.  Please "
+                             "include leading zeros.")};
         QTest::newRow("a sequence number in lower case, the other filing type")
             << "FILEUPLOAD_WR4X-4BX_0123456_1q.CSV"
             << QStringList{w(0, "FILE NAME",

@@ -175,17 +175,12 @@ private slots:
         QCOMPARE(reports[1], reports[0]);
 
         FilingRun run;
-        const QByteArray account = QByteArray(eRecord).replace(",4,4,", ",4,3,");
-        const QByteArray killed = aRecord + account + Records::makeLine(one).toLatin1() + "\r\n" +
-                                  Records::makeLine(two).toLatin1() + "\r\n";
-        run.write("testFile.TXT", killed);
-        run.start();
-        run.desktop.answer({true, false, false});
-        run.desktop.filesToOpen.enqueue(run.path("testFile.TXT"));
-        FilingRun::press(run.program->form1(), "cmdResumeReport");
+        const QByteArray killed =
+            aRecord + QByteArray(eRecord).replace(",4,4,", ",4,3,") + records(one, two);
+        run.resume(killed, {true, false, false});
         run.enterEmployee(three);
         run.nameReport();
-        QCOMPARE(run.read(reportName), killed + Records::makeLine(three).toLatin1() + "\r\n");
+        QCOMPARE(run.read(reportName), killed + records(three));
         verifyClean(run.path(reportName), "1 account, 3 employees, 5 lines");
     }
 

@@ -43,10 +43,17 @@ int main(int argc, char *argv[])
     QDir().mkpath(folder);
     bool saved = true;
 
+    // A quarter started from last quarter's report of the same account, with three employees.
     FilingRun run;
+    QByteArray last = aRecord + eRecord;
+    for (const char *ssn : {"123456789", "234567891", "345678912"})
+        last += records(with(validEmployee, {"SSN", ssn}));
+    run.write(QStringLiteral("FTP_WR4-4B_0123456_Q3.CSV"), last);
     run.start();
+    run.desktop.filesToOpen.enqueue(run.path(QStringLiteral("FTP_WR4-4B_0123456_Q3.CSV")));
     Form1 &contact = run.program->form1();
-    FilingRun::fill(contact, validContact);
+    FilingRun::press(contact, "cmdFromPreviousReport");
+    FilingRun::put(contact, "lstReportingTypeCode", QStringLiteral("O"));
     saved &= save(contact, folder, QStringLiteral("contact"));
 
     FilingRun::press(contact, "cmdCreateALine");
@@ -67,6 +74,7 @@ int main(int argc, char *argv[])
         with(validEmployee, {"SSN", "987654321", "LAST NAME", "SMITH-JONES", "FIRST NAME", "JOHN",
                              "GROSS WAGES", "1250000", "TAXABLE WAGES", "900000"}));
     Form3 &employee = run.program->form3();
+    FilingRun::press(employee, "cmdFillFromPrevious");
     FilingRun::fill(employee, validEmployee);
     saved &= save(employee, folder, QStringLiteral("employee"));
 

@@ -88,6 +88,16 @@ void FilingRun::start(bool openVersionPage)
     program->start();
 }
 
+void FilingRun::resume(const QByteArray &working, std::initializer_list<bool> answers,
+                       const QString &chosen)
+{
+    write(QStringLiteral("testFile.TXT"), working);
+    start();
+    desktop.answer(answers);
+    desktop.filesToOpen.enqueue(path(chosen));
+    press(program->form1(), "cmdResumeReport");
+}
+
 void FilingRun::fileOneAccount(std::initializer_list<bool> answers, int employees)
 {
     start();
@@ -203,15 +213,20 @@ void FilingRun::press(QWidget &screen, const char *button)
     QTest::mouseClick(find<QAbstractButton>(screen, button), Qt::LeftButton);
 }
 
-void FilingRun::typeInCell(QAbstractItemView *table, int row, const QString &column,
-                           const QString &text)
+QModelIndex FilingRun::cell(QAbstractItemView *table, int row, const QString &column)
 {
     int at = 0;
     while (at < table->model()->columnCount() &&
            table->model()->headerData(at, Qt::Horizontal).toString() != column)
         ++at;
+    return table->model()->index(row, at);
+}
+
+void FilingRun::typeInCell(QAbstractItemView *table, int row, const QString &column,
+                           const QString &text)
+{
     table->setFocus();
-    table->setCurrentIndex(table->model()->index(row, at));
+    table->setCurrentIndex(cell(table, row, column));
     QTest::keyClick(table, text[0].toLatin1());
     QTest::keyClicks(QApplication::focusWidget(), text.mid(1));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);

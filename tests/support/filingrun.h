@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QFileInfo>
+#include <QModelIndex>
 #include <QQueue>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -98,6 +99,9 @@ public:
     void start(bool openVersionPage = false);
     // A new run of the program in the same folder, the earlier one gone (ended, closed or killed).
     void restart();
+    // Starts the program on the working file's bytes and resumes `chosen`, with the answers.
+    void resume(const QByteArray &working, std::initializer_list<bool> answers,
+                const QString &chosen = QStringLiteral("testFile.TXT"));
     // Starts the program and files the valid contact, the valid account and the valid employee
     // `employees` times, with the answers given for the questions on the way.
     void fileOneAccount(std::initializer_list<bool> answers, int employees = 0);
@@ -140,8 +144,9 @@ public:
     static void type(QLineEdit *box, const QString &text);
     static void choose(QListWidget *list, const QString &item);
     static void press(QWidget &screen, const char *button);
-    // Goes to the cell of the row and the column of that caption and types the text over it as
-    // a user does: the first key opens the editor, Enter commits.
+    // The cell of the row and the column of that caption, and typing over it as a user does: the
+    // first key opens the editor, Enter commits.
+    static QModelIndex cell(QAbstractItemView *table, int row, const QString &column);
     static void typeInCell(QAbstractItemView *table, int row, const QString &column,
                            const QString &text);
 

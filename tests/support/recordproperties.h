@@ -41,6 +41,12 @@ template <typename E> E with(E entries, const QStringList &pairs)
     return entries;
 }
 
+// The records of the entries, each a line ended by CR LF.
+template <typename... E> QByteArray records(const E &...entries)
+{
+    return ((Records::makeLine(entries).toLatin1() + "\r\n") + ...);
+}
+
 // What every record must look like, whatever was typed (the fuzz target fuzz_records checks it):
 // when every field of the entries passes its rule and its box length, their record must be
 // printable ASCII without quotation marks, with the eleven fields of its kind that read back as
