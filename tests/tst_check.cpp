@@ -50,18 +50,6 @@ class CheckTest : public QObject
     Q_OBJECT
 
 private slots:
-    void screensReport_passesCleanWithItsSums()
-    {
-        const FileReport report = checkReportFile(write(good));
-        QCOMPARE(report.findings.size(), 0);
-        QCOMPARE(report.lines, 6);
-        QCOMPARE(report.accounts.size(), 2);
-        const AccountSummary &first = report.accounts[0];
-        QCOMPARE((QStringList{QString::number(first.employees), first.employeeGrossWages,
-                              first.employeeTaxableWages}),
-                 (QStringList{"2", "1500000", "1000000"}));
-    }
-
     void faultyReport_findingsAtLineAndField_data();
     void faultyReport_findingsAtLineAndField()
     {
@@ -109,36 +97,46 @@ private slots:
         QTEST(list, "findings");
     }
 
-    void builtProgram_exitStatusesAndJson()
+    // The built program: its text output with each account's sums, its exit statuses (a warning
+    // alone passes; a file it cannot read and wrong arguments are 2) and its JSON.
+    void builtProgram_outputExitStatusesAndJson()
     {
         write(good);
-        write(QByteArray(good).replace(",3,4,2,", ",3,4,3,"), "FTP_WR4-4B_0123456.CSV");
         write(withField(6, 9, "15"), "FTP_WR4-4B_7654321.CSV");
         const auto run = [this](const QStringList &arguments) {
             QProcess process;
             process.setWorkingDirectory(dir.path());
             process.start(QStringLiteral(TAVO_CHECK), arguments);
-            if (!process.waitForFinished(30000))
-                qFatal("tavo-check did not finish");
-            return std::pair{process.exitCode(), process.readAllStandardOutput()};
+            return process.waitForFinished(30000)
+                       ? std::pair{process.exitCode(), QString(process.readAllStandardOutput())}
+                       : std::pair{-1, QString()};
         };
-        QCOMPARE(run({reportName}).first, 0);
-        QCOMPARE(run({"FTP_WR4-4B_0123456.CSV"}).first, 0); // a warning alone
-        const QString weeks = "EMPLOYEE CREDIT WEEKS must be numeric between 0 and 14 inclusive.";
-        const auto [status, out] = run({"FTP_WR4-4B_7654321.CSV"});
-        QCOMPARE(status, 1);
-        QVERIFY(out.startsWith(
-            ("FTP_WR4-4B_7654321.CSV:" + e(6, "CREDIT WEEKS", weeks) + '\n').toLatin1()));
-        QCOMPARE(run({"missing.CSV", reportName}).first, 2);
-        QCOMPARE(run({"--frobnicate", reportName}).first, 2);
-        QCOMPARE(run({}).first, 2);
+        QCOMPARE(run({reportName}),
+                 std::pair(0, reportName +
+                                  ": account 0123456 (line 2): 2 employees; gross wages "
+                                  "1500000, S records' sum 1500000; taxable wages 1000000, S "
+                                  "records' sum 1000000\n" +
+                                  reportName +
+                                  ": account 7654321 (line 5): 1 employee; gross wages "
+                                  "250000, S records' sum 250000; taxable wages 250000, S records' "
+                                  "sum 250000\n" +
+                                  reportName +
+                                  ": 2 accounts, 3 employees, 6 lines: 0 errors, 0 "
+                                  "warnings\n"));
+        QCOMPARE(run({"FTP_WR4-4B_7654321.CSV"}).first, 1);
+        for (const QStringList &wrong :
+             {QStringList{"missing.CSV", reportName}, {"--frobnicate", reportName}, {}})
+            QCOMPARE(run(wrong).first, 2);
         const QJsonObject all =
-            QJsonDocument::fromJson(run({"--json", "FTP_WR4-4B_7654321.CSV"}).second).object();
+            QJsonDocument::fromJson(run({"--json", "FTP_WR4-4B_7654321.CSV"}).second.toUtf8())
+                .object();
         QCOMPARE(all["errors"].toInt(), 1);
-        QCOMPARE(all["files"][0]["findings"][0].toObject(), QJsonObject({{"line", 6},
-                                                                         {"field", "CREDIT WEEKS"},
-                                                                         {"severity", "error"},
-                                                                         {"message", weeks}}));
+        QCOMPARE(all["files"][0]["findings"][0].toObject(),
+                 QJsonObject({{"line", 6},
+                              {"field", "CREDIT WEEKS"},
+                              {"severity", "error"},
+                              {"message", "EMPLOYEE CREDIT WEEKS must be numeric between 0 and 14 "
+                                          "inclusive."}}));
     }
 
 private:
@@ -160,47 +158,58 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
         return QByteArray(good).replace(from, to);
     };
     const QString aboveGross = "GROSS WAGES must be greater than or equal to TAXABLE WAGES";
-    // The fields through their rules, with the rules' own messages, and the entry boxes' lengths.
-    QTest::newRow("withholding above gross")
-        << withField(2, 9, "2000000")
-        << QStringList{e(2, "GROSS WAGES",
-                         "GROSS WAGES must be greater than or equal to EMPLOYEE WITHHOLDING"),
-                       e(2, "EMPLOYEE WITHHOLDING",
-                         "EMPLOYEE WITHHOLDING must be less than or equal to GROSS WAGES")};
-    QTest::newRow("taxable above gross")
-        << withField(3, 8, "2000000")
-        << QStringList{w(2, "TAXABLE WAGES",
+    QTest::newRow("a report as the screens write it") << good << QStringList();
+    // Faults of the bytes, the fields (through their rules and entry boxes' lengths) and the
+    // accounts (their sums, counts and SSNs), each at its line, in the order of the fields.
+    QTest::newRow("bytes, fields and accounts")
+        << replaced(",3,4,2,1500000,", ",3,4,3,1500001,")
+                   .replace("O'NEIL,MARY,,1000000 ,600000,13, , \r\n",
+                            "O'NEIL,MA\x7fRY,,1000000 ,600000,13, , \n")
+                   .replace(",223456789,", ",123456789 ,")
+                   .replace(",9000\r\n", ",x\r\n")
+                   .replace(",323456789,GARCIA,ANA,,250000,250000,14,",
+                            ",666456789,GARCIA,ANA,,250000,240000,014,") +
+               "  \r\nX"
+        << QStringList{
+               w(2, "EMPLOYEES MONTH 3",
+                 "3 covered employees in the third month, but 2 S records in the account"),
+               w(2, "GROSS WAGES",
+                 "GROSS WAGES 1500001 is not the sum of the account's 2 S records' gross wages, "
+                 "1500000"),
+               e(3, "line", "the line ends with LF alone, not CR LF"),
+               e(3, "line", "byte 0x7f at column 32 is not printable ASCII"),
+               e(3, "FIRST NAME",
+                 "EMPLOYEE FIRST NAME must only contain alphanumerics, apostrophe and hyphens. "
+                 "No spaces allowed."),
+               e(4, "SSN", "SSN has 10 characters; its entry box takes at most 9."),
+               w(4, "SSN", "SSN 123456789 is already on line 3 in this account"),
+               w(5, "TAXABLE WAGES",
+                 "TAXABLE WAGES 250000 is not the sum of the account's 1 S record's taxable "
+                 "wages, 240000"),
+               e(5, "EMPLOYER CONTRIBUTIONS",
+                 "EMPLOYER CONTRIBUTIONS must be numeric.  Enter wages, excluding the decimal "
+                 "point, ie $1234.56 wages should be entered as 123456."),
+               w(6, "SSN", "SSN 666456789 cannot have been issued: no SSN begins with 666"),
+               e(6, "CREDIT WEEKS",
+                 "CREDIT WEEKS has 3 characters; its entry box takes at most 2."),
+               e(7, "line", "blank line"),
+               e(8, "line", "the last line has no CR LF line end"),
+               e(8, "RECORD TYPE", "record type \"X\" is none of A, E and S")};
+    QTest::newRow("partner fields, a byte order mark")
+        << "\xEF\xBB\xBF" + withField(3, 8, "2000000")
+        << QStringList{e(1, "line",
+                         "the file begins with a byte order mark (EF BB BF); TAVO takes "
+                         "single-byte text without one"),
+                       w(2, "TAXABLE WAGES",
                          "TAXABLE WAGES 1000000 is not the sum of the account's 2 S records' "
                          "taxable wages, 2400000"),
                        e(3, "GROSS WAGES", aboveGross), e(3, "TAXABLE WAGES", aboveGross)};
-    QTest::newRow("credit weeks the rule takes, but not the box")
-        << withField(6, 9, "014")
-        << QStringList{e(6, "CREDIT WEEKS",
-                         "CREDIT WEEKS has 3 characters; its entry box takes at most 2.")};
-    QTest::newRow("quarter 5") << withField(2, 4, "52014")
-                               << QStringList{e(2, "QUARTER-YEAR",
-                                                "QUARTER-YEAR must be the quarter, 1 to 4, "
-                                                "followed by the four-digit year, as 12014")};
-    // Bytes, layout and the order of the records.
-    QTest::newRow("byte order mark")
-        << "\xEF\xBB\xBF" + good
-        << QStringList{e(1, "line",
-                         "the file begins with a byte order mark (EF BB BF); TAVO takes "
-                         "single-byte text without one")};
-    QTest::newRow("DEL and LF alone")
-        << replaced(",MARY,,1000000 ,600000,13, , \r\n", ",MA\x7fRY,,1000000 ,600000,13, , \n")
-        << QStringList{e(3, "line", "the line ends with LF alone, not CR LF"),
-                       e(3, "line", "byte 0x7f at column 32 is not printable ASCII"),
-                       e(3, "FIRST NAME",
-                         "EMPLOYEE FIRST NAME must only contain alphanumerics, apostrophe and "
-                         "hyphens. No spaces allowed.")};
-    QTest::newRow("blank line, no last line end")
-        << QByteArray(good).insert(good.indexOf("E,7654321"), "  \r\n").chopped(2)
-        << QStringList{e(5, "line", "blank line"),
-                       e(7, "line", "the last line has no CR LF line end")};
-    QTest::newRow("filing type, a second A record")
-        << replaced("A,O,", "A,X,") + good.left(good.indexOf('\n') + 1)
+    // The layout: one A record first, eleven fields, S records after their E record.
+    QTest::newRow("filing type, a second A record, twelve fields")
+        << replaced("A,O,", "A,X,").replace(",13, , \r\n", ",13, , ,\r\n") +
+               good.left(good.indexOf('\n') + 1)
         << QStringList{e(1, "FILING TYPE", "FILING TYPE must be O (Original) or A (Amended)"),
+                       e(3, "line", "12 fields, 11 expected"),
                        e(7, "RECORD TYPE", "a second A record: a file holds one A record")};
     QTest::newRow("A record not first, its findings in field order")
         << good.mid(good.indexOf("E,7654321")) + "A,O,Jo,x,1,, , , ,x, \r\n" + good
@@ -214,8 +223,8 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
         << good.left(good.indexOf('\n') + 1)
         << QStringList{e(0, "RECORD TYPE",
                          "the file holds no E record: a report has at least one account")};
-    QTest::newRow("twelve fields") << replaced(",13, , \r\n", ",13, , ,\r\n")
-                                   << QStringList{e(3, "line", "12 fields, 11 expected")};
+    QTest::newRow("no record") << QByteArray()
+                               << QStringList{e(0, "line", "the file holds no record")};
     const QString sFirst =
         "an S record before any E record: employees follow the E record of their account";
     QTest::newRow("S record first")
@@ -228,33 +237,7 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
                          "ACCOUNT NUMBER must be the account number of the E record on line 5 "
                          "followed by two spaces, \"7654321  \""),
                        e(6, "SSN", "Employee SSN  must be 9 digits long.")};
-    QTest::newRow("unknown record type")
-        << good + "X\n"
-        << QStringList{e(7, "line", "the line ends with LF alone, not CR LF"),
-                       e(7, "RECORD TYPE", "record type \"X\" is none of A, E and S")};
-    // What hangs on other lines: the sums, the count, the SSNs.
-    QTest::newRow("one employee's sum, then its E record's own fault")
-        << withField(5, 11, "x").replace(",250000,250000,14,", ",250000,240000,14,")
-        << QStringList{w(5, "TAXABLE WAGES",
-                         "TAXABLE WAGES 250000 is not the sum of the account's 1 S record's "
-                         "taxable wages, 240000"),
-                       e(5, "EMPLOYER CONTRIBUTIONS",
-                         "EMPLOYER CONTRIBUTIONS must be numeric.  Enter wages, excluding the "
-                         "decimal point, ie "
-                         "$1234.56 wages should be entered as 123456.")};
-    QTest::newRow("sum and count")
-        << replaced(",3,4,2,1500000,", ",3,4,3,1500001,")
-        << QStringList{w(2, "EMPLOYEES MONTH 3",
-                         "3 covered employees in the third month, but 2 S records in the account"),
-                       w(2, "GROSS WAGES",
-                         "GROSS WAGES 1500001 is not the sum of the account's 2 S records' gross "
-                         "wages, 1500000")};
-    QTest::newRow("SSNs")
-        << replaced(",223456789,", ",123456789 ,").replace(",323456789,", ",666456789,")
-        << QStringList{
-               e(4, "SSN", "SSN has 10 characters; its entry box takes at most 9."),
-               w(4, "SSN", "SSN 123456789 is already on line 3 in this account"),
-               w(6, "SSN", "SSN 666456789 cannot have been issued: no SSN begins with 666")};
+    // SSNs that cannot have been issued, and widely misused ones.
     QTest::newRow("SSNs never issued")
         << replaced(",123456789,", ",078051120,")
                .replace(",223456789,", ",223006789,")
@@ -275,8 +258,6 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
                w(3, "SSN", "SSN 000456789 cannot have been issued: no SSN begins with 000"),
                w(4, "SSN", "SSN 900456789 cannot have been issued: no SSN begins with 900"),
                w(6, "SSN", "SSN 219099999 is a widely misused number that belongs to no employee")};
-    QTest::newRow("no record") << QByteArray()
-                               << QStringList{e(0, "line", "the file holds no record")};
     QTest::newRow("wages beyond machine integers")
         << withField(2, 8, "0100000000000000000000").replace("1000000 ,", "99999999999999999999,")
         << QStringList{e(2, "GROSS WAGES",

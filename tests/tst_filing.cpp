@@ -1,7 +1,6 @@
 // Whole filings through the real screens with scripted answers: the questions in the order asked,
 // the records on disk byte for byte, the report file, and what tavo-check makes of it.
 
-#include "app/neededroutines.h"
 #include "contact/form1.h"
 #include "employee/form3.h"
 #include "employer/form2.h"
@@ -184,65 +183,33 @@ private slots:
         verifyClean(run.path(reportName), "1 account, 3 employees, 5 lines");
     }
 
+    // A report of the same name is replaced only after Yes; No keeps it and names again.
     void existingReport_askedBeforeReplacing()
     {
         for (const bool yes : {false, true}) {
             FilingRun run;
             const QString name = "FILEUPLOAD_WR4-4B_0123456.CSV";
-            const QByteArray earlier = aRecord + eRecord + sRecord;
-            run.write(name, earlier);
-            run.start();
-            run.acceptContact(with(validContact, {"CONTACT NAME", "Jo Doe"}));
-            run.desktop.answer({false, false, yes});
-            run.enterAccount();
+            run.write(name, "earlier\r\n");
+            run.fileOneAccount({false, false, yes});
             const NamingEntries upload = with(validNaming, {"FILING METHOD", "FILE UPLOAD"});
             run.nameReport(upload);
-
-            const QByteArray records =
-                "A,O,Jo Doe,mary@example.com,8005551234,, , , , , \r\n" + eRecord;
             QCOMPARE(run.desktop.questions().last(),
                      "File with the name already exists, do you want to overwrite it?");
-            QVERIFY(run.desktop.failures().isEmpty());
             QCOMPARE(run.desktop.ended, yes);
+            QCOMPARE(run.read(name), yes ? aRecord + eRecord : "earlier\r\n");
+            QCOMPARE(run.exists("testFile.TXT"), !yes); // a replaced report takes its place
             if (yes) {
-                QCOMPARE(run.read(name), records);
-                QCOMPARE(run.files(), QStringList{name});
                 QCOMPARE(run.desktop.notices(), QStringList{closingMessage(name)});
                 continue;
             }
             QCOMPARE(run.desktop.notices(),
                      QStringList{"The file name = " + name +
                                  ".  you selected already exists please name the file again"});
-            QCOMPARE(run.read(name), earlier);
-            QCOMPARE(run.workingFile(), records);
             QVERIFY(run.program->formNameFile().isVisible());
             QVERIFY(isEmptied(run.program->formNameFile()));
             run.nameReport(with(upload, {"SEQUENCE NUMBER", "2"}));
-            QCOMPARE(run.read("FILEUPLOAD_WR4-4B_0123456_2.CSV"), records);
-            QCOMPARE(run.read(name), earlier);
+            QCOMPARE(run.read("FILEUPLOAD_WR4-4B_0123456_2.CSV"), aRecord + eRecord);
             QVERIFY(run.desktop.ended);
-        }
-    }
-
-    void doneAddingEmployees_bothQuestionsInOneCall()
-    {
-        const QStringList asked{anotherEmployee, anotherAccount};
-        for (const auto &[answers, screens] :
-             {std::pair{QList<bool>{true}, QStringList{"Form3"}},
-              {QList<bool>{false, true}, QStringList{"Form2"}},
-              {QList<bool>{false, false}, QStringList{"Form2", "FormNameFile"}}}) {
-            FilingRun run;
-            run.start();
-            run.acceptContact();
-            run.desktop.answers.append(answers);
-            cNeededRoutines(*run.program).doneAddingEmployees();
-            QCOMPARE(run.desktop.questions().mid(1), asked.mid(0, answers.size()));
-            QCOMPARE(run.visibleScreens(), screens);
-            QVERIFY(FilingRun::find(run.program->form3(), "txtSSN")
-                        ->isVisibleTo(&run.program->form3()));
-            auto *filingType =
-                FilingRun::find<QListWidget>(run.program->form1(), "lstReportingTypeCode");
-            QCOMPARE(filingType->selectedItems().isEmpty(), screens.size() == 2);
         }
     }
 };

@@ -235,11 +235,15 @@ private slots:
         }
     }
 
-    void naming_filerKindSetsPromptAndLength_badSequenceNumberKeepsTheFocus()
+    // The filer kind sets the number's prompt and length; a bad sequence number keeps the focus
+    // on leaving its box; Enter and Escape do nothing; closing the window ends the run without a
+    // report.
+    void namingScreen_promptSequenceKeysAndClosing()
     {
         FilingRun run;
         QWidget &screen = openScreen(run, 3);
         auto *box = FilingRun::find<QLineEdit>(screen, "EAN_TPAID");
+        QCOMPARE(screen.focusWidget(), box); // where it opens
         for (const auto &[kind, text, kept] :
              {std::tuple{"TPA",
                          "What is your TPAID? Enter all 10 digits including leading zeroes, "
@@ -268,7 +272,14 @@ private slots:
         }
         QCOMPARE(label->text(), "Sequence Number must be alphanumerics.   You entered 1Q 2014 "
                                 "Please try re-entering it.");
+        for (QWidget *entry : {static_cast<QWidget *>(box), static_cast<QWidget *>(sequence)})
+            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+                QTest::keyClick(entry, key);
+        QVERIFY(screen.isVisible() && sequence->text() == "1q2014");
         QCOMPARE(run.desktop.shown.size(), 3); // the notice and two questions, nothing more
+        screen.close();                        // the frame's close button, Alt+F4
+        QVERIFY(run.desktop.ended && run.visibleScreens().isEmpty());
+        QCOMPARE(run.files(), QStringList{"testFile.TXT"});
     }
 
     // The lists of a screen emptied for the next account or after a bad name start afresh.
@@ -293,36 +304,21 @@ private slots:
                  QStringList(2, "File name was bad please try naming it again."));
     }
 
-    // Enter and Escape do nothing on the naming screen; closing it ends the run without a report.
-    // Its choices are known by their rows: a row the program does not know fails visibly.
-    void namingScreen_keysClosingAndUnknownRows()
+    // The naming lists' choices are known by their rows: a row the program does not know fails
+    // visibly instead of naming a file.
+    void namingChoices_knownByRow_anUnknownOneFailsVisibly()
     {
-        for (const int addedRow : {-1, 0, 1}) {
+        for (const int addedRow : {0, 1}) {
             FilingRun run;
             run.fileOneAccount({false, false});
-            FormNameFile &naming = run.program->formNameFile();
-            QCOMPARE(naming.focusWidget(), FilingRun::find(naming, "EAN_TPAID")); // where it opens
-            if (addedRow < 0) {
-                FilingRun::fill(naming, with(validNaming, {"SEQUENCE NUMBER", "1Q"}));
-                for (const char *box : {"EAN_TPAID", "txtSequenceNumber"})
-                    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
-                        QTest::keyClick(FilingRun::find(naming, box), key);
-                QVERIFY(naming.isVisible() && !run.desktop.ended);
-                QCOMPARE(run.desktop.shown.size(), 3); // the version notice and the two questions
-                QCOMPARE(FilingRun::find<QLineEdit>(naming, "txtSequenceNumber")->text(), "1Q");
-                naming.close(); // the frame's close button, Alt+F4
-                QVERIFY(run.desktop.ended && run.visibleScreens().isEmpty());
-                QCOMPARE(run.files(), QStringList{"testFile.TXT"});
-                continue;
-            }
-            auto *kind = FilingRun::find<QListWidget>(naming, "lstEmployeOrTPA");
+            auto *kind =
+                FilingRun::find<QListWidget>(run.program->formNameFile(), "lstEmployeOrTPA");
             if (addedRow)
                 kind->addItem(QString());
             kind->item(addedRow ? 2 : 0)->setText("Employer (account number)");
-            FilingRun::put(naming, "lstEmployeOrTPA", "Employer (account number)");
-            FilingRun::fill(naming,
-                            with(validNaming, {"FILER KIND", "", "FILING METHOD", "FILE UPLOAD"}));
-            FilingRun::press(naming, "cmdNameFile");
+            FilingRun::put(run.program->formNameFile(), "lstEmployeOrTPA",
+                           "Employer (account number)");
+            run.nameReport(with(validNaming, {"FILER KIND", "", "FILING METHOD", "FILE UPLOAD"}));
             QVERIFY(run.desktop.ended);
             QCOMPARE(run.desktop.failures().size(), addedRow);
             QCOMPARE(run.exists("FILEUPLOAD_WR4-4B_0123456.CSV"), !addedRow);

@@ -277,6 +277,7 @@ FileReport checkReport(QByteArrayView bytes, const QString &path)
     Checker checker{report};
     const char *start = bytes.begin();
     for (const char *lf;
+         start != bytes.end() &&
          (lf = static_cast<const char *>(std::memchr(start, '\n', bytes.end() - start)));
          start = lf + 1)
         checker.read(start, lf - start, true);
@@ -292,7 +293,6 @@ FileReport checkReportFile(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return FileReport{path, file.errorString()};
     const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return FileReport{path, file.errorString()};
-    return checkReport(bytes, path);
+    return file.error() == QFileDevice::NoError ? checkReport(bytes, path)
+                                                : FileReport{path, file.errorString()};
 }

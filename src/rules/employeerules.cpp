@@ -31,7 +31,7 @@ QString ssn(const EmployeeEntries &entries)
 
 QString lastName(const EmployeeEntries &entries)
 {
-    const QStringView trimmed = trimSpaces(entries.lastName);
+    const QStringView trimmed = trimSpaces(QStringView(entries.lastName));
     if (trimmed.isEmpty())
         return QStringLiteral("Employee Last Name in S line must not be blank. ");
     if (trimmed.size() > 25)
@@ -56,7 +56,7 @@ QString lastName(const EmployeeEntries &entries)
 
 QString firstName(const EmployeeEntries &entries)
 {
-    const QStringView trimmed = trimSpaces(entries.firstName);
+    const QStringView trimmed = trimSpaces(QStringView(entries.firstName));
     if (trimmed.isEmpty())
         return QStringLiteral("EMPLOYEE FIRST NAME in S line must not be blank. ");
     if (trimmed.size() > 15)

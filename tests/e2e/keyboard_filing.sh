@@ -8,31 +8,19 @@
 # Usage: keyboard_filing.sh PATH/TO/tavo-csv     (exit status 77: skipped, no virtual display)
 set -euo pipefail
 
-for tool in Xvfb openbox xdotool xdpyinfo xwininfo xwd; do
+for tool in xvfb-run xauth openbox xdotool xwininfo xwd; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
+# A virtual display of our own, on a free number, with a window manager.
+if [ -z "${E2E_DISPLAY:-}" ]; then
+    exec env E2E_DISPLAY=1 xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash "$0" "$@"
+fi
 PROGRAM="$(realpath "$1")"
 WORK="$(mktemp -d)"
-XVFB_LOG="$(mktemp)"
-PIDS=()
-trap 'kill "${PIDS[@]}" 2>/dev/null || true; rm -rf "$WORK" "$XVFB_LOG"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# A display of our own: a number that another server takes meanwhile is left for the next one.
-for n in $(seq 91 160); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$XVFB_LOG" 2>&1 &
-    PIDS+=($!)
-    export DISPLAY=":$n"
-    for _ in $(seq 100); do
-        kill -0 "${PIDS[-1]}" 2>/dev/null || continue 2
-        xdpyinfo >/dev/null 2>&1 && break 2
-        sleep 0.1
-    done
-done
-xdpyinfo >/dev/null 2>&1 || { cat "$XVFB_LOG" >&2; fail "no X display"; }
 openbox >/dev/null 2>&1 &
-PIDS+=($!)
+PIDS=($!)
+trap 'kill "${PIDS[@]}" 2>/dev/null || true; rm -rf "$WORK"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
 sleep 0.5
 export QT_QPA_PLATFORM=xcb
 
