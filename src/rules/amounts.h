@@ -16,7 +16,7 @@ QString addWholeNumbers(QStringView a, QStringView b);
 class WholeNumberSum
 {
 public:
-    explicit WholeNumberSum(bool known = true) : m_known(known) {}
+    WholeNumberSum(bool known = true) : m_known(known) {}
     void add(QStringView text);
     bool known() const { return m_known; }
     void forget() { m_known = false; }
