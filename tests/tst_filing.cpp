@@ -152,7 +152,7 @@ private slots:
         for (const bool corrected : {false, true}) {
             FilingRun run;
             run.fileOneAccount({true, true, true});
-            run.desktop.answers.append(corrected ? QList{true, true, false, false}
+            run.desktop.answers.append(corrected ? QList{true, false, true, false, false}
                                                  : QList{false, false});
             for (const EmployeeEntries &typed :
                  corrected ? QList{one, typo, extra} : QList{one, two, three})
@@ -163,8 +163,17 @@ private slots:
                 QApplication::setActiveWindow(employees->window());
                 FilingRun::typeInCell(employees, 1, "Gross Wages", "500000");
                 employees->setCurrentIndex(employees->model()->index(2, 0));
-                QTest::keyClick(employees, Qt::Key_Delete);
+                QTest::keyClick(employees, Qt::Key_Delete); // asked, No
+                QTest::keyClick(employees, Qt::Key_Delete); // asked, Yes
+                QCOMPARE(run.desktop.questions().mid(5),
+                         QStringList(2, "Remove the employee 444444444, O'NEIL MARY, from "
+                                        "account 0123456?"));
+                QVERIFY(FilingRun::labelText(*employees->window(), "lblReviewTotals")
+                            .startsWith("Entered for this account: 2 employees, gross wages "
+                                        "$10,000.00,"));
                 QTest::keyClick(employees, Qt::Key_Escape);
+                QVERIFY(FilingRun::labelText(run.program->form3(), "lblRunningTotals")
+                            .startsWith("Entered for this account: 2 employees,"));
                 run.enterEmployee(three);
             }
             QCOMPARE(run.visibleScreens(), QStringList{"FormNameFile"});

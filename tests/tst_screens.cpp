@@ -192,58 +192,67 @@ private slots:
             verifyWiring(validNaming, screen, wrongField);
     }
 
-    // The version notice, the browser on Yes, Close Progam's question; a filing type chosen stays
-    // chosen (Ctrl+click and Ctrl+Space do not take it away), only another choice changes it.
-    void versionNotice_closeAsksFirst_filingTypeStaysChosen()
-    {
-        for (const bool yes : {true, false}) {
-            FilingRun run;
-            run.start(yes);
-            QCOMPARE(run.desktop.shown.first().title, "Create CSV File for TAVO - version 5");
-            QCOMPARE(run.desktop.shown.first().text,
-                     "You are using version 5.\r\n\r\nPlease check "
-                     "https://www.uc.veloria.gov/tavo/csv-tool to see if you have the latest "
-                     "version.\r\r\nDo you want to open a browser window to this website?");
-            QCOMPARE(run.desktop.openedPages,
-                     yes ? QList<QUrl>{QUrl("https://www.uc.veloria.gov/tavo/csv-tool")}
-                         : QList<QUrl>());
-            Form1 &screen = run.program->form1();
-            QCOMPARE(run.visibleScreens(), QStringList{"Form1"});
-            QVERIFY(!FilingRun::find(screen, "cmdCreateALine")->isEnabled());
-            run.desktop.answer({yes});
-            FilingRun::press(screen, "cmdEnd");
-            QCOMPARE(run.desktop.questions().last(), "Are you sure you want to close the program?");
-            QCOMPARE(run.desktop.ended, yes);
-            QCOMPARE(run.files(), yes ? QStringList() : QStringList{"testFile.TXT.lock"});
-            if (yes) { // closing the window ends the run without a question
-                run.restart();
-                run.start();
-                run.desktop.ended = false;
-                run.program->form1().close();
-                QVERIFY(run.desktop.ended && run.desktop.questions().size() == 3);
-                continue;
-            }
-            auto *list = FilingRun::find<QListWidget>(screen, "lstReportingTypeCode");
-            FilingRun::put(screen, "lstReportingTypeCode", "O");
-            FilingRun::put(screen, "lstReportingTypeCode", "A");
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                              list->visualItemRect(list->item(1)).center());
-            QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
-            QCOMPARE(list->selectedItems(), {list->item(1)});
-            run.acceptContact(with(validContact, {"FILING TYPE", ""}));
-            QCOMPARE(run.workingFile(), QByteArray(aRecord).replace("A,O,", "A,A,"));
-        }
-    }
-
-    // The filer kind sets the number's prompt and length; a bad sequence number keeps the focus
-    // on leaving its box; Enter and Escape do nothing; closing the window ends the run without a
-    // report.
-    void namingScreen_promptSequenceKeysAndClosing()
+    // One filing with the detours a person may take: the version page opened, Close Progam
+    // answered No, the filing type clicked away with Ctrl, the employer and employee windows
+    // closed and answered No (the screen stays as it was), the same keys on the emptied employer
+    // screen, the naming screen's prompts, lengths, sequence check and keys. It writes what the
+    // screens show, and closing the naming screen ends it without a report.
+    void filingWithDetours_writesWhatTheScreensShow()
     {
         FilingRun run;
-        QWidget &screen = openScreen(run, 3);
-        auto *box = FilingRun::find<QLineEdit>(screen, "EAN_TPAID");
-        QCOMPARE(screen.focusWidget(), box); // where it opens
+        run.start(true);
+        QCOMPARE(run.desktop.shown.first().title, "Create CSV File for TAVO - version 5");
+        QCOMPARE(run.desktop.shown.first().text,
+                 "You are using version 5.\r\n\r\nPlease check "
+                 "https://www.uc.veloria.gov/tavo/csv-tool to see if you have the latest "
+                 "version.\r\r\nDo you want to open a browser window to this website?");
+        QCOMPARE(run.desktop.openedPages, {QUrl("https://www.uc.veloria.gov/tavo/csv-tool")});
+        Form1 &contact = run.program->form1();
+        QVERIFY(!FilingRun::find(contact, "cmdCreateALine")->isEnabled());
+        run.desktop.answer({false});
+        FilingRun::press(contact, "cmdEnd");
+        QCOMPARE(run.desktop.questions().last(), "Are you sure you want to close the program?");
+        auto *type = FilingRun::find<QListWidget>(contact, "lstReportingTypeCode");
+        FilingRun::put(contact, "lstReportingTypeCode", "O");
+        FilingRun::put(contact, "lstReportingTypeCode", "A");
+        QTest::mouseClick(type->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          type->visualItemRect(type->item(1)).center());
+        QTest::keyClick(type, Qt::Key_Space, Qt::ControlModifier);
+        QCOMPARE(type->selectedItems(), {type->item(1)});
+        run.acceptContact(with(validContact, {"FILING TYPE", ""}));
+
+        const auto closeAndStay = [&](QWidget &screen, const char *box, const char *button) {
+            FilingRun::put(screen, box, "12345");
+            FilingRun::press(screen, button); // marks it
+            FilingRun::find(screen, box)->setFocus();
+            run.desktop.answer({false});
+            screen.close();
+            QCOMPARE(run.desktop.questions().last(), "Are you sure you want to close the program?");
+            QVERIFY(screen.isVisible() && isYellow(FilingRun::find(screen, box)));
+            QCOMPARE(screen.focusWidget(), FilingRun::find(screen, box));
+        };
+        for (int account = 0; account < 2; ++account) {
+            Form2 &employer = run.program->form2();
+            closeAndStay(employer, "txtEAN", "cmdCreateELine");
+            tabInAndDown(employer, "lstQuarter");
+            tabInAndDown(employer, "lstYear");
+            run.desktop.answers.append(account == 0 ? QList<bool>{true}
+                                                    : QList<bool>{false, false});
+            run.enterAccount(with(validEmployer, {"QUARTER-YEAR", ""}));
+            if (account == 0) {
+                closeAndStay(run.program->form3(), "txtSSN", "cmdAddEmployee");
+                run.desktop.answer({false, true});
+                run.enterEmployee();
+            }
+        }
+        QCOMPARE(run.workingFile(), QByteArray(aRecord).replace("A,O,", "A,A,") +
+                                        QByteArray(eRecord).replace("22026", "22025") + sRecord +
+                                        QByteArray(eRecord).replace("22026", "22025"));
+
+        FormNameFile &naming = run.program->formNameFile();
+        QApplication::setActiveWindow(&naming);
+        auto *box = FilingRun::find<QLineEdit>(naming, "EAN_TPAID");
+        QCOMPARE(naming.focusWidget(), box); // where it opens
         for (const auto &[kind, text, kept] :
              {std::tuple{"TPA",
                          "What is your TPAID? Enter all 10 digits including leading zeroes, "
@@ -254,20 +263,20 @@ private slots:
                          "number, without the dash.",
                          "0123456"}}) {
             FilingRun::type(box, "99");
-            FilingRun::put(screen, "lstEmployeOrTPA", kind);
+            FilingRun::put(naming, "lstEmployeOrTPA", kind);
             QVERIFY(box->text().isEmpty() && QApplication::focusWidget() == box);
-            QCOMPARE(FilingRun::labelText(screen, "lblEAN0rTPAID"), text);
+            QCOMPARE(FilingRun::labelText(naming, "lblEAN0rTPAID"), text);
             QCOMPARE(box->accessibleName(), text);
             QTest::keyClicks(box, "0123456789012");
             QCOMPARE(box->text(), kept);
         }
-        auto *sequence = FilingRun::find<QLineEdit>(screen, "txtSequenceNumber");
-        auto *label = FilingRun::find<QLabel>(screen, "lblSequenceNumber_errorMessage");
+        auto *sequence = FilingRun::find<QLineEdit>(naming, "txtSequenceNumber");
+        auto *label = FilingRun::find<QLabel>(naming, "lblSequenceNumber_errorMessage");
         for (const char *typed : {"1Q 2014", "1q2014"}) {
             FilingRun::type(sequence, typed);
             QTest::mouseClick(box, Qt::LeftButton);
             QTRY_COMPARE(QApplication::focusWidget(),
-                         typed[2] == ' ' ? sequence : FilingRun::find(screen, "cmdNameFile"));
+                         typed[2] == ' ' ? sequence : FilingRun::find(naming, "cmdNameFile"));
             QCOMPARE(label->isVisible() && isYellow(sequence), typed[2] == ' ');
         }
         QCOMPARE(label->text(), "Sequence Number must be alphanumerics.   You entered 1Q 2014 "
@@ -275,77 +284,35 @@ private slots:
         for (QWidget *entry : {static_cast<QWidget *>(box), static_cast<QWidget *>(sequence)})
             for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
                 QTest::keyClick(entry, key);
-        QVERIFY(screen.isVisible() && sequence->text() == "1q2014");
-        QCOMPARE(run.desktop.shown.size(), 3); // the notice and two questions, nothing more
-        screen.close();                        // the frame's close button, Alt+F4
+        QVERIFY(naming.isVisible() && sequence->text() == "1q2014" && !run.desktop.ended);
+        naming.close(); // the frame's close button, Alt+F4
         QVERIFY(run.desktop.ended && run.visibleScreens().isEmpty());
         QCOMPARE(run.files(), QStringList{"testFile.TXT"});
     }
 
-    // The lists of the employer screen emptied for the next account start afresh: the same keys
-    // choose the same quarter and year.
-    void sameKeysGiveSameChoices_onAnEmptiedScreen()
+    // Close Progam answered Yes, and closing any data-entry window answered Yes (the contact
+    // screen's without a question), end the run with every record written so far kept.
+    void endingsOfARun_recordsKept()
     {
-        FilingRun run;
-        run.start();
-        run.acceptContact();
-        run.desktop.answer({false, true, false, false}); // no employees; one more account
-        for (int round = 0; round < 2; ++round) {
-            tabInAndDown(run.program->form2(), "lstQuarter");
-            tabInAndDown(run.program->form2(), "lstYear");
-            run.enterAccount(with(validEmployer, {"QUARTER-YEAR", ""}));
-        }
-        QCOMPARE(run.workingFile(),
-                 aRecord + QByteArray(eRecord).replace("22026", "22025").repeated(2));
-    }
-
-    // The naming lists' choices are known by their rows: a row the program does not know fails
-    // visibly instead of naming a file.
-    void namingChoices_knownByRow_anUnknownOneFailsVisibly()
-    {
-        for (const int addedRow : {0, 1}) {
+        for (int screen = 0; screen < 4; ++screen) {
             FilingRun run;
-            run.fileOneAccount({false, false});
-            auto *kind =
-                FilingRun::find<QListWidget>(run.program->formNameFile(), "lstEmployeOrTPA");
-            if (addedRow)
-                kind->addItem(QString());
-            kind->item(addedRow ? 2 : 0)->setText("Employer (account number)");
-            FilingRun::put(run.program->formNameFile(), "lstEmployeOrTPA",
-                           "Employer (account number)");
-            run.nameReport(with(validNaming, {"FILER KIND", "", "FILING METHOD", "FILE UPLOAD"}));
-            QVERIFY(run.desktop.ended);
-            QCOMPARE(run.desktop.failures().size(), addedRow);
-            QCOMPARE(run.exists("FILEUPLOAD_WR4-4B_0123456.CSV"), !addedRow);
-        }
-    }
-
-    // Closing the employer or employee window asks first; No leaves the screen as it was.
-    void closingEmployerOrEmployeeWindow_asksFirst()
-    {
-        for (const int closing : {0, 1, 2, 3}) { // employer or employee screen, No or Yes
-            const bool employees = closing >= 2, yes = closing % 2;
-            FilingRun run;
-            run.fileOneAccount({true});
-            if (!employees) {
-                run.desktop.answer({false, true}); // no more employees, another account
-                run.enterEmployee();
-            }
-            QWidget &screen =
-                employees ? static_cast<QWidget &>(run.program->form3()) : run.program->form2();
-            const char *box = employees ? "txtSSN" : "txtEAN";
-            FilingRun::put(screen, box, "12345");
-            FilingRun::press(screen, buttons[employees ? 2 : 1]); // marks it
-            const QByteArray written = run.workingFile();
-            FilingRun::find(screen, box)->setFocus();
-            run.desktop.answer({yes});
-            screen.close();
-            QCOMPARE(run.desktop.questions().last(), "Are you sure you want to close the program?");
-            QCOMPARE(run.desktop.ended, yes);
-            QCOMPARE(screen.isVisible(), !yes);
-            QCOMPARE(run.workingFile(), written);
-            QVERIFY(isYellow(FilingRun::find(screen, box)));
-            QVERIFY(yes || screen.focusWidget() == FilingRun::find(screen, box));
+            screen == 3 ? run.fileOneAccount({true}) : run.fileOneAccount({false, true});
+            if (screen < 2)
+                run.restart(), run.start();
+            QWidget *window = screen < 2    ? static_cast<QWidget *>(&run.program->form1())
+                              : screen == 2 ? static_cast<QWidget *>(&run.program->form2())
+                                            : &run.program->form3();
+            run.desktop.answer({true});
+            run.desktop.ended = false;
+            if (screen == 0)
+                FilingRun::press(*window, "cmdEnd");
+            else
+                window->close();
+            QVERIFY(run.desktop.ended && run.visibleScreens().isEmpty());
+            QCOMPARE(run.desktop.questions().last() ==
+                         "Are you sure you want to close the program?",
+                     screen != 1);
+            QCOMPARE(run.workingFile(), aRecord + eRecord);
         }
     }
 

@@ -1,19 +1,6 @@
 #include "filingrun.h"
 
-#include "contact/form1.h"
-#include "employee/form3.h"
-#include "employer/form2.h"
-#include "naming/formnamefile.h"
-
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPrinter>
-#include <QPushButton>
-#include <QTest>
 
 void ScriptedDesktop::show(Kind kind, const QString &title, const QString &text)
 {
@@ -58,34 +45,11 @@ QStringList ScriptedDesktop::texts(Kind kind) const
     return result;
 }
 
-bool isYellow(const QWidget *entry)
-{
-    return entry->palette().color(QPalette::Base) == QColor(255, 255, 0);
-}
-
-FilingRun::FilingRun() : m_previousFolder(QDir::currentPath())
-{
-    QDir::setCurrent(m_folder.path());
-    restart();
-}
-
 void FilingRun::restart()
 {
     program.reset();
     program = std::make_unique<Program>(desktop);
     program->setToday([] { return QDate(2026, 12, 6); });
-}
-
-FilingRun::~FilingRun()
-{
-    program.reset();
-    QDir::setCurrent(m_previousFolder);
-}
-
-void FilingRun::start(bool openVersionPage)
-{
-    desktop.answer({openVersionPage});
-    program->start();
 }
 
 void FilingRun::resume(const QByteArray &working, std::initializer_list<bool> answers,
@@ -129,31 +93,6 @@ QStringList FilingRun::files() const
     return names;
 }
 
-void FilingRun::acceptContact(const ContactEntries &entries)
-{
-    fill(program->form1(), entries);
-    press(program->form1(), "cmdCreateALine");
-}
-
-void FilingRun::enterAccount(const EmployerEntries &entries)
-{
-    fill(program->form2(), entries);
-    press(program->form2(), "cmdCreateELine");
-}
-
-void FilingRun::enterEmployee(const EmployeeEntries &entries)
-{
-    fill(program->form3(), entries);
-    press(program->form3(), "cmdAddEmployee");
-}
-
-void FilingRun::nameReport(const NamingEntries &entries)
-{
-    QApplication::setActiveWindow(&program->formNameFile());
-    fill(program->formNameFile(), entries);
-    press(program->formNameFile(), "cmdNameFile");
-}
-
 void FilingRun::import(const QByteArray &bytes)
 {
     write("employees.csv", bytes);
@@ -182,11 +121,6 @@ void FilingRun::put(QWidget &screen, const char *name, const QString &text)
     }
 }
 
-QString FilingRun::labelText(QWidget &screen, const char *label)
-{
-    return find<QLabel>(screen, label)->text();
-}
-
 void FilingRun::type(QLineEdit *box, const QString &text)
 {
     box->setFocus();
@@ -206,11 +140,6 @@ void FilingRun::choose(QListWidget *list, const QString &item)
     list->scrollToItem(found.first());
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(found.first()).center());
-}
-
-void FilingRun::press(QWidget &screen, const char *button)
-{
-    QTest::mouseClick(find<QAbstractButton>(screen, button), Qt::LeftButton);
 }
 
 QModelIndex FilingRun::cell(QAbstractItemView *table, int row, const QString &column)

@@ -2,21 +2,21 @@
 
 #include "app/desktop.h"
 #include "app/program.h"
+#include "contact/form1.h"
+#include "employee/form3.h"
+#include "employer/form2.h"
+#include "naming/formnamefile.h"
 #include "recordproperties.h"
 
-#include <QByteArray>
+#include <QAbstractItemView>
 #include <QFileInfo>
-#include <QModelIndex>
+#include <QLabel>
 #include <QQueue>
 #include <QTemporaryDir>
-#include <QWidget>
+#include <QTest>
 
 #include <functional>
 #include <memory>
-
-class QAbstractItemView;
-class QLineEdit;
-class QListWidget;
 
 // A desktop for tests: questions are answered from a queue, every text shown is recorded, the end
 // of the program is recorded instead of ending the process, and no real dialog ever opens. A
@@ -85,18 +85,33 @@ inline const QByteArray sRecord = "S,0123456  ,123456789,O'NEIL,MARY,,250000,100
 inline const QString reportName = "FTP_WR4-4B_0123456.CSV"; // of the valid entries
 
 // True when the entry box or list is painted the error yellow.
-bool isYellow(const QWidget *entry);
+inline bool isYellow(const QWidget *entry)
+{
+    return entry->palette().color(QPalette::Base) == QColor(255, 255, 0);
+}
 
 // One run of the program in a fresh temporary folder, which is the current folder while the run
 // lives, with a scripted desktop and the date fixed at 6 December 2026.
 class FilingRun
 {
 public:
-    FilingRun();
-    ~FilingRun();
+    FilingRun() : m_previousFolder(QDir::currentPath())
+    {
+        QDir::setCurrent(m_folder.path());
+        restart();
+    }
+    ~FilingRun()
+    {
+        program.reset();
+        QDir::setCurrent(m_previousFolder);
+    }
 
     // Starts the program, answering the version notice.
-    void start(bool openVersionPage = false);
+    void start(bool openVersionPage = false)
+    {
+        desktop.answer({openVersionPage});
+        program->start();
+    }
     // A new run of the program in the same folder, the earlier one gone (ended, closed or killed).
     void restart();
     // Starts the program on the working file's bytes and resumes `chosen`, with the answers.
@@ -115,10 +130,23 @@ public:
     QStringList files() const;
 
     // A screen filled in and its button pressed; an empty list entry chooses nothing.
-    void acceptContact(const ContactEntries &entries = validContact);
-    void enterAccount(const EmployerEntries &entries = validEmployer);
-    void enterEmployee(const EmployeeEntries &entries = validEmployee);
-    void nameReport(const NamingEntries &entries = validNaming);
+    void acceptContact(const ContactEntries &entries = validContact)
+    {
+        enter(program->form1(), entries, "cmdCreateALine");
+    }
+    void enterAccount(const EmployerEntries &entries = validEmployer)
+    {
+        enter(program->form2(), entries, "cmdCreateELine");
+    }
+    void enterEmployee(const EmployeeEntries &entries = validEmployee)
+    {
+        enter(program->form3(), entries, "cmdAddEmployee");
+    }
+    void nameReport(const NamingEntries &entries = validNaming)
+    {
+        QApplication::setActiveWindow(&program->formNameFile());
+        enter(program->formNameFile(), entries, "cmdNameFile");
+    }
     // The screen's boxes and lists filled from the entries, the button not pressed.
     template <typename E> static void fill(QWidget &screen, const E &entries)
     {
@@ -140,10 +168,16 @@ public:
             qFatal("no %s in %s", name, qPrintable(screen.objectName()));
         return widget;
     }
-    static QString labelText(QWidget &screen, const char *label);
+    static QString labelText(QWidget &screen, const char *label)
+    {
+        return find<QLabel>(screen, label)->text();
+    }
     static void type(QLineEdit *box, const QString &text);
     static void choose(QListWidget *list, const QString &item);
-    static void press(QWidget &screen, const char *button);
+    static void press(QWidget &screen, const char *button)
+    {
+        QTest::mouseClick(find<QAbstractButton>(screen, button), Qt::LeftButton);
+    }
     // The cell of the row and the column of that caption, and typing over it as a user does: the
     // first key opens the editor, Enter commits.
     static QModelIndex cell(QAbstractItemView *table, int row, const QString &column);
@@ -157,6 +191,11 @@ public:
     std::unique_ptr<Program> program;
 
 private:
+    template <typename E> static void enter(QWidget &screen, const E &entries, const char *button)
+    {
+        fill(screen, entries);
+        press(screen, button);
+    }
     QTemporaryDir m_folder;
     QString m_previousFolder;
 };
