@@ -1,6 +1,7 @@
 // The records' way to the working file: the file layer writes, and a failure it reports, naming
 // the file, ends the run with the general failure message.
 
+#include "app/desktop.h"
 #include "app/neededroutines.h"
 #include "app/program.h"
 #include "output/workingfile.h"
@@ -36,5 +37,17 @@ bool cNeededRoutines::keepUnfinishedFiling(const QString &sFileName)
                                 "aside, so nothing was written.")
                      .arg(error.file),
                  error);
+    return false;
+}
+
+bool cNeededRoutines::readChosenFile(const QString &fileName, const QString &title,
+                                     QByteArray &bytes)
+{
+    FileError error;
+    if (readFileBytes(fileName, bytes, error))
+        return true;
+    program.desktop().tell(
+        QStringLiteral("The file %1 could not be read.\n\n%2").arg(fileName, errorText(error)),
+        title);
     return false;
 }

@@ -76,13 +76,8 @@ void cNeededRoutines::resumeFiling(const QString &fileName)
 {
     const QString title = QStringLiteral("Resume Unfinished Report");
     QByteArray bytes;
-    FileError error;
-    if (!readFileBytes(fileName, bytes, error)) {
-        program.desktop().tell(
-            QStringLiteral("The file %1 could not be read.\n\n%2").arg(fileName, errorText(error)),
-            title);
+    if (!readChosenFile(fileName, title, bytes))
         return;
-    }
     const std::optional<Filing> filing = readFiling(bytes);
     if (!bytes.startsWith("A,")) {
         program.desktop().tell(
@@ -103,6 +98,7 @@ void cNeededRoutines::resumeFiling(const QString &fileName)
     if (QFileInfo(fileName).absoluteFilePath() != QFileInfo(working).absoluteFilePath()) {
         if (!keepUnfinishedFiling(working))
             return;
+        FileError error;
         if (!replaceFile(working, bytes, error)) {
             program.fail(QStringLiteral("The file %1 could not be written.").arg(error.file),
                          error);

@@ -40,6 +40,9 @@ public:
                      const QString &readWriteAppend);
     // Appends the lines all at once, all or none, the same way.
     bool writeLinesToFile(const QString &sFileName, const QStringList &lines);
+    // Reads a file the user chose; false, after a notice naming it and the system's error, when
+    // it cannot be read. The run goes on either way.
+    bool readChosenFile(const QString &fileName, const QString &title, QByteArray &bytes);
     // Keeps an unfinished filing in the working file aside before it is started afresh; false
     // when a kept file could not be moved: the failure has been reported and the run has ended.
     bool keepUnfinishedFiling(const QString &sFileName);

@@ -7,7 +7,6 @@
 #include "app/program.h"
 #include "check/reportchecker.h"
 #include "contact/form1.h"
-#include "output/diskfile.h"
 
 #include <QFileInfo>
 
@@ -17,13 +16,8 @@ void cNeededRoutines::startFromPreviousReport(const QString &fileName)
 {
     const QString title = QStringLiteral("Start from Previous Report");
     QByteArray bytes;
-    FileError error;
-    if (!readFileBytes(fileName, bytes, error)) {
-        program.desktop().tell(
-            QStringLiteral("The file %1 could not be read.\n\n%2").arg(fileName, errorText(error)),
-            title);
+    if (!readChosenFile(fileName, title, bytes))
         return;
-    }
     QStringList findings;
     for (const Finding &finding : checkReport(bytes, fileName).findings)
         if (finding.layout && findings.size() < 10)

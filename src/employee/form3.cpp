@@ -161,13 +161,8 @@ void Form3::cmdImportEmployees_Click()
     if (fileName.isEmpty())
         return;
     QByteArray bytes;
-    FileError error;
-    if (!readFileBytes(fileName, bytes, error)) {
-        program.desktop().tell(
-            QStringLiteral("The file %1 could not be read.\n\n%2").arg(fileName, errorText(error)),
-            title);
+    if (!cNeededRoutines(program).readChosenFile(fileName, title, bytes))
         return;
-    }
 
     // Every line through the rules first; nothing is written unless all of them pass.
     const EmployeeImport::Result result = EmployeeImport::importEmployees(

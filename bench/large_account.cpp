@@ -1,0 +1,99 @@
+// Review Filing and a previous report on an account of EMPLOYEES employees, RUNS times each:
+// Review Filing opened from the employee screen's button until it shows, and one correction typed
+// into a cell until the working file is rewritten on the disk; last quarter's report of that
+// account read and offered (the contact screen's button until its boxes are filled), and one press
+// of Fill Next. Prints the best and the median of each.
+//
+//     large_account [EMPLOYEES [RUNS]]    (defaults: 10000 employees, 7 runs)
+
+#include "filingrun.h"
+#include "review/reviewfiling.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTableView>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace
+{
+void print(const char *what, std::vector<double> ms)
+{
+    std::sort(ms.begin(), ms.end());
+    std::printf("%s: best %.2f ms, median %.2f ms\n", what, ms.front(), ms[ms.size() / 2]);
+}
+
+// Runs `step` RUNS times and gives the milliseconds each took.
+template <typename F> std::vector<double> timed(int runs, F step)
+{
+    std::vector<double> ms;
+    QElapsedTimer timer;
+    for (int run = 0; run < runs; ++run) {
+        timer.start();
+        step(run);
+        ms.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    return ms;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const int employees = argc > 1 ? std::atoi(argv[1]) : 10000;
+    const int runs = argc > 2 ? std::atoi(argv[2]) : 7;
+    if (employees < 1 || runs < 1) {
+        std::fprintf(stderr, "usage: %s [EMPLOYEES [RUNS]]\n", argv[0]);
+        return 2;
+    }
+    QByteArray bytes = aRecord + eRecord;
+    for (int i = 0; i < employees; ++i)
+        bytes += records(with(validEmployee, {"SSN", QString::number(100000000 + i)}));
+
+    FilingRun filing;
+    filing.resume(bytes, {true});
+    Form3 &form = filing.program->form3();
+    ReviewFiling *review = nullptr;
+    const std::vector<double> opening = timed(runs, [&](int) {
+        delete review;
+        FilingRun::press(form, "cmdReviewEmployees");
+        review = form.findChild<ReviewFiling *>();
+        QApplication::processEvents(); // until it shows
+    });
+    QApplication::setActiveWindow(review);
+    auto *table = review->findChild<QTableView *>(QStringLiteral("tblEmployees"));
+    const std::vector<double> correcting = timed(runs, [&](int run) {
+        FilingRun::typeInCell(table, employees - 1, QStringLiteral("Credit Weeks"),
+                              QString::number(run % 2 + 1));
+    });
+    if (!filing.workingFile().endsWith(QByteArray::number((runs - 1) % 2 + 1) + ", , \r\n")) {
+        std::fprintf(stderr, "the corrections were not written\n");
+        return 1;
+    }
+
+    FilingRun previous;
+    previous.write(QStringLiteral("last.CSV"), bytes);
+    previous.start();
+    const std::vector<double> reading = timed(runs, [&](int) {
+        previous.desktop.filesToOpen.enqueue(previous.path(QStringLiteral("last.CSV")));
+        FilingRun::press(previous.program->form1(), "cmdFromPreviousReport");
+    });
+    previous.desktop.answer({true});
+    previous.acceptContact();
+    previous.enterAccount();
+    const std::vector<double> filling = timed(
+        100, [&](int) { FilingRun::press(previous.program->form3(), "cmdFillFromPrevious"); });
+    if (FilingRun::find<QLineEdit>(previous.program->form3(), "txtSSN")->text() != "100000099") {
+        std::fprintf(stderr, "Fill Next did not walk the report\n");
+        return 1;
+    }
+    std::printf("an account of %d employees, %d runs\n", employees, runs);
+    print("  Review Filing opened", opening);
+    print("  one correction on the disk", correcting);
+    print("  previous report read and offered", reading);
+    print("  one press of Fill Next", filling);
+    return 0;
+}
