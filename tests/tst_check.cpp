@@ -2,6 +2,7 @@
 // field with its exact message, in order; then the built program's exit statuses and JSON.
 
 #include "check/reportchecker.h"
+#include "recordproperties.h"
 #include "rules/records.h"
 
 #include <QFile>
@@ -22,7 +23,6 @@ const QByteArray good = "A,O,Mary Smith,mary@example.com,8005551234,, , , , , \r
                         "S,0123456  ,223456789,SMITH-JONES,JOHN,Q,500000,400000,7 , , \r\n"
                         "E,7654321,987654321,12014,1,1,1,250000,0,250000,9000\r\n"
                         "S,7654321  ,323456789,GARCIA,ANA,,250000,250000,14, , \r\n";
-const QString reportName = QStringLiteral("FILEUPLOAD_WR4-4B_0123456.CSV");
 
 // The report with one field of one line (both counted from 1) replaced.
 QByteArray withField(int line, int field, const QByteArray &value)
@@ -149,6 +149,9 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
     const auto replaced = [](const char *from, const char *to) {
         return QByteArray(good).replace(from, to);
     };
+    const auto employee = [](const char *field, const QString &entry) {
+        return findingOf(validEmployee, field, entry);
+    };
     const QString aboveGross = "GROSS WAGES must be greater than or equal to TAXABLE WAGES";
     QTest::newRow("a report as the screens write it") << good << QStringList();
     // Faults of the bytes, the fields (through their rules and entry boxes' lengths) and the
@@ -170,20 +173,16 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
                  "1500000"),
                e(3, "line", "the line ends with LF alone, not CR LF"),
                e(3, "line", "byte 0x7f at column 32 is not printable ASCII"),
-               e(3, "FIRST NAME",
-                 "EMPLOYEE FIRST NAME must only contain alphanumerics, apostrophe and hyphens. "
-                 "No spaces allowed."),
-               e(4, "SSN", "SSN has 10 characters; its entry box takes at most 9."),
+               e(3, "FIRST NAME", employee("FIRST NAME", "MA\x7fRY")),
+               e(4, "SSN", employee("SSN", "123456789 ")),
                w(4, "SSN", "SSN 123456789 is already on line 3 in this account"),
                w(5, "TAXABLE WAGES",
                  "TAXABLE WAGES 250000 is not the sum of the account's 1 S record's taxable "
                  "wages, 240000"),
                e(5, "EMPLOYER CONTRIBUTIONS",
-                 "EMPLOYER CONTRIBUTIONS must be numeric.  Enter wages, excluding the decimal "
-                 "point, ie $1234.56 wages should be entered as 123456."),
+                 findingOf(validEmployer, "EMPLOYER CONTRIBUTIONS", "x")),
                w(6, "SSN", "SSN 666456789 cannot have been issued: no SSN begins with 666"),
-               e(6, "CREDIT WEEKS",
-                 "CREDIT WEEKS has 3 characters; its entry box takes at most 2."),
+               e(6, "CREDIT WEEKS", employee("CREDIT WEEKS", "014")),
                e(7, "line", "blank line"),
                e(8, "line", "the last line has no CR LF line end"),
                e(8, "RECORD TYPE", "record type \"X\" is none of A, E and S")};
@@ -228,37 +227,25 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
         << QStringList{e(6, "ACCOUNT NUMBER",
                          "ACCOUNT NUMBER must be the account number of the E record on line 5 "
                          "followed by two spaces, \"7654321  \""),
-                       e(6, "SSN", "Employee SSN  must be 9 digits long.")};
-    // SSNs that cannot have been issued, and widely misused ones.
-    QTest::newRow("SSNs never issued")
-        << replaced(",123456789,", ",078051120,")
-               .replace(",223456789,", ",223006789,")
-               .replace(",323456789,", ",323450000,")
-        << QStringList{
-               w(3, "SSN", "SSN 078051120 is a widely misused number that belongs to no employee"),
-               w(4, "SSN",
-                 "SSN 223006789 cannot have been issued: its group number (digits 4 and 5) "
-                 "is 00"),
-               w(6, "SSN",
-                 "SSN 323450000 cannot have been issued: its serial number (digits 6 to "
-                 "9) is 0000")};
-    QTest::newRow("SSN areas never issued, a misused SSN")
-        << replaced(",123456789,", ",000456789,")
-               .replace(",223456789,", ",900456789,")
-               .replace(",323456789,", ",219099999,")
-        << QStringList{
-               w(3, "SSN", "SSN 000456789 cannot have been issued: no SSN begins with 000"),
-               w(4, "SSN", "SSN 900456789 cannot have been issued: no SSN begins with 900"),
-               w(6, "SSN", "SSN 219099999 is a widely misused number that belongs to no employee")};
+                       e(6, "SSN", employee("SSN", "32345678"))};
+    // SSNs that cannot have been issued, and widely misused ones: each on line 3.
+    for (const auto &[ssn, why] :
+         {std::pair{"000456789", "cannot have been issued: no SSN begins with 000"},
+          {"900456789", "cannot have been issued: no SSN begins with 900"},
+          {"223006789", "cannot have been issued: its group number (digits 4 and 5) is 00"},
+          {"323450000", "cannot have been issued: its serial number (digits 6 to 9) is 0000"},
+          {"078051120", "is a widely misused number that belongs to no employee"},
+          {"219099999", "is a widely misused number that belongs to no employee"}})
+        QTest::addRow("SSN %s", ssn)
+            << withField(3, 3, ssn) << QStringList{w(3, "SSN", QString("SSN %1 %2").arg(ssn, why))};
     QTest::newRow("wages beyond machine integers")
         << withField(2, 8, "0100000000000000000000").replace("1000000 ,", "99999999999999999999,")
         << QStringList{e(2, "GROSS WAGES",
-                         "GROSS WAGES has 22 characters; its entry box takes at most 13."),
+                         findingOf(validEmployer, "GROSS WAGES", "0100000000000000000000")),
                        w(2, "GROSS WAGES",
                          "GROSS WAGES 0100000000000000000000 is not the sum of the account's 2 S "
                          "records' gross wages, 100000000000000499999"),
-                       e(3, "GROSS WAGES",
-                         "GROSS WAGES has 20 characters; its entry box takes at most 12.")};
+                       e(3, "GROSS WAGES", employee("GROSS WAGES", QString(20, u'9')))};
 }
 
 QTEST_GUILESS_MAIN(CheckTest)

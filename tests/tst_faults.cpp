@@ -3,8 +3,6 @@
 // printer that cannot start.
 
 #include "app/neededroutines.h"
-#include "app/program.h"
-#include "employee/form3.h"
 #include "filingrun.h"
 
 #include <QApplication>
@@ -31,28 +29,26 @@ void verifyFailure(const FilingRun &run, const QString &pattern)
     QVERIFY(run.desktop.notices().isEmpty()); // never the closing message
 }
 
-// Lets files grow to `bytes` at most while it lives, like a disk with that much room left.
-class FileSizeLimit
+// Runs `act` with files allowed to grow to `bytes` at most, like a disk with that much room left.
+template <typename F> void withRoomFor(rlim_t bytes, F act)
 {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_before);
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN); // a failed write instead of a signal
-        rlimit limit = m_before;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_before);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN); // a failed write instead of a signal
+    rlimit limit = before;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    act();
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, handler);
+}
 
-private:
-    rlimit m_before{};
-    void (*m_previousHandler)(int) = nullptr;
-};
+// No part of a file written under a temporary name is left in the folder.
+void verifyNoPartLeft(const FilingRun &run)
+{
+    for (const QString &file : run.files())
+        QVERIFY2(!file.endsWith(".part"), qPrintable(file));
+}
 
 const QString closing = "\n\nThe program will now close\\.$";
 const QString unread = "\n\nThe working file testFile\\.TXT could not be read, so no report file "
@@ -98,8 +94,8 @@ private slots:
         }
     }
 
-    // A write of the working file that fails: the failure names the file, and the file keeps
-    // whole records only, the ones before.
+    // A write of the working file that fails (an append, an import, a correction's rewrite): the
+    // failure names the file, and the file keeps whole records only, the ones before.
     void writeFault_fileNamed_wholeRecordsKept_data()
     {
         QTest::addColumn<QString>("fault");
@@ -109,6 +105,7 @@ private slots:
                              closing;
         QTest::newRow("disk full in a record") << "full" << full;
         QTest::newRow("disk full in an import") << "full import" << full;
+        QTest::newRow("disk full in a correction's rewrite") << "full correction" << full;
         QTest::newRow("a folder in the working file's place")
             << "folder"
             << "^Error 21: Is a directory\n\nThe file testFile\\.TXT could not be "
@@ -147,14 +144,22 @@ private slots:
             QVERIFY(QFile::rename(run.path("testFile.TXT"), run.path("kept.TXT")));
             QVERIFY(QDir(run.path(".")).mkdir("testFile.TXT"));
         }
-        {
-            FileSizeLimit limit(fault == "folder" ? RLIM_INFINITY
-                                                  : before.size() + (import ? 70 : 20));
-            FilingRun::press(run.program->form3(),
-                             import ? "cmdImportEmployees" : "cmdAddEmployee");
+        if (fault == "full correction") {
+            FilingRun::press(run.program->form3(), "cmdReviewEmployees");
+            auto *employees = run.program->form3().findChild<QAbstractItemView *>("tblEmployees");
+            QApplication::setActiveWindow(employees->window());
+            withRoomFor(before.size() - 1,
+                        [&] { FilingRun::typeInCell(employees, 0, "Gross Wages", "250001"); });
+        } else {
+            withRoomFor(fault == "folder" ? RLIM_INFINITY : before.size() + (import ? 70 : 20),
+                        [&] {
+                            FilingRun::press(run.program->form3(),
+                                             import ? "cmdImportEmployees" : "cmdAddEmployee");
+                        });
         }
         verifyFailure(run, message);
         QCOMPARE(run.read(fault == "folder" ? "kept.TXT" : "testFile.TXT"), before);
+        verifyNoPartLeft(run);
     }
 
     void faultAtSave_failureShown_nothingHalfWritten_data()
@@ -200,15 +205,11 @@ private slots:
                 QVERIFY(report.open(QIODevice::ReadWrite) && report.resize(report.size() - 1));
             };
         }
-        {
-            FileSizeLimit limit(fault == "full" ? aRecord.size() : RLIM_INFINITY);
-            run.nameReport();
-        }
+        withRoomFor(fault == "full" ? aRecord.size() : RLIM_INFINITY, [&] { run.nameReport(); });
         verifyFailure(run, message);
         QCOMPARE(run.read(moved ? "kept.TXT" : "testFile.TXT"), aRecord + eRecord + sRecord);
         QCOMPARE(run.read(reportName), fault.startsWith("re") ? "kept\r\n" : QByteArray());
-        for (const QString &file : run.files())
-            QVERIFY2(!file.endsWith(".part"), qPrintable(file)); // no part of a report either
+        verifyNoPartLeft(run);
     }
 
     void printerThatCannotStart_failureShown()

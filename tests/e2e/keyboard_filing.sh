@@ -8,7 +8,7 @@
 # Usage: keyboard_filing.sh PATH/TO/tavo-csv     (exit status 77: skipped, no virtual display)
 set -euo pipefail
 
-for tool in xvfb-run xauth openbox xdotool xwininfo xwd; do
+for tool in xvfb-run xauth openbox xdotool xwd; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 # A virtual display of our own, on a free number, with a window manager.
@@ -27,7 +27,6 @@ export QT_QPA_PLATFORM=xcb
 BOX_TITLE="tavo-csv" # message boxes have no title of their own; the desktop shows the program's
 SCREEN_TITLE="Create CSV file"
 LAST_BOX=""
-BOXES=0
 active_id() { xdotool getactivewindow 2>/dev/null || true; }
 active_name() { xdotool getwindowname "$(active_id)" 2>/dev/null || true; }
 
@@ -43,13 +42,7 @@ wait_for() {
 answer() {
     wait_for "$BOX_TITLE" "$LAST_BOX"
     LAST_BOX="$(active_id)"
-    BOXES=$((BOXES + 1))
     xdotool key "$1"
-    for _ in $(seq 100); do
-        xwininfo -id "$LAST_BOX" 2>/dev/null | grep -q IsViewable || return 0
-        sleep 0.1
-    done
-    fail "message box $BOXES did not close"
 }
 keys() { xdotool key --delay 40 "$@"; sleep 0.15; }
 type_text() { xdotool type --delay 25 -- "$1"; sleep 0.1; }
@@ -73,7 +66,6 @@ printf '%s\r\n' 'SSN,Last,First,Middle,Gross,Taxable,Weeks' \
 APP=$!
 PIDS+=($APP)
 wait_for "Create CSV File for TAVO - version 5"
-BOXES=1
 keys Escape
 
 # Contact screen: the focus starts on Close Progam. Original, and the e-mail address wrong.
@@ -123,13 +115,12 @@ for _ in $(seq 100); do kill -0 "$APP" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$APP" 2>/dev/null && fail "the program did not end"
 
 REPORT="FILEUPLOAD_WR4-4B_0123456.CSV"
-EXPECTED="$(printf '%s\r\n' \
+printf '%s\r\n' \
     "A,O,Mary Smith,mary@example.com,8005551234,, , , , , " \
     "E,0123456,123456789,2$(($(date +%Y) - 1)),3,4,4,1500000,10500,1000000,36000" \
     "S,0123456  ,123456789,O'NEIL,MARY,,250000,100000,13, , " \
-    "S,0123456  ,123456780,DOE,JOHN,,100000,50000,12, , " | od -An -c)"
-[ "$(od -An -c "$WORK/$REPORT")" = "$EXPECTED" ] || fail "the report's bytes differ: $(ls "$WORK")"
-[ "$BOXES" -eq 8 ] || fail "expected 8 message boxes, saw $BOXES"
+    "S,0123456  ,123456780,DOE,JOHN,,100000,50000,12, , " |
+    cmp -s - "$WORK/$REPORT" || fail "the report's bytes differ: $(ls "$WORK")"
 [ "$(ls -A "$WORK" | tr '\n' ' ')" = "$REPORT staff.csv testFile.TXT " ] ||
     fail "expected the report, the import and the working file, found: $(ls -A "$WORK")"
 echo "$REPORT holds the expected $(wc -l <"$WORK/$REPORT") records"

@@ -72,18 +72,6 @@ private:
     void show(Kind kind, const QString &title, const QString &text);
 };
 
-// Valid entries of each screen, and the records the first three make, with their line ends.
-inline const ContactEntries validContact{"O", "Mary Smith", "mary@example.com", "8005551234", ""};
-inline const EmployerEntries validEmployer{"22026", "0123456", "123456789", "3",       "4",
-                                           "4",     "1500000", "10500",     "1000000", "36000"};
-inline const EmployeeEntries validEmployee{"0123456", "123456789", "O'NEIL", "MARY",
-                                           "",        "250000",    "100000", "13"};
-inline const NamingEntries validNaming{FilerKind::Employer, FilingMethod::Ftp, "0123456", ""};
-inline const QByteArray aRecord = "A,O,Mary Smith,mary@example.com,8005551234,, , , , , \r\n";
-inline const QByteArray eRecord = "E,0123456,123456789,22026,3,4,4,1500000,10500,1000000,36000\r\n";
-inline const QByteArray sRecord = "S,0123456  ,123456789,O'NEIL,MARY,,250000,100000,13, , \r\n";
-inline const QString reportName = "FTP_WR4-4B_0123456.CSV"; // of the valid entries
-
 // True when the entry box or list is painted the error yellow.
 inline bool isYellow(const QWidget *entry)
 {

@@ -9,6 +9,18 @@
 #include <algorithm>
 #include <type_traits>
 
+// Valid entries of each screen, and the records the first three make, with their line ends.
+inline const ContactEntries validContact{"O", "Mary Smith", "mary@example.com", "8005551234", ""};
+inline const EmployerEntries validEmployer{"22026", "0123456", "123456789", "3",       "4",
+                                           "4",     "1500000", "10500",     "1000000", "36000"};
+inline const EmployeeEntries validEmployee{"0123456", "123456789", "O'NEIL", "MARY",
+                                           "",        "250000",    "100000", "13"};
+inline const NamingEntries validNaming{FilerKind::Employer, FilingMethod::Ftp, "0123456", ""};
+inline const QByteArray aRecord = "A,O,Mary Smith,mary@example.com,8005551234,, , , , , \r\n";
+inline const QByteArray eRecord = "E,0123456,123456789,22026,3,4,4,1500000,10500,1000000,36000\r\n";
+inline const QByteArray sRecord = "S,0123456  ,123456789,O'NEIL,MARY,,250000,100000,13, , \r\n";
+inline const QString reportName = "FTP_WR4-4B_0123456.CSV"; // of the valid entries
+
 // A field's entry as its screen shows it (a naming list's choice by its item's text), and back.
 inline const QStringList filerKindItems{"", "Employer", "TPA"},
     methodItems{"", "FILE UPLOAD", "FTP"};
@@ -39,6 +51,19 @@ template <typename E> E with(E entries, const QStringList &pairs)
             if (pairs[i] == row.name)
                 setShown(entries, row, pairs[i + 1]);
     return entries;
+}
+
+// A finding of one field given that entry, the other entries valid: its rule's message, then its
+// box length's. The rule tables pin these texts; the import, tavo-check and Review Filing must
+// give the same.
+template <typename E>
+QString findingOf(const E &valid, const char *field, const QString &entry, int which = 0)
+{
+    const E entries = with(valid, {field, entry});
+    for (const auto &row : fieldsOf(entries))
+        if (QLatin1String(row.name) == QLatin1String(field))
+            return fieldFindings(row, entries).value(which);
+    return QStringLiteral("no field ") + field;
 }
 
 // The records of the entries, each a line ended by CR LF.
