@@ -63,13 +63,16 @@ QWidget &openScreen(FilingRun &run, int screen)
     return screen == 2 ? static_cast<QWidget &>(run.program->form3()) : run.program->formNameFile();
 }
 
-// Error labels showing a text, and entries painted yellow with their accessible descriptions.
+// Error labels showing a text (red), and entries painted yellow with their accessible descriptions.
 QStringList marks(QWidget &screen)
 {
     QStringList shown;
     for (QLabel *label : screen.findChildren<QLabel *>())
         if (label->objectName().contains("rror") && !label->text().isEmpty())
             shown << label->objectName() + (label->isVisible() ? ": " : " (hidden): ") +
+                         (label->palette().color(QPalette::WindowText) == QColor(255, 0, 0)
+                              ? ""
+                              : "(not red) ") +
                          label->text();
     for (QWidget *entry : screen.findChildren<QWidget *>())
         if ((qobject_cast<QLineEdit *>(entry) || qobject_cast<QListWidget *>(entry)) &&
@@ -215,8 +218,6 @@ private slots:
         auto *type = FilingRun::find<QListWidget>(contact, "lstReportingTypeCode");
         FilingRun::put(contact, "lstReportingTypeCode", "O");
         FilingRun::put(contact, "lstReportingTypeCode", "A");
-        QTest::mouseClick(type->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                          type->visualItemRect(type->item(1)).center());
         QTest::keyClick(type, Qt::Key_Space, Qt::ControlModifier);
         QCOMPARE(type->selectedItems(), {type->item(1)});
         run.acceptContact(with(validContact, {"FILING TYPE", ""}));
@@ -312,8 +313,8 @@ private slots:
     }
 
     // The real boxes (the keyboard end-to-end test answers them on a real display): no icon, Yes
-    // the default, Escape for No, text as plain text; the failure message; the findings list,
-    // named for a screen reader, closes with Escape.
+    // the default, Escape for No, text as plain text; the findings list, named for a screen
+    // reader, closes with Escape.
     void realDialogs()
     {
         QtDesktop desktop;
@@ -325,12 +326,6 @@ private slots:
             QTest::keyClick(box, Qt::Key_Escape);
         });
         QVERIFY(!desktop.ask("Add <u>an</u> additional employee?", "A title"));
-        onNextDialog([](QWidget *dialog) {
-            auto *box = qobject_cast<QMessageBox *>(dialog);
-            QVERIFY(box && box->icon() == QMessageBox::Critical && box->text() == "Error 5");
-            QTest::keyClick(box, Qt::Key_Return);
-        });
-        desktop.showFailure("Error 5");
         onNextDialog([](QWidget *dialog) {
             auto *list = dialog->findChild<QPlainTextEdit *>();
             QVERIFY(list->isReadOnly() && !list->accessibleName().isEmpty());

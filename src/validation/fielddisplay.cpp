@@ -61,6 +61,11 @@ void setUpScreen(QWidget *screen)
 {
     for (QLabel *label : screen->findChildren<QLabel *>()) {
         label->setTextFormat(Qt::PlainText);
+        if (label->property("message").toBool()) {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, messageRed());
+            label->setPalette(palette);
+        }
         QWidget *entry = label->buddy();
         if (entry && entry->accessibleName().isEmpty())
             entry->setAccessibleName(trimSpaces(label->text()));

@@ -16,6 +16,12 @@ inline QColor errorYellow()
     return QColor(255, 255, 0);
 }
 
+// The text colour of the labels that carry messages: errors, reminders.
+inline QColor messageRed()
+{
+    return QColor(255, 0, 0);
+}
+
 // Paints an entry box or list error yellow, or back to the normal window background. A screen
 // reader hears the message through the entry's accessible description while the mark stands.
 void markField(QWidget *entry, const QString &message);
@@ -79,6 +85,7 @@ QString selectedText(const QListWidget *list);
 // - every entry box and list gets its caption as its accessible name, taken from the label whose
 //   buddy it is, so a screen reader announces the caption with the entry;
 // - every label shows its text as plain text, so whatever is typed shows as typed, never as markup;
+// - the labels the form marks as messages (an error, a reminder) are red;
 // - no button is a default button: Enter in a box does nothing, Space presses the focused button.
 void setUpScreen(QWidget *screen);
 
