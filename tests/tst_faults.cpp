@@ -24,7 +24,7 @@ void verifyFailure(const FilingRun &run, const QString &pattern)
     QVERIFY2(
         shown.contains(QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption)),
         qPrintable(shown));
-    QVERIFY(run.desktop.ended && run.visibleScreens().isEmpty());
+    QVERIFY(run.desktop.ended && run.program->hasEnded() && run.visibleScreens().isEmpty());
     QCOMPARE(run.desktop.exitCode, 1);
     QVERIFY(run.desktop.notices().isEmpty()); // never the closing message
 }
@@ -103,6 +103,7 @@ private slots:
         const QString full = "^Error 27: File too large\n\nThe file testFile\\.TXT could not be "
                              "written\\." +
                              closing;
+        QTest::newRow("disk full in the contact's record, the first") << "full contact" << full;
         QTest::newRow("disk full in a record") << "full" << full;
         QTest::newRow("disk full in an import") << "full import" << full;
         QTest::newRow("disk full in a correction's rewrite") << "full correction" << full;
@@ -122,15 +123,18 @@ private slots:
         QFETCH(QString, fault);
         QFETCH(QString, message);
         FilingRun run;
-        if (fault == "previous") { // a folder where the oldest kept file is dropped
-            run.write("testFile.TXT", aRecord + eRecord);
-            run.write("testFile.TXT.previous-4", "older\r\n");
-            QVERIFY(QDir(run.path(".")).mkdir("testFile.TXT.previous-5"));
+        if (fault == "previous" || fault == "full contact") {
+            if (fault == "previous") { // a folder where the oldest kept file is dropped
+                run.write("testFile.TXT", aRecord + eRecord);
+                run.write("testFile.TXT.previous-4", "older\r\n");
+                QVERIFY(QDir(run.path(".")).mkdir("testFile.TXT.previous-5"));
+            }
             run.start();
-            run.acceptContact();
+            withRoomFor(fault == "previous" ? RLIM_INFINITY : 10, [&] { run.acceptContact(); });
             verifyFailure(run, message);
-            QCOMPARE(run.workingFile(), aRecord + eRecord);
-            QCOMPARE(run.read("testFile.TXT.previous-4"), "older\r\n");
+            QCOMPARE(run.workingFile(), fault == "previous" ? aRecord + eRecord : QByteArray());
+            QCOMPARE(run.read("testFile.TXT.previous-4"),
+                     fault == "previous" ? "older\r\n" : QByteArray());
             return;
         }
         run.fileOneAccount({true, true}, 1);

@@ -87,6 +87,7 @@ private slots:
         run.enterAccount(account("2222222", "32025", "2"));
         QCOMPARE(FilingRun::labelText(employees, "lblEANInfo"),
                  "Account Number: 2222222\r\nQuarter/Year: 3/2025\r\nFile Type: AMENDED");
+        QVERIFY(!FilingRun::find(employees, "cmdFillFromPrevious")->isVisible()); // no report
         const QStringList halfWages = {"GROSS WAGES", "750000", "TAXABLE WAGES", "500000"};
         run.enterEmployee(with(validEmployee, halfWages + QStringList{"SSN", "323456789"}));
         QVERIFY(isEmptied(employees));

@@ -11,6 +11,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTableView>
 #include <QTest>
 
@@ -99,6 +100,8 @@ private slots:
         QTest::keyClick(employees, Qt::Key_F2);
         QTest::keyClicks(QApplication::focusWidget(), "9");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        for (QPushButton *button : review->findChildren<QPushButton *>()) // Enter commits only
+            QVERIFY(!button->autoDefault() && !button->isDefault());
         QTest::keyClick(employees, Qt::Key_Delete);
         QCOMPARE(run.desktop.notices(),
                  {"An account keeps at least one employee. Correct this employee instead."});
@@ -122,10 +125,14 @@ private slots:
         QTest::newRow("empty") << QByteArray() << "The file %1 holds no report to resume.";
         QTest::newRow("no A record first")
             << eRecord + aRecord << "The file %1 holds no report to resume.";
-        QTest::newRow("errors")
-            << aRecord + QByteArray(eRecord).replace("123456789", "12345678") + "S\r\n"
-            << "The file %1 cannot be resumed:\nline 2, FEIN: FEIN must be 9 digits long.\nline "
-               "3, line: 1 fields, 11 expected";
+        QString firstTen =
+            "The file %1 cannot be resumed:\nline 2, FEIN: FEIN must be 9 digits long.";
+        for (int line = 3; line <= 11; ++line)
+            firstTen += QString("\nline %1, line: 1 fields, 11 expected").arg(line);
+        QTest::newRow("errors, the first ten shown")
+            << aRecord + QByteArray(eRecord).replace("123456789", "12345678") +
+                   QByteArray("S\r\n").repeated(11)
+            << firstTen;
     }
     void resume_fromEachPlaceAFileCanEnd()
     {
@@ -135,7 +142,9 @@ private slots:
         run.write("testFile.TXT.previous", bytes);
         run.resume(aRecord + eRecord + sRecord + sRecord, {false, false}, "testFile.TXT.previous");
         const bool resumed = !shown.startsWith("The file");
-        QCOMPARE(run.desktop.shown[1].text, "Working files (testFile.TXT testFile.TXT.*)");
+        QCOMPARE(run.desktop.shown[1].title + ": " + run.desktop.shown[1].text,
+                 "Resume Unfinished Report: Working files (testFile.TXT testFile.TXT.*)");
+        QCOMPARE(run.desktop.shown.value(2).title, resumed ? "" : "Resume Unfinished Report");
         QCOMPARE(shown == "Form2" ? run.visibleScreens().join("") : run.desktop.shown[2].text,
                  QString(shown).replace("%1", run.path("testFile.TXT.previous")));
         QCOMPARE(run.workingFile(), resumed ? bytes : aRecord + eRecord + sRecord + sRecord);
@@ -265,6 +274,8 @@ private slots:
             run.start();
             run.desktop.filesToOpen.enqueue(run.path("last.CSV"));
             FilingRun::press(run.program->form1(), "cmdFromPreviousReport");
+            QCOMPARE(run.desktop.shown[1].title + ", " + run.desktop.shown.last().title,
+                     "Start from Previous Report, Start from Previous Report"); // dialog, notice
             QCOMPARE(run.desktop.notices(),
                      report ? QStringList()
                             : QStringList{"The file " + run.path("last.CSV") +

@@ -5,6 +5,7 @@
 // frame can do to a filing: no key press or closing of a window may lose records, throw a finished
 // filing away or write something the screen does not show. And the real dialogs.
 
+#include "app/neededroutines.h"
 #include "contact/form1.h"
 #include "employee/form3.h"
 #include "employer/form2.h"
@@ -19,6 +20,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -109,10 +111,12 @@ template <typename E> void verifyWiring(const E valid, int screenIndex, int wron
     QStringList got;
     run.desktop.whileShowing = [&](const ScriptedDesktop::Shown &) { got = marks(screen); };
     FilingRun::press(screen, buttons[screenIndex]);
-    if (screenIndex == 3)
+    if (screenIndex == 3) {
         QCOMPARE(run.desktop.notices(), {"File name was bad please try naming it again."});
-    else
+        QCOMPARE(marks(screen).filter(" yellow: "), marks(screen)); // its labels emptied after it
+    } else {
         got = marks(screen);
+    }
     QCOMPARE(got, expected);
     QCOMPARE(run.workingFile(), records);
     QVERIFY(screen.isVisible());
@@ -122,6 +126,10 @@ template <typename E> void verifyWiring(const E valid, int screenIndex, int wron
     // is a default one that Enter would press, every entry has a name for a screen reader, and
     // Tab follows the screen's order.
     QVERIFY(screen.width() <= 1024 && screen.height() <= 700);
+    for (QWidget *w : screen.findChildren<QWidget *>(QRegularExpression("^(lbl|txt|lst|cmd)")))
+        QVERIFY2(w->isVisible() ||
+                     (qobject_cast<QLabel *>(w) && static_cast<QLabel *>(w)->text().isEmpty()),
+                 qPrintable(w->objectName()));
     QVERIFY(screen.layout()->totalHeightForWidth(screen.width()) <= screen.height());
     for (QLabel *label : screen.findChildren<QLabel *>())
         QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
@@ -275,6 +283,8 @@ private slots:
         auto *label = FilingRun::find<QLabel>(naming, "lblSequenceNumber_errorMessage");
         for (const char *typed : {"1Q 2014", "1q2014"}) {
             FilingRun::type(sequence, typed);
+            QApplication::processEvents();
+            QCOMPARE(QApplication::focusWidget(), sequence); // checked on leaving, not before
             QTest::mouseClick(box, Qt::LeftButton);
             QTRY_COMPARE(QApplication::focusWidget(),
                          typed[2] == ' ' ? sequence : FilingRun::find(naming, "cmdNameFile"));
@@ -289,6 +299,27 @@ private slots:
         naming.close(); // the frame's close button, Alt+F4
         QVERIFY(run.desktop.ended && run.visibleScreens().isEmpty());
         QCOMPARE(run.files(), QStringList{"testFile.TXT"});
+    }
+
+    // The routine that asks both questions at once, which no screen calls: the screen each answer
+    // brings up.
+    void doneAddingEmployees_eachAnswersScreen()
+    {
+        const QList<QList<bool>> answers = {{true}, {false, true}, {false, false}};
+        const QStringList screens = {"Form3", "Form2", "FormNameFile"};
+        for (int i = 0; i < 3; ++i) {
+            FilingRun run;
+            run.fileOneAccount({true, true}, 1);
+            if (i == 0)
+                run.program->form2().show();
+            run.desktop.answers.append(answers[i]);
+            cNeededRoutines(*run.program).doneAddingEmployees();
+            QCOMPARE(run.visibleScreens(), QStringList{screens[i]});
+            QCOMPARE(FilingRun::find<QListWidget>(run.program->form1(), "lstReportingTypeCode")
+                         ->selectedItems()
+                         .isEmpty(),
+                     i == 2);
+        }
     }
 
     // Closing the contact screen ends the run without a question; Close Progam, or closing a
