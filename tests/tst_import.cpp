@@ -88,11 +88,11 @@ private slots:
         const QString saveAsCsv = " Save the sheet from the spreadsheet as CSV (comma-separated "
                                   "values) and import that file.";
         QTest::newRow("UTF-16, as \"Unicode text\"")
-            << QByteArray("\xFF\xFE"
+            << QByteArray("\xFE\xFF\0"
                           "1\0"
                           "2\0"
                           ",\0"
-                          "\n\0",
+                          "\n",
                           10)
             << QStringList{"file: The file is UTF-16 text, as a spreadsheet saves \"Unicode "
                            "text\"." +

@@ -97,6 +97,7 @@ private slots:
         auto *employees = review->findChild<QTableView *>("tblEmployees");
         QCOMPARE(QApplication::focusWidget(), employees);
         QCOMPARE(employees->currentIndex(), employees->model()->index(0, 0));
+        QCOMPARE(review->findChild<QTableView *>("tblAccounts")->currentIndex().column(), 0);
         QTest::keyClick(employees, Qt::Key_F2);
         QTest::keyClicks(QApplication::focusWidget(), "9");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
