@@ -160,7 +160,7 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
         << replaced(",3,4,2,1500000,", ",3,4,3,1500001,")
                    .replace("O'NEIL,MARY,,1000000 ,600000,13, , \r\n",
                             "O'NEIL,MA\x7fRY,,1000000 ,600000,13, , \n")
-                   .replace(",223456789,", ",123456789 ,")
+                   .replace(",223456789,SMITH-JONES,", ",123456789 ,SMITH JONES,")
                    .replace(",9000\r\n", ",x\r\n")
                    .replace(",323456789,GARCIA,ANA,,250000,250000,14,",
                             ",666456789,GARCIA,ANA,,250000,240000,014,") +
@@ -176,6 +176,7 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
                e(3, "FIRST NAME", employee("FIRST NAME", "MA\x7fRY")),
                e(4, "SSN", employee("SSN", "123456789 ")),
                w(4, "SSN", "SSN 123456789 is already on line 3 in this account"),
+               e(4, "LAST NAME", employee("LAST NAME", "SMITH JONES")),
                w(5, "TAXABLE WAGES",
                  "TAXABLE WAGES 250000 is not the sum of the account's 1 S record's taxable "
                  "wages, 240000"),
@@ -203,7 +204,7 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
                        e(3, "line", "12 fields, 11 expected"),
                        e(7, "RECORD TYPE", "a second A record: a file holds one A record")};
     QTest::newRow("A record not first, its findings in field order")
-        << good.mid(good.indexOf("E,7654321")) + "A,O,Jo,x,1,, , , ,x, \r\n" + good
+        << good.mid(good.indexOf("E,7654321")) + "A,O,Jo,x~,1,, , , ,x, \r\n" + good
         << QStringList{e(1, "RECORD TYPE", "the file must begin with the A record"),
                        e(3, "RECORD TYPE", "the A record must be the first line"),
                        e(3, "CONTACT EMAIL", "CONTACT EMAIL must be a valid email address format"),

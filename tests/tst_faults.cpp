@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QListWidget>
 #include <QRegularExpression>
 #include <QSysInfo>
 #include <QTest>
@@ -179,6 +180,11 @@ private slots:
         QTest::newRow("a read-only report, even for a superuser")
             << "read-only report"
             << "^Error 13: Permission denied" + notMade;
+        QTest::newRow("a naming choice the program does not know")
+            << "unknown choice"
+            << "^The naming screen offers a choice this program does not know, so no report file "
+               "was made\\. The working file testFile\\.TXT still holds every record\\." +
+                   closing;
         // No system call failed, so no system error is shown.
         QTest::newRow("report reads back different")
             << "differs"
@@ -209,7 +215,17 @@ private slots:
                 QVERIFY(report.open(QIODevice::ReadWrite) && report.resize(report.size() - 1));
             };
         }
-        withRoomFor(fault == "full" ? aRecord.size() : RLIM_INFINITY, [&] { run.nameReport(); });
+        if (fault == "unknown choice") { // one added to the form
+            QWidget &naming = run.program->formNameFile();
+            FilingRun::fill(naming, validNaming);
+            auto *kinds = FilingRun::find<QListWidget>(naming, "lstEmployeOrTPA");
+            kinds->addItem("Other");
+            FilingRun::choose(kinds, "Other");
+            FilingRun::press(naming, "cmdNameFile");
+        } else {
+            withRoomFor(fault == "full" ? aRecord.size() : RLIM_INFINITY,
+                        [&] { run.nameReport(); });
+        }
         verifyFailure(run, message);
         QCOMPARE(run.read(moved ? "kept.TXT" : "testFile.TXT"), aRecord + eRecord + sRecord);
         QCOMPARE(run.read(reportName), fault.startsWith("re") ? "kept\r\n" : QByteArray());

@@ -32,9 +32,9 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("expected"); // the S records, or else the findings
         QTest::newRow("converted, quoted, header and blank lines skipped")
-            << QByteArray("\xEF\xBB\xBFssn,a,b,c,d,e,f\r\n\r\n123-45-6789,\"O'NEIL\",MARY,,"
+            << QByteArray("\xEF\xBB\xBFssn,a,b,c,d,e,f\r\n\r\n120-45-6789,\"O'NEIL\",MARY,,"
                           "\"$1,234.56\",0.50,13\r\n987654321, SMITH ,JO,A,15000.00,$0.00,07")
-            << QStringList{"S,0123456  ,123456789,O'NEIL,MARY,,123456,50,13, , ",
+            << QStringList{"S,0123456  ,120456789,O'NEIL,MARY,,123456,50,13, , ",
                            "S,0123456  ,987654321,SMITH,JO,A,1500000,0,07, , "};
         // The fields through the employee screen's rules and box lengths, each finding at its line
         // in field order, nothing taken.

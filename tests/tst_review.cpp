@@ -237,11 +237,16 @@ private slots:
                              "Credit Weeks\r\n444-44-4444,FOUR,MARY,,,,\r\n555-55-5555,FIVE,"
                              "MARY,,,,\r\n");
                     FilingRun::press(form, "cmdReviewEmployees");
-                    QAbstractItemModel *rows =
-                        form.findChild<QTableView *>("tblEmployees")->model();
+                    auto *table = form.findChild<QTableView *>("tblEmployees");
+                    QAbstractItemModel *rows = table->model();
                     QVERIFY(rows->rowCount() == 3 && rows->index(2, 4).data() == "not entered");
                     QVERIFY(!(rows->flags(rows->index(2, 0)) & Qt::ItemIsEditable));
-                    form.findChild<ReviewFiling *>()->close();
+                    table->setCurrentIndex(rows->index(2, 0));
+                    const qsizetype shown = run.desktop.shown.size();
+                    QTest::keyClick(table, Qt::Key_Delete); // it is no record to remove
+                    QCOMPARE(run.desktop.shown.size(), shown);
+                    FilingRun::press(*table->window(), "cmdCloseReview");
+                    QVERIFY(!table->window()->isVisible());
                 }
                 run.desktop.answers.append(i + 1 < count ? QList<bool>{true}
                                                          : QList<bool>{false, !second});
