@@ -95,154 +95,136 @@ private slots:
         }
     }
 
-    // A write of the working file that fails (an append, an import, a correction's rewrite): the
-    // failure names the file, and the file keeps whole records only, the ones before.
-    void writeFault_fileNamed_wholeRecordsKept_data()
+    // A fault at each kind of write, at the save and at the printer: the one failure message
+    // names what failed and the run ends; the working file keeps whole records, the ones before,
+    // and no part of a file is left.
+    void fault_fileNamed_wholeRecordsKept_data()
     {
-        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("fault"); // what goes wrong, then where
         QTest::addColumn<QString>("message");
-        const QString full = "^Error 27: File too large\n\nThe file testFile\\.TXT could not be "
-                             "written\\." +
-                             closing;
-        QTest::newRow("disk full in the contact's record, the first") << "full contact" << full;
-        QTest::newRow("disk full in a record") << "full" << full;
-        QTest::newRow("disk full in an import") << "full import" << full;
-        QTest::newRow("disk full in a correction's rewrite") << "full correction" << full;
+        const QString written = "\n\nThe file testFile\\.TXT could not be written\\." + closing,
+                      full = "^Error 27: File too large", folder = "^Error 21: Is a directory",
+                      notMade = "\n\nThe report file FTP_WR4-4B_0123456\\.CSV could not be made; "
+                                "the working file testFile\\.TXT still holds every record\\.";
+        QTest::newRow("disk full in the first record") << "full contact" << full + written;
+        QTest::newRow("disk full in a record") << "full employee" << full + written;
+        QTest::newRow("disk full in an import") << "full import" << full + written;
+        QTest::newRow("disk full in a correction's rewrite") << "full correction" << full + written;
         QTest::newRow("a folder in the working file's place")
-            << "folder"
-            << "^Error 21: Is a directory\n\nThe file testFile\\.TXT could not be "
-               "written\\." +
-                   closing;
+            << "folder employee" << folder + written;
         QTest::newRow("an unfinished filing that cannot be kept")
-            << "previous"
-            << "^Error 21: Is a directory\n\nThe file testFile\\.TXT\\.previous-4, kept from an "
-               "earlier filing, could not be moved aside, so nothing was written\\." +
+            << "kept contact"
+            << folder +
+                   "\n\nThe file testFile\\.TXT\\.previous-4, kept from an earlier filing, "
+                   "could not be moved aside, so nothing was written\\." +
                    closing;
-    }
-    void writeFault_fileNamed_wholeRecordsKept()
-    {
-        QFETCH(QString, fault);
-        QFETCH(QString, message);
-        FilingRun run;
-        if (fault == "previous" || fault == "full contact") {
-            if (fault == "previous") { // a folder where the oldest kept file is dropped
-                run.write("testFile.TXT", aRecord + eRecord);
-                run.write("testFile.TXT.previous-4", "older\r\n");
-                QVERIFY(QDir(run.path(".")).mkdir("testFile.TXT.previous-5"));
-            }
-            run.start();
-            withRoomFor(fault == "previous" ? RLIM_INFINITY : 10, [&] { run.acceptContact(); });
-            verifyFailure(run, message);
-            QCOMPARE(run.workingFile(), fault == "previous" ? aRecord + eRecord : QByteArray());
-            QCOMPARE(run.read("testFile.TXT.previous-4"),
-                     fault == "previous" ? "older\r\n" : QByteArray());
-            return;
-        }
-        run.fileOneAccount({true, true}, 1);
-        const QByteArray before = run.workingFile();
-        const bool import = fault == "full import";
-        run.write("employees.csv", "111223333,LEE,ANN,,40.00,30.00,13\n"
-                                   "222334444,KIM,BO,J,40.00,30.00,1\n");
-        run.desktop.filesToOpen.enqueue(run.path("employees.csv"));
-        FilingRun::fill(run.program->form3(), import ? EmployeeEntries() : validEmployee);
-        if (fault == "folder") {
-            QVERIFY(QFile::rename(run.path("testFile.TXT"), run.path("kept.TXT")));
-            QVERIFY(QDir(run.path(".")).mkdir("testFile.TXT"));
-        }
-        if (fault == "full correction") {
-            FilingRun::press(run.program->form3(), "cmdReviewEmployees");
-            auto *employees = run.program->form3().findChild<QAbstractItemView *>("tblEmployees");
-            QApplication::setActiveWindow(employees->window());
-            withRoomFor(before.size() - 1,
-                        [&] { FilingRun::typeInCell(employees, 0, "Gross Wages", "250001"); });
-        } else {
-            withRoomFor(fault == "folder" ? RLIM_INFINITY : before.size() + (import ? 70 : 20),
-                        [&] {
-                            FilingRun::press(run.program->form3(),
-                                             import ? "cmdImportEmployees" : "cmdAddEmployee");
-                        });
-        }
-        verifyFailure(run, message);
-        QCOMPARE(run.read(fault == "folder" ? "kept.TXT" : "testFile.TXT"), before);
-        verifyNoPartLeft(run);
-    }
-
-    void faultAtSave_failureShown_nothingHalfWritten_data()
-    {
-        QTest::addColumn<QString>("fault");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("working file missing") << "missing"
-                                              << "^Error 2: No such file or directory" + unread;
-        QTest::newRow("a folder in its place") << "folder"
-                                               << "^Error 21: Is a directory" + unread;
-        QTest::newRow("disk full during the copy") << "full"
-                                                   << "^Error 27: File too large" + notMade;
+        QTest::newRow("a folder in the working file's place at the save")
+            << "folder save"
+            << folder +
+                   "\n\nThe working file testFile\\.TXT could not be read, so no report "
+                   "file was made\\." +
+                   closing;
+        QTest::newRow("disk full during the copy") << "full save" << full + notMade + closing;
         QTest::newRow("a read-only report, even for a superuser")
-            << "read-only report"
-            << "^Error 13: Permission denied" + notMade;
-        QTest::newRow("a naming choice the program does not know")
-            << "unknown choice"
-            << "^The naming screen offers a choice this program does not know, so no report file "
-               "was made\\. The working file testFile\\.TXT still holds every record\\." +
-                   closing;
-        // No system call failed, so no system error is shown.
+            << "read-only save"
+            << "^Error 13: Permission denied" + notMade + closing;
+        // No system call failed in these, so no system error is shown.
         QTest::newRow("report reads back different")
-            << "differs"
+            << "differs save"
             << "^The report file FTP_WR4-4B_0123456\\.CSV was read back after copying and did not "
                "match the working file testFile\\.TXT, so it was removed\\. The working file "
                "still holds every record\\." +
                    closing;
+        QTest::newRow("a naming choice the program does not know")
+            << "choice save"
+            << "^The naming screen offers a choice this program does not know, so no report file "
+               "was made\\. The working file testFile\\.TXT still holds every record\\." +
+                   closing;
+        QTest::newRow("a printer that cannot start")
+            << "printer save"
+            << "^The file testFile\\.TXT could not be printed: the printer could not be "
+               "started\\." +
+                   closing;
     }
-    void faultAtSave_failureShown_nothingHalfWritten()
+    void fault_fileNamed_wholeRecordsKept()
     {
         QFETCH(QString, fault);
         QFETCH(QString, message);
         FilingRun run;
-        run.fileOneAccount({true, false, false}, 1);
-        const bool moved = fault == "missing" || fault == "folder";
-        if (moved)
+        const bool contact = fault.endsWith("contact"), save = fault.endsWith("save");
+        if (fault == "kept contact") { // a folder where the oldest kept file is dropped
+            run.write("testFile.TXT", aRecord + eRecord);
+            run.write("testFile.TXT.previous-4", "older\r\n");
+            QVERIFY(QDir(run.path(".")).mkdir("testFile.TXT.previous-5"));
+        }
+        contact ? run.start() : run.fileOneAccount({true, !save, false}, 1);
+        const QByteArray before = run.workingFile();
+        Form3 &employees = run.program->form3();
+        FilingRun::fill(employees, fault == "full import" ? EmployeeEntries() : validEmployee);
+        run.write("employees.csv", "111223333,LEE,ANN,,40.00,30.00,13\n"
+                                   "222334444,KIM,BO,J,40.00,30.00,1\n");
+        run.desktop.filesToOpen.enqueue(run.path("employees.csv"));
+        if (fault.startsWith("folder")) {
             QVERIFY(QFile::rename(run.path("testFile.TXT"), run.path("kept.TXT")));
-        if (fault == "folder")
             QVERIFY(QDir(run.path(".")).mkdir("testFile.TXT"));
-        if (fault == "read-only report") { // an existing report, to be replaced
+        }
+        if (fault == "read-only save") { // an existing report, to be replaced
             run.write(reportName, "kept\r\n");
             QVERIFY(QFile::setPermissions(run.path(reportName), QFile::ReadOwner));
             run.desktop.answer({true});
         }
-        if (fault == "differs") { // a disk that loses the last byte it was given
+        if (fault == "differs save") { // a disk that loses the last byte it was given
             run.program->beforeReportReadBack = [](const QString &name) {
                 QFile report(name);
                 QVERIFY(report.open(QIODevice::ReadWrite) && report.resize(report.size() - 1));
             };
         }
-        if (fault == "unknown choice") { // one added to the form
-            QWidget &naming = run.program->formNameFile();
-            FilingRun::fill(naming, validNaming);
-            auto *kinds = FilingRun::find<QListWidget>(naming, "lstEmployeOrTPA");
+        QWidget &naming = run.program->formNameFile();
+        auto *kinds = FilingRun::find<QListWidget>(naming, "lstEmployeOrTPA");
+        if (fault == "choice save") // one added to the form
             kinds->addItem("Other");
-            FilingRun::choose(kinds, "Other");
-            FilingRun::press(naming, "cmdNameFile");
-        } else {
-            withRoomFor(fault == "full" ? aRecord.size() : RLIM_INFINITY,
-                        [&] { run.nameReport(); });
+        if (fault == "printer save") {
+            run.desktop.printTo = run.path("no folder/printed.pdf");
+            run.desktop.answer({true});
         }
+        if (fault == "full correction")
+            FilingRun::press(employees, "cmdReviewEmployees");
+        auto *table = employees.findChild<QAbstractItemView *>("tblEmployees");
+        if (table)
+            QApplication::setActiveWindow(table->window());
+        const rlim_t room = !fault.startsWith("full")    ? RLIM_INFINITY
+                            : contact                    ? 10
+                            : save                       ? aRecord.size()
+                            : fault == "full correction" ? before.size() - 1
+                            : fault == "full import"     ? before.size() + 70
+                                                         : before.size() + 20;
+        withRoomFor(room, [&] {
+            if (contact) {
+                run.acceptContact();
+            } else if (table) {
+                FilingRun::typeInCell(table, 0, "Gross Wages", "250001");
+            } else if (!save) {
+                FilingRun::press(employees,
+                                 fault == "full import" ? "cmdImportEmployees" : "cmdAddEmployee");
+            } else if (fault == "printer save") {
+                cNeededRoutines(*run.program).print_file("testFile.TXT");
+            } else if (fault == "choice save") {
+                FilingRun::fill(naming, validNaming);
+                FilingRun::choose(kinds, "Other");
+                FilingRun::press(naming, "cmdNameFile");
+            } else {
+                run.nameReport();
+            }
+        });
         verifyFailure(run, message);
-        QCOMPARE(run.read(moved ? "kept.TXT" : "testFile.TXT"), aRecord + eRecord + sRecord);
-        QCOMPARE(run.read(reportName), fault.startsWith("re") ? "kept\r\n" : QByteArray());
+        QCOMPARE(run.read(fault.startsWith("folder") ? "kept.TXT" : "testFile.TXT"), before);
+        QCOMPARE(run.read("testFile.TXT.previous-4"),
+                 fault == "kept contact" ? "older\r\n" : QByteArray());
+        QCOMPARE(run.read(reportName), fault == "read-only save" ? "kept\r\n" : QByteArray());
         verifyNoPartLeft(run);
-    }
-
-    void printerThatCannotStart_failureShown()
-    {
-        FilingRun run;
-        run.fileOneAccount({false, false});
-        run.desktop.printTo = run.path("no folder/printed.pdf");
-        run.desktop.answer({true});
-        cNeededRoutines(*run.program).print_file("testFile.TXT");
-        QCOMPARE(run.desktop.shown[run.desktop.shown.size() - 2].title, "Create CSV File for TAVO");
-        verifyFailure(run, "^The file testFile\\.TXT could not be printed: the printer could not "
-                           "be started\\." +
-                               closing);
+        if (fault == "printer save") // the question before
+            QCOMPARE(run.desktop.shown[run.desktop.shown.size() - 2].title,
+                     "Create CSV File for TAVO");
     }
 };
 
