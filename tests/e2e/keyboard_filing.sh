@@ -23,42 +23,27 @@ trap 'kill "${PIDS[@]}" 2>/dev/null || true; rm -rf "$WORK"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 sleep 0.5
 export QT_QPA_PLATFORM=xcb
-
-BOX_TITLE="tavo-csv" # message boxes have no title of their own; the desktop shows the program's
-SCREEN_TITLE="Create CSV file"
+SCREEN="Create CSV file"
 LAST_BOX=""
-active_id() { xdotool getactivewindow 2>/dev/null || true; }
-active_name() { xdotool getwindowname "$(active_id)" 2>/dev/null || true; }
+active() { xdotool getactivewindow "${@}" 2>/dev/null || true; }
 
 # Waits until a window titled $1 (and not the window $2) has the keyboard focus.
 wait_for() {
     for _ in $(seq 150); do
-        [ "$(active_name)" = "$1" ] && [ "$(active_id)" != "${2:-}" ] && sleep 0.2 && return
+        [ "$(active getwindowname)" = "$1" ] && [ "$(active)" != "${2:-}" ] && sleep 0.2 && return
         sleep 0.1
     done
-    fail "waited for '$1', found '$(active_name)'"
+    fail "waited for '$1', found '$(active getwindowname)'"
 }
-# Answers the next message box: Return for Yes (or OK), Escape for No.
-answer() {
-    wait_for "$BOX_TITLE" "$LAST_BOX"
-    LAST_BOX="$(active_id)"
-    xdotool key "$1"
-}
+# Answers the next message box (titled with the program's name): Return for Yes or OK, Escape
+# for No.
+answer() { wait_for tavo-csv "$LAST_BOX" && LAST_BOX="$(active)" && xdotool key "$1"; }
 keys() { xdotool key --delay 40 "$@"; sleep 0.15; }
 type_text() { xdotool type --delay 25 -- "$1"; sleep 0.1; }
 # Tab to each following box and type its entry; "-" leaves the box empty.
-fields() {
-    local value
-    for value in "$@"; do
-        keys Tab
-        [ "$value" = - ] || type_text "$value"
-    done
-}
-# The words of the active window's picture that are the error yellow (red 255, green 255, blue 0);
-# some of its header may count too, the same number each time.
-yellow_pixels() {
-    xwd -silent -id "$(active_id)" | od -An -v -tx4 | tr -s ' ' '\n' | grep -c '^..ffff00$' || true
-}
+fields() { for value in "$@"; do keys Tab; [ "$value" = - ] || type_text "$value"; done; }
+# The words of the active window's picture that are the error yellow (red 255, green 255, blue 0).
+yellow() { xwd -silent -id "$(active)" | od -An -v -tx4 | tr -s ' ' '\n' | grep -c '^..ffff00$' || true; }
 
 printf '%s\r\n' 'SSN,Last,First,Middle,Gross,Taxable,Weeks' \
     '123-45-6780,"DOE",JOHN,,"$1,000.00",500.00,12' >"$WORK/staff.csv"
@@ -72,33 +57,33 @@ keys Escape
 wait_for "Create CSV file - version 2"
 keys Tab space
 fields "Mary Smith" "mary@example" 8005551234 - - - -  # past the two buttons after it, to Continue
-UNMARKED="$(yellow_pixels)"
+UNMARKED="$(yellow)"
 keys space
 sleep 0.3
-[ "$(yellow_pixels)" -gt $((UNMARKED + 1000)) ] || fail "the wrong e-mail address is not marked"
+[ "$(yellow)" -gt $((UNMARKED + 1000)) ] || fail "the wrong e-mail address is not marked"
 [ -e "$WORK/testFile.TXT" ] && fail "a wrong contact was written"
 keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab ctrl+a
 type_text "mary@example.com"
 keys Tab Tab Tab Tab Tab space
 
 # Employer screen: Continue holds the focus. The second quarter of last year.
-wait_for "$SCREEN_TITLE"
+wait_for "$SCREEN"
 keys Tab Down Tab Down
 fields 0123456 123456789 3 4 4 1500000 10500 1000000 36000 -
 keys space
 answer Return                                        # employees to report: Yes
-wait_for "$SCREEN_TITLE"
+wait_for "$SCREEN"
 type_text "123456789"
 fields "O'NEIL" MARY - 250000 100000 13 -
 keys space
 answer Return                                        # another employee: Yes
-wait_for "$SCREEN_TITLE"
-EMPLOYEES="$(active_id)"
+wait_for "$SCREEN"
+EMPLOYEES="$(active)"
 keys alt+F4
 answer Escape                                        # close the program? No
-wait_for "$SCREEN_TITLE"
-[ "$(active_id)" = "$EMPLOYEES" ] || fail "the employee screen is gone"
-keys Tab Tab Tab Tab Tab Tab Tab Tab space           # Import Employees…, last in the tab order
+wait_for "$SCREEN"
+[ "$(active)" = "$EMPLOYEES" ] || fail "the employee screen is gone"
+keys Tab Tab Tab Tab Tab Tab Tab Tab space           # Import Employees…, after Add Employee
 wait_for "Import Employees"
 type_text "staff.csv"; keys Return                   # the file dialog starts in the current folder
 answer Return                                        # "1 employee was imported. ..."
@@ -106,7 +91,7 @@ answer Escape                                        # another employee: No
 answer Escape                                        # another account: No
 
 # Naming screen: the focus starts in the number box; Employer sends it back there.
-wait_for "$SCREEN_TITLE"
+wait_for "$SCREEN"
 keys Tab space
 type_text "0123456"
 keys Tab Tab Tab Tab space shift+Tab space           # FILE UPLOAD, Continue
