@@ -38,10 +38,9 @@ void ScriptedDesktop::preparePrinter(QPrinter &printer)
 QStringList ScriptedDesktop::texts(Kind kind) const
 {
     QStringList result;
-    for (const Shown &box : shown) {
+    for (const Shown &box : shown)
         if (box.kind == kind)
             result.append(box.text);
-    }
     return result;
 }
 
@@ -132,11 +131,9 @@ void FilingRun::type(QLineEdit *box, const QString &text)
 void FilingRun::choose(QListWidget *list, const QString &item)
 {
     const QList<QListWidgetItem *> found = list->findItems(item, Qt::MatchExactly);
-    if (found.isEmpty()) {
-        QTest::qFail(qPrintable("no item " + item + " in " + list->objectName()), __FILE__,
-                     __LINE__);
-        return;
-    }
+    if (found.isEmpty())
+        return QTest::qFail(qPrintable("no item " + item + " in " + list->objectName()), __FILE__,
+                            __LINE__);
     list->scrollToItem(found.first());
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(found.first()).center());
@@ -165,10 +162,9 @@ void FilingRun::typeInCell(QAbstractItemView *table, int row, const QString &col
 QStringList FilingRun::visibleScreens() const
 {
     QStringList names;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
+    for (QWidget *widget : QApplication::topLevelWidgets())
         if (widget->isVisible() && !widget->objectName().isEmpty())
             names.append(widget->objectName());
-    }
     names.sort();
     return names;
 }
