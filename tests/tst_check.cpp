@@ -1,5 +1,6 @@
-// tavo-check on a report as the screens write it and on faulty ones: every finding at its line and
-// field with its exact message, in order; then the built program's exit statuses and JSON.
+// tavo-check on a report as the screens write it and on faulty ones, some under names the naming
+// screen does not give: every finding at its line and field with its exact message, in order; then
+// the built program's exit statuses and JSON.
 
 #include "check/reportchecker.h"
 #include "recordproperties.h"
@@ -54,44 +55,11 @@ private slots:
     void faultyReport_findingsAtLineAndField()
     {
         QFETCH(QByteArray, bytes);
-        QStringList list;
-        for (const Finding &f : checkReportFile(write(bytes)).findings)
-            list << (f.severity == Severity::Error ? e(f.line, f.field, f.message)
-                                                   : w(f.line, f.field, f.message));
-        QTEST(list, "findings");
-    }
-
-    // A name the naming screen does not give is a warning, as is one for the other filing type.
-    void fileName_warnings_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QStringList>("findings");
-        QTest::newRow("no report name")
-            << "report.csv"
-            << QStringList{w(0, "FILE NAME",
-                             "report.csv is not a report file name; the naming screen gives "
-                             "names such as FILEUPLOAD_WR4-4B_0123456.CSV or "
-                             "FTP_WR4X-4BX_0000012345_1Q2014.CSV")};
-        QTest::newRow("a short account number")
-            << "FILEUPLOAD_WR4-4B_012345.CSV"
-            << QStringList{w(0, "FILE NAME",
-                             "ACCOUNT NUMBER  must be 7 digits long.  Please "
-                             "include leading zeros.")};
-        QTest::newRow("a sequence number in lower case, the other filing type")
-            << "FILEUPLOAD_WR4X-4BX_0123456_1q.CSV"
-            << QStringList{w(0, "FILE NAME",
-                             "FILEUPLOAD_WR4X-4BX_0123456_1q.CSV is not the name the naming "
-                             "screen gives: FILEUPLOAD_WR4X-4BX_0123456_1Q.CSV"),
-                           w(0, "FILE NAME",
-                             "the name is for an Amended filing, but the A record's filing type "
-                             "is O")};
-    }
-    void fileName_warnings()
-    {
         QFETCH(QString, name);
         QStringList list;
-        for (const Finding &f : checkReportFile(write(good, name)).findings)
-            list << w(f.line, f.field, f.message);
+        for (const Finding &f : checkReportFile(write(bytes, name)).findings)
+            list << e(f.line, f.field, f.message,
+                      f.severity == Severity::Error ? "error" : "warning");
         QTEST(list, "findings");
     }
 
@@ -145,90 +113,98 @@ private:
 void CheckTest::faultyReport_findingsAtLineAndField_data()
 {
     QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("findings");
-    const auto replaced = [](const char *from, const char *to) {
-        return QByteArray(good).replace(from, to);
+    const auto row = [](const char *tag, const QByteArray &bytes, const QStringList &findings,
+                        const QString &name = reportName) {
+        QTest::newRow(tag) << bytes << name << findings;
     };
     const auto employee = [](const char *field, const QString &entry) {
         return findingOf(validEmployee, field, entry);
     };
+    const auto fileName = [](const QString &message) { return w(0, "FILE NAME", message); };
     const QString aboveGross = "GROSS WAGES must be greater than or equal to TAXABLE WAGES";
-    QTest::newRow("a report as the screens write it") << good << QStringList();
+    row("a report as the screens write it", good, {});
     // Faults of the bytes, the fields (through their rules and entry boxes' lengths) and the
     // accounts (their sums, counts and SSNs), each at its line, in the order of the fields.
-    QTest::newRow("bytes, fields and accounts")
-        << replaced(",3,4,2,1500000,", ",3,4,3,1500001,")
-                   .replace("O'NEIL,MARY,,1000000 ,600000,13, , \r\n",
-                            "O'NEIL,MA\x7fRY,,1000000 ,600000,13, , \n")
-                   .replace(",223456789,SMITH-JONES,", ",123456789 ,SMITH JONES,")
-                   .replace(",9000\r\n", ",x\r\n")
-                   .replace(",323456789,GARCIA,ANA,,250000,250000,14,",
-                            ",666456789,GARCIA,ANA,,250000,240000,014,") +
-               "  \r\nX"
-        << QStringList{
-               w(2, "EMPLOYEES MONTH 3",
-                 "3 covered employees in the third month, but 2 S records in the account"),
-               w(2, "GROSS WAGES",
-                 "GROSS WAGES 1500001 is not the sum of the account's 2 S records' gross wages, "
-                 "1500000"),
-               e(3, "line", "the line ends with LF alone, not CR LF"),
-               e(3, "line", "byte 0x7f at column 32 is not printable ASCII"),
-               e(3, "FIRST NAME", employee("FIRST NAME", "MA\x7fRY")),
-               e(4, "SSN", employee("SSN", "123456789 ")),
-               w(4, "SSN", "SSN 123456789 is already on line 3 in this account"),
-               e(4, "LAST NAME", employee("LAST NAME", "SMITH JONES")),
-               w(5, "TAXABLE WAGES",
-                 "TAXABLE WAGES 250000 is not the sum of the account's 1 S record's taxable "
-                 "wages, 240000"),
-               e(5, "EMPLOYER CONTRIBUTIONS",
-                 findingOf(validEmployer, "EMPLOYER CONTRIBUTIONS", "x")),
-               w(6, "SSN", "SSN 666456789 cannot have been issued: no SSN begins with 666"),
-               e(6, "CREDIT WEEKS", employee("CREDIT WEEKS", "014")),
-               e(7, "line", "blank line"),
-               e(8, "line", "the last line has no CR LF line end"),
-               e(8, "RECORD TYPE", "record type \"X\" is none of A, E and S")};
-    QTest::newRow("partner fields, a byte order mark")
-        << "\xEF\xBB\xBF" + withField(3, 8, "2000000")
-        << QStringList{e(1, "line",
-                         "the file begins with a byte order mark (EF BB BF); TAVO takes "
-                         "single-byte text without one"),
-                       w(2, "TAXABLE WAGES",
-                         "TAXABLE WAGES 1000000 is not the sum of the account's 2 S records' "
-                         "taxable wages, 2400000"),
-                       e(3, "GROSS WAGES", aboveGross), e(3, "TAXABLE WAGES", aboveGross)};
-    // The layout: one A record first, eleven fields, S records after their E record.
-    QTest::newRow("filing type, a second A record, twelve fields")
-        << replaced("A,O,", "A,X,").replace(",13, , \r\n", ",13, , ,\r\n") +
-               good.left(good.indexOf('\n') + 1)
-        << QStringList{e(1, "FILING TYPE", "FILING TYPE must be O (Original) or A (Amended)"),
-                       e(3, "line", "12 fields, 11 expected"),
-                       e(7, "RECORD TYPE", "a second A record: a file holds one A record")};
-    QTest::newRow("A record not first, its findings in field order")
-        << good.mid(good.indexOf("E,7654321")) + "A,O,Jo,x~,1,, , , ,x, \r\n" + good
-        << QStringList{e(1, "RECORD TYPE", "the file must begin with the A record"),
-                       e(3, "RECORD TYPE", "the A record must be the first line"),
-                       e(3, "CONTACT EMAIL", "CONTACT EMAIL must be a valid email address format"),
-                       e(3, "CONTACT PHONE NUMBER", "CONTACT PHONE NUMBER must be 10 digits long"),
-                       e(3, "RESERVED", "field 10 is reserved and must be a single space"),
-                       e(4, "RECORD TYPE", "a second A record: a file holds one A record")};
-    QTest::newRow("no E record")
-        << good.left(good.indexOf('\n') + 1)
-        << QStringList{e(0, "RECORD TYPE",
-                         "the file holds no E record: a report has at least one account")};
-    QTest::newRow("no record") << QByteArray()
-                               << QStringList{e(0, "line", "the file holds no record")};
+    row("bytes, fields and accounts",
+        QByteArray(good)
+                .replace(",3,4,2,1500000,", ",3,4,3,1500001,")
+                .replace("O'NEIL,MARY,,1000000 ,600000,13, , \r\n",
+                         "O'NEIL,MA\x7fRY,,1000000 ,600000,13, , \n")
+                .replace(",223456789,SMITH-JONES,", ",123456789 ,SMITH JONES,")
+                .replace(",9000\r\n", ",x\r\n")
+                .replace(",323456789,GARCIA,ANA,,250000,250000,14,",
+                         ",666456789,GARCIA,ANA,,250000,240000,014,") +
+            "  \r\nX",
+        {w(2, "EMPLOYEES MONTH 3",
+           "3 covered employees in the third month, but 2 S records in the account"),
+         w(2, "GROSS WAGES",
+           "GROSS WAGES 1500001 is not the sum of the account's 2 S records' gross wages, 1500000"),
+         e(3, "line", "the line ends with LF alone, not CR LF"),
+         e(3, "line", "byte 0x7f at column 32 is not printable ASCII"),
+         e(3, "FIRST NAME", employee("FIRST NAME", "MA\x7fRY")),
+         e(4, "SSN", employee("SSN", "123456789 ")),
+         w(4, "SSN", "SSN 123456789 is already on line 3 in this account"),
+         e(4, "LAST NAME", employee("LAST NAME", "SMITH JONES")),
+         w(5, "TAXABLE WAGES",
+           "TAXABLE WAGES 250000 is not the sum of the account's 1 S record's taxable wages, "
+           "240000"),
+         e(5, "EMPLOYER CONTRIBUTIONS", findingOf(validEmployer, "EMPLOYER CONTRIBUTIONS", "x")),
+         w(6, "SSN", "SSN 666456789 cannot have been issued: no SSN begins with 666"),
+         e(6, "CREDIT WEEKS", employee("CREDIT WEEKS", "014")), e(7, "line", "blank line"),
+         e(8, "line", "the last line has no CR LF line end"),
+         e(8, "RECORD TYPE", "record type \"X\" is none of A, E and S")});
+    // Partner fields, a byte order mark, an S record's account number and then its SSN, under a
+    // name the naming screen gives otherwise, for the other filing type.
+    row("partner fields, a byte order mark, S account and SSN, the name's case and filing type",
+        "\xEF\xBB\xBF" +
+            withField(3, 8, "2000000").replace("S,7654321  ,323456789,", "S,7654321 ,32345678,"),
+        {fileName("FILEUPLOAD_WR4X-4BX_0123456_1q.CSV is not the name the naming screen gives: "
+                  "FILEUPLOAD_WR4X-4BX_0123456_1Q.CSV"),
+         fileName("the name is for an Amended filing, but the A record's filing type is O"),
+         e(1, "line",
+           "the file begins with a byte order mark (EF BB BF); TAVO takes single-byte text without "
+           "one"),
+         w(2, "TAXABLE WAGES",
+           "TAXABLE WAGES 1000000 is not the sum of the account's 2 S records' taxable wages, "
+           "2400000"),
+         e(3, "GROSS WAGES", aboveGross), e(3, "TAXABLE WAGES", aboveGross),
+         e(6, "ACCOUNT NUMBER",
+           "ACCOUNT NUMBER must be the account number of the E record on line 5 followed by two "
+           "spaces, \"7654321  \""),
+         e(6, "SSN", employee("SSN", "32345678"))},
+        "FILEUPLOAD_WR4X-4BX_0123456_1q.CSV");
+    // The layout: one A record first, eleven fields, S records after their E record; an A record
+    // out of place has its findings in field order.
+    row("A record not first, a second and a third one, twelve fields",
+        good.mid(good.indexOf("E,7654321")) + "A,X,Jo,x~,1,, , , ,x, \r\n" +
+            QByteArray(good).replace(",13, , \r\n", ",13, , ,\r\n") +
+            good.left(good.indexOf('\n') + 1),
+        {e(1, "RECORD TYPE", "the file must begin with the A record"),
+         e(3, "RECORD TYPE", "the A record must be the first line"),
+         e(3, "FILING TYPE", "FILING TYPE must be O (Original) or A (Amended)"),
+         e(3, "CONTACT EMAIL", "CONTACT EMAIL must be a valid email address format"),
+         e(3, "CONTACT PHONE NUMBER", "CONTACT PHONE NUMBER must be 10 digits long"),
+         e(3, "RESERVED", "field 10 is reserved and must be a single space"),
+         e(4, "RECORD TYPE", "a second A record: a file holds one A record"),
+         e(6, "line", "12 fields, 11 expected"),
+         e(10, "RECORD TYPE", "a second A record: a file holds one A record")});
+    // Files without records or accounts, under names the naming screen does not give.
+    row("no E record, a short account number in the name", good.left(good.indexOf('\n') + 1),
+        {fileName("ACCOUNT NUMBER  must be 7 digits long.  Please include leading zeros."),
+         e(0, "RECORD TYPE", "the file holds no E record: a report has at least one account")},
+        "FILEUPLOAD_WR4-4B_012345.CSV");
+    row("no record, no report name", QByteArray(),
+        {e(0, "line", "the file holds no record"),
+         fileName("report.csv is not a report file name; the naming screen gives names such as "
+                  "FILEUPLOAD_WR4-4B_0123456.CSV or FTP_WR4X-4BX_0000012345_1Q2014.CSV")},
+        "report.csv");
     const QString sFirst =
         "an S record before any E record: employees follow the E record of their account";
-    QTest::newRow("S record first")
-        << good.mid(good.indexOf("S,"))
-        << QStringList{e(1, "RECORD TYPE", "the file must begin with the A record"),
-                       e(1, "RECORD TYPE", sFirst), e(2, "RECORD TYPE", sFirst)};
-    QTest::newRow("S account, then its SSN")
-        << replaced("S,7654321  ,323456789,", "S,7654321 ,32345678,")
-        << QStringList{e(6, "ACCOUNT NUMBER",
-                         "ACCOUNT NUMBER must be the account number of the E record on line 5 "
-                         "followed by two spaces, \"7654321  \""),
-                       e(6, "SSN", employee("SSN", "32345678"))};
+    row("S record first", good.mid(good.indexOf("S,")),
+        {e(1, "RECORD TYPE", "the file must begin with the A record"), e(1, "RECORD TYPE", sFirst),
+         e(2, "RECORD TYPE", sFirst)});
     // SSNs that cannot have been issued, and widely misused ones: each on line 3.
     for (const auto &[ssn, why] :
          {std::pair{"000456789", "cannot have been issued: no SSN begins with 000"},
@@ -237,16 +213,15 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
           {"323450000", "cannot have been issued: its serial number (digits 6 to 9) is 0000"},
           {"078051120", "is a widely misused number that belongs to no employee"},
           {"219099999", "is a widely misused number that belongs to no employee"}})
-        QTest::addRow("SSN %s", ssn)
-            << withField(3, 3, ssn) << QStringList{w(3, "SSN", QString("SSN %1 %2").arg(ssn, why))};
-    QTest::newRow("wages beyond machine integers")
-        << withField(2, 8, "0100000000000000000000").replace("1000000 ,", "99999999999999999999,")
-        << QStringList{e(2, "GROSS WAGES",
-                         findingOf(validEmployer, "GROSS WAGES", "0100000000000000000000")),
-                       w(2, "GROSS WAGES",
-                         "GROSS WAGES 0100000000000000000000 is not the sum of the account's 2 S "
-                         "records' gross wages, 100000000000000499999"),
-                       e(3, "GROSS WAGES", employee("GROSS WAGES", QString(20, u'9')))};
+        row(qPrintable(QString("SSN %1").arg(ssn)), withField(3, 3, ssn),
+            {w(3, "SSN", QString("SSN %1 %2").arg(ssn, why))});
+    row("wages beyond machine integers",
+        withField(2, 8, "0100000000000000000000").replace("1000000 ,", "99999999999999999999,"),
+        {e(2, "GROSS WAGES", findingOf(validEmployer, "GROSS WAGES", "0100000000000000000000")),
+         w(2, "GROSS WAGES",
+           "GROSS WAGES 0100000000000000000000 is not the sum of the account's 2 S records' gross "
+           "wages, 100000000000000499999"),
+         e(3, "GROSS WAGES", employee("GROSS WAGES", QString(20, u'9')))});
 }
 
 QTEST_GUILESS_MAIN(CheckTest)

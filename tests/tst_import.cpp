@@ -18,8 +18,6 @@ const QByteArray threeEmployees = "SSN,Last,First,Middle,Gross,Taxable,Weeks\r\n
                                   "111-22-3333,LEE,ANN,,\"$4,000.00\",3000.00,13\r\n"
                                   "222334444,KIM,BO,J,4000.00,3000.00,1\r\n"
                                   "333445555,DOE,JO,,4500.00,3000.00,0\r\n";
-const QString employerLine = "\nEmployer screen: 4 employees in the third month, gross wages "
-                             "$15,000.00, taxable wages $10,000.00";
 } // namespace
 
 class ImportTest : public QObject
@@ -31,76 +29,62 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("expected"); // the S records, or else the findings
-        QTest::newRow("converted, quoted, header and blank lines skipped")
-            << QByteArray("\xEF\xBB\xBFssn,a,b,c,d,e,f\r\n\r\n120-45-6789,\"O'NEIL\",MARY,,"
-                          "\"$1,234.56\",0.50,13\r\n987654321, SMITH ,JO,A,15000.00,$0.00,07")
-            << QStringList{"S,0123456  ,120456789,O'NEIL,MARY,,123456,50,13, , ",
-                           "S,0123456  ,987654321,SMITH,JO,A,1500000,0,07, , "};
+        const auto row = [](const char *tag, const QByteArray &bytes, const QStringList &expected) {
+            QTest::newRow(tag) << bytes << expected;
+        };
+        row("converted, quoted, header and blank lines skipped",
+            "\xEF\xBB\xBFssn,a,b,c,d,e,f\r\n\r\n120-45-6789,\"O'NEIL\",MARY,,"
+            "\"$1,234.56\",0.50,13\r\n987654321, SMITH ,JO,A,15000.00,$0.00,07",
+            {"S,0123456  ,120456789,O'NEIL,MARY,,123456,50,13, , ",
+             "S,0123456  ,987654321,SMITH,JO,A,1500000,0,07, , "});
         // The fields through the employee screen's rules and box lengths, each finding at its line
         // in field order, nothing taken.
         const auto finding = [](int line, const char *field, const QString &entry, int which = 0) {
             return QString("line %1, %2: ").arg(line).arg(field) +
                    findingOf(validEmployee, field, entry, which);
         };
-        QTest::newRow("not converted: one decimal, a short group, dashes elsewhere; box lengths")
-            << QByteArray("12-345-6789,A,B,,1234.5,0,1\n123456789,A,B,,\"1,23.45\",0,1\n"
-                          "123456789 ,A,B,,0.00,0.00,013\n223456789,A,B,,10000000000.00,0,1")
-            << QStringList{finding(1, "SSN", "12345678"),
-                           finding(1, "SSN", "12345678901", 1),
-                           finding(1, "GROSS WAGES", "x"),
-                           finding(2, "GROSS WAGES", "x"),
-                           finding(3, "SSN", "123456789 "),
-                           finding(3, "CREDIT WEEKS", "013"),
-                           finding(4, "GROSS WAGES", "1111111111111")};
+        row("not converted: one decimal, a short group, dashes elsewhere; box lengths",
+            "12-345-6789,A,B,,1234.5,0,1\n123456789,A,B,,\"1,23.45\",0,1\n"
+            "123456789 ,A,B,,0.00,0.00,013\n223456789,A,B,,10000000000.00,0,1",
+            {finding(1, "SSN", "12345678"), finding(1, "SSN", "12345678901", 1),
+             finding(1, "GROSS WAGES", "x"), finding(2, "GROSS WAGES", "x"),
+             finding(3, "SSN", "123456789 "), finding(3, "CREDIT WEEKS", "013"),
+             finding(4, "GROSS WAGES", "1111111111111")});
         // What LibreOffice Calc's command-line conversion made of a sheet (calc-wages.fods) whose
         // wages show as $2,500.00 and whose SSN column is numbers: the cells' values.
         QFile calc(QStringLiteral(TESTDATA "/calc-wages.csv"));
         QVERIFY(calc.open(QIODevice::ReadOnly));
         const QString noCents = "line %1, %2 WAGES: %2 WAGES %3 has no cents: write the amount in "
                                 "dollars and cents, as %3.00 or $%4.00.";
-        QTest::newRow("plain digits are dollars to a spreadsheet; an SSN that lost its zero")
-            << calc.readAll()
-            << QStringList{noCents.arg(2).arg("GROSS", "2500", "2,500"),
-                           noCents.arg(2).arg("TAXABLE", "1000", "1,000"),
-                           finding(3, "SSN", "12345678") +
-                               " A spreadsheet may have dropped the SSN's leading "
-                               "zero: format the SSN column as text and enter all "
-                               "9 digits.",
-                           noCents.arg(3).arg("GROSS", "12500", "12,500"),
-                           noCents.arg(3).arg("TAXABLE", "7000", "7,000")};
-        QTest::newRow("the layout's findings with the fields'")
-            << QByteArray("123456789,A,B,,1.00,1.00,1\n\n1234567890,A,,,0.02,0.03,15\n1,2\n\"1,2\n"
-                          "\"1\"2,3")
-            << QStringList{finding(3, "SSN", "12345678"),
-                           finding(3, "SSN", "1234567890", 1),
-                           finding(3, "FIRST NAME", ""),
-                           finding(3, "GROSS WAGES", "1"),
-                           finding(3, "TAXABLE WAGES", "999999"),
-                           finding(3, "CREDIT WEEKS", "15"),
-                           "line 4, line: 2 fields found, 7 expected: SSN, last name, first "
-                           "name, middle name, gross wages, taxable wages, credit weeks.",
-                           "line 5, line: A quotation mark is not closed.",
-                           "line 6, line: Only a comma may follow a closing quotation mark."};
-        QTest::newRow("an SSN twice in the file, one already written")
-            << QByteArray("123456789,A,B,,0,0,1\n111111111,A,B,,0,0,1\n123-45-6789,C,D,,0,0,1")
-            << QStringList{"line 2, SSN: SSN 111111111 has already been entered for this account.",
-                           "line 3, SSN: SSN 123456789 stands twice in the file, first on line 1."};
+        row("plain digits are dollars to a spreadsheet; an SSN that lost its zero", calc.readAll(),
+            {noCents.arg(2).arg("GROSS", "2500", "2,500"),
+             noCents.arg(2).arg("TAXABLE", "1000", "1,000"),
+             finding(3, "SSN", "12345678") +
+                 " A spreadsheet may have dropped the SSN's leading zero: format the SSN column as "
+                 "text and enter all 9 digits.",
+             noCents.arg(3).arg("GROSS", "12500", "12,500"),
+             noCents.arg(3).arg("TAXABLE", "7000", "7,000")});
+        row("the layout's findings with the fields'",
+            "123456789,A,B,,1.00,1.00,1\n\n1234567890,A,,,0.02,0.03,15\n1,2\n\"1,2\n\"1\"2,3",
+            {finding(3, "SSN", "12345678"), finding(3, "SSN", "1234567890", 1),
+             finding(3, "FIRST NAME", ""), finding(3, "GROSS WAGES", "1"),
+             finding(3, "TAXABLE WAGES", "999999"), finding(3, "CREDIT WEEKS", "15"),
+             "line 4, line: 2 fields found, 7 expected: SSN, last name, first name, middle name, "
+             "gross wages, taxable wages, credit weeks.",
+             "line 5, line: A quotation mark is not closed.",
+             "line 6, line: Only a comma may follow a closing quotation mark."});
+        row("an SSN twice in the file, one already written",
+            "123456789,A,B,,0,0,1\n111111111,A,B,,0,0,1\n123-45-6789,C,D,,0,0,1",
+            {"line 2, SSN: SSN 111111111 has already been entered for this account.",
+             "line 3, SSN: SSN 123456789 stands twice in the file, first on line 1."});
         const QString saveAsCsv = " Save the sheet from the spreadsheet as CSV (comma-separated "
                                   "values) and import that file.";
-        QTest::newRow("UTF-16, as \"Unicode text\"")
-            << QByteArray("\xFE\xFF\0"
-                          "1\0"
-                          "2\0"
-                          ",\0"
-                          "\n",
-                          10)
-            << QStringList{"file: The file is UTF-16 text, as a spreadsheet saves \"Unicode "
-                           "text\"." +
-                           saveAsCsv};
-        QTest::newRow("NUL bytes") << QByteArray("12\0x", 4)
-                                   << QStringList{"file: The file holds NUL bytes, so it is not "
-                                                  "text." +
-                                                  saveAsCsv};
+        // "12,\n" in UTF-16 after its byte order mark; then a file with NUL bytes.
+        row("UTF-16, as \"Unicode text\"", QByteArray::fromHex("feff00310032002c000a"),
+            {"file: The file is UTF-16 text, as a spreadsheet saves \"Unicode text\"." +
+             saveAsCsv});
+        row("NUL bytes", QByteArray("12\0x", 4),
+            {"file: The file holds NUL bytes, so it is not text." + saveAsCsv});
     }
     void importRecordsOrFindings()
     {
@@ -144,10 +128,10 @@ private slots:
                  "3 employees were imported.\n\nThe first line was read as column names.");
         QCOMPARE(run.desktop.questions().last(),
                  "Add an additional VL Unemployment Compensation tax account to this file?");
-        QCOMPARE(totals(), "Entered for this account: 4 employees, gross wages $15,000.00, "
-                           "taxable wages $10,000.00" +
-                               employerLine +
-                               "\nThe employees add up to the employer screen's totals.");
+        QCOMPARE(totals(), "Entered for this account: 4 employees, gross wages $15,000.00, taxable "
+                           "wages $10,000.00\nEmployer screen: 4 employees in the third month, "
+                           "gross wages $15,000.00, taxable wages $10,000.00\nThe employees add "
+                           "up to the employer screen's totals.");
         run.desktop.answer({true, false, false}); // employees for the next account, then no more
         run.enterAccount();
         run.import("123456789,A,B,,$1.00,0.01,1"); // an SSN of the account before
