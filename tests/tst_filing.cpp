@@ -16,17 +16,14 @@
 
 namespace
 {
-const QString anyEmployees = "Do you have any employees to report?";
-const QString anotherEmployee = "Add an additional employee?";
-const QString anotherAccount =
-    "Add an additional VL Unemployment Compensation tax account to this file?";
-
-QString closingMessage(const QString &name)
-{
-    return "File named " + name +
-           " has been created. This CSV file will be stored in the same location where this "
-           "program is located.  The program is now closing\u2026";
-}
+// The questions on the way.
+const auto account = "Add an additional VL Unemployment Compensation tax account to this file?",
+           any = "Do you have any employees to report?", another = "Add an additional employee?";
+// The notices at the end: the report made, or its name already taken.
+const QString closing = "File named %1 has been created. This CSV file will be stored in the same "
+                        "location where this program is located.  The program is now closing\u2026",
+              taken = "The file name = %1.  you selected already exists please name the file "
+                      "again";
 
 // tavo-check's reading finds no error and no warning in the report, and all its lines.
 void verifyClean(const QString &report, qint64 lines)
@@ -36,16 +33,16 @@ void verifyClean(const QString &report, qint64 lines)
     QVERIFY(checked.readError.isEmpty() && checked.lines == lines);
 }
 
-// Nothing typed and nothing chosen: how a screen comes back for the next employee or account.
-bool isEmptied(QWidget &screen)
+// Up with nothing typed and nothing chosen: how a screen comes back for the next employee or
+// account, or the naming screen for another name.
+bool isUpEmptied(QWidget &screen)
 {
+    qsizetype entered = 0;
     for (QLineEdit *box : screen.findChildren<QLineEdit *>())
-        if (!box->text().isEmpty())
-            return false;
+        entered += box->text().size();
     for (QListWidget *list : screen.findChildren<QListWidget *>())
-        if (!list->selectedItems().isEmpty())
-            return false;
-    return true;
+        entered += list->selectedItems().size();
+    return screen.isVisible() && entered == 0;
 }
 } // namespace
 
@@ -61,10 +58,10 @@ private slots:
     void threeAccountsAmended_reportIsTheWorkingFile_passesTavoCheck()
     {
         FilingRun run;
-        QList<QStringList> screens; // up while each question was asked
-        QList<QByteArray> written;  // the working file then
+        QStringList screens;    // up while each question was asked
+        QByteArrayList written; // the working file then
         run.desktop.whileShowing = [&](const ScriptedDesktop::Shown &) {
-            screens << run.visibleScreens();
+            screens << run.visibleScreens().join(' ');
             written << run.workingFile();
         };
         run.start();
@@ -72,39 +69,32 @@ private slots:
         QWidget &employer = run.program->form2(), &employees = run.program->form3();
         QCOMPARE(employer.focusWidget(), FilingRun::find(employer, "cmdCreateELine"));
         QCOMPARE(FilingRun::labelText(employer, "lblMessage"), "The filing type is AMENDED.");
-        const auto account = [](const char *number, const char *quarterYear, const char *third) {
-            return with(validEmployer, {"ACCOUNT NUMBER", number, "QUARTER-YEAR", quarterYear,
-                                        "EMPLOYEES MONTH 3", third});
-        };
         run.desktop.answer({false, true, true, true, false, true, true, false, false});
-        run.enterAccount(with(account("1111111", "12024", "0"),
-                              {"EMPLOYEES MONTH 1", "0", "EMPLOYEES MONTH 2", "0", "GROSS WAGES",
-                               "0", "EMPLOYEE WITHHOLDING", "0", "TAXABLE WAGES", "0",
-                               "EMPLOYER CONTRIBUTIONS", "0"}));
+        // Each account's quarter-year, number, FEIN, employees of the three months and amounts.
+        run.enterAccount({"12024", "1111111", "123456789", "0", "0", "0", "0", "0", "0", "0"});
         QCOMPARE(FilingRun::labelText(employer, "lblMessage"),
                  "Just a reminder the type of filing for this file is AMENDED.\r\nAll account in "
                  "the file must be of the same type.");
-        run.enterAccount(account("2222222", "32025", "2"));
+        run.enterAccount({"32025", "2222222", "123456789", "3", "4", "2", "1500000", "10500",
+                          "1000000", "36000"});
         QCOMPARE(FilingRun::labelText(employees, "lblEANInfo"),
                  "Account Number: 2222222\r\nQuarter/Year: 3/2025\r\nFile Type: AMENDED");
         QVERIFY(!FilingRun::find(employees, "cmdFillFromPrevious")->isVisible()); // no report
         const QStringList halfWages = {"GROSS WAGES", "750000", "TAXABLE WAGES", "500000"};
         run.enterEmployee(with(validEmployee, halfWages + QStringList{"SSN", "323456789"}));
-        QVERIFY(isEmptied(employees));
+        QVERIFY(isUpEmptied(employees));
         run.enterEmployee(
             with(validEmployee, halfWages + QStringList{"SSN", "423456789", "LAST NAME",
                                                         " SMITH-JONES ", "MIDDLE NAME", "Q"}));
-        QVERIFY(isEmptied(employer));
-        run.enterAccount(account("3333333", "42019", "1"));
+        QVERIFY(isUpEmptied(employer));
+        run.enterAccount({"42019", "3333333", "123456789", "3", "4", "1", "1500000", "10500",
+                          "1000000", "36000"});
         run.enterEmployee(
             with(validEmployee, {"GROSS WAGES", "1500000", "TAXABLE WAGES", "1000000"}));
-        QCOMPARE(run.desktop.questions().mid(1),
-                 (QStringList{anyEmployees, anotherAccount, anyEmployees, anotherEmployee,
-                              anotherEmployee, anotherAccount, anyEmployees, anotherEmployee,
-                              anotherAccount}));
-        const QStringList none, form3{"Form3"};
-        QCOMPARE(screens.mid(0, 10), (QList<QStringList>{none, none, none, none, form3, form3,
-                                                         form3, none, form3, form3}));
+        QCOMPARE(run.desktop.questions().mid(1), (QStringList{any, account, any, another, another,
+                                                              account, any, another, account}));
+        QCOMPARE(screens.mid(0, 10),
+                 (QStringList{"", "", "", "", "Form3", "Form3", "Form3", "", "Form3", "Form3"}));
         QCOMPARE(run.visibleScreens(), QStringList{"FormNameFile"});
         QVERIFY(run.program->formNameFile().isModal());
         run.nameReport({FilerKind::Tpa, FilingMethod::Ftp, "0000012345", "q4"});
@@ -118,16 +108,13 @@ private slots:
             "S,2222222  ,423456789,SMITH-JONES,MARY,Q,750000,500000,13, , \r\n"
             "E,3333333,123456789,42019,3,4,1,1500000,10500,1000000,36000\r\n"
             "S,3333333  ,123456789,O'NEIL,MARY,,1500000,1000000,13, , \r\n";
-        QCOMPARE(run.read(name), records);
-        QCOMPARE(run.workingFile(), records);
-        const QList<QByteArray> lines = records.split('\n');
-        const auto first = [&](int count) { return lines.mid(0, count).join('\n') + '\n'; };
-        QCOMPARE(written, (QList<QByteArray>{"", first(2), first(2), first(3), first(4), first(5),
-                                             first(5), first(6), first(7), first(7), records}));
+        QCOMPARE((QByteArrayList{run.read(name), run.workingFile()}), QByteArrayList(2, records));
+        const auto first = [&](int n) { return records.split('\n').mid(0, n).join('\n') + '\n'; };
+        QCOMPARE(written, (QByteArrayList{"", first(2), first(2), first(3), first(4), first(5),
+                                          first(5), first(6), first(7), first(7), records}));
         QCOMPARE(run.files(), (QStringList{name, "testFile.TXT"}));
-        QCOMPARE(run.desktop.notices(), QStringList{closingMessage(name)});
-        QVERIFY(run.desktop.ended);
-        QCOMPARE(run.desktop.exitCode, 0);
+        QCOMPARE(run.desktop.notices(), QStringList{closing.arg(name)});
+        QVERIFY(run.desktop.ended && run.desktop.exitCode == 0);
         verifyClean(run.path(name), 7);
     }
 
@@ -136,18 +123,16 @@ private slots:
     // and finished with a third: all three in order, and tavo-check finds nothing.
     void correctedOrResumedFilings_equalFilingsTypedRight()
     {
-        const auto employee = [](const char *ssn, const char *gross, const char *taxable) {
-            return with(validEmployee,
-                        {"SSN", ssn, "GROSS WAGES", gross, "TAXABLE WAGES", taxable});
+        const auto employee = [](QString ssn, QString gross = "500000", QString taxed = "300000") {
+            return with(validEmployee, {"SSN", ssn, "GROSS WAGES", gross, "TAXABLE WAGES", taxed});
         };
-        const EmployeeEntries one = employee("111111111", "500000", "300000"),
-                              two = employee("222222222", "500000", "300000"),
-                              typo = employee("222222222", "5000000", "300000"),
+        const EmployeeEntries one = employee("111111111"), two = employee("222222222"),
                               three = employee("333333333", "500000", "400000"),
                               extra = employee("444444444", "1", "1");
         FilingRun run;
         run.fileOneAccount({true, true, true, true, false, true, false, false});
-        for (const EmployeeEntries &typed : {one, typo, extra})
+        // The second typed with a slip in its gross wages.
+        for (const EmployeeEntries &typed : {one, employee("222222222", "5000000"), extra})
             run.enterEmployee(typed);
         FilingRun::press(run.program->form3(), "cmdReviewEmployees");
         auto *employees = run.program->form3().findChild<QTableView *>("tblEmployees");
@@ -190,15 +175,10 @@ private slots:
                      "File with the name already exists, do you want to overwrite it?");
             QCOMPARE(run.read(reportName), yes ? aRecord + eRecord : "earlier\r\n");
             QCOMPARE(run.exists("testFile.TXT"), !yes); // a replaced report takes its place
-            QCOMPARE(run.desktop.notices(),
-                     QStringList{yes ? closingMessage(reportName)
-                                     : "The file name = " + reportName +
-                                           ".  you selected already exists please name the "
-                                           "file again"});
+            QCOMPARE(run.desktop.notices(), QStringList{(yes ? closing : taken).arg(reportName)});
             QCOMPARE(run.desktop.ended, yes);
             if (!yes) {
-                QVERIFY(run.program->formNameFile().isVisible());
-                QVERIFY(isEmptied(run.program->formNameFile()));
+                QVERIFY(isUpEmptied(run.program->formNameFile()));
                 run.nameReport(with(validNaming, {"SEQUENCE NUMBER", "2"}));
                 QCOMPARE(run.read("FTP_WR4-4B_0123456_2.CSV"), aRecord + eRecord);
             }

@@ -6,8 +6,8 @@
 #include "employee/form3.h"
 #include "employer/form2.h"
 #include "filingrun.h"
-#include "review/reviewfiling.h"
 #include "rules/employeeimport.h"
+#include "rules/filing.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,24 +15,27 @@
 #include <QTableView>
 #include <QTest>
 
-namespace
-{
-const EmployeeEntries one = with(validEmployee, {"SSN", "111111111", "LAST NAME", "ONE"}),
-                      two = with(validEmployee, {"SSN", "222222222", "LAST NAME", "TWO"}),
-                      three = with(validEmployee, {"SSN", "333333333", "LAST NAME", "THREE"});
-const QByteArray threeEmployees =
-    aRecord + QByteArray(eRecord).replace(",4,4,", ",4,3,") + records(one, two, three);
+// The valid account's three employees, ONE, TWO and THREE, its third month's count three.
+const QByteArray threeEmployees = aRecord + QByteArray(eRecord).replace(",4,4,", ",4,3,") +
+                                  "S,0123456  ,111111111,ONE,MARY,,250000,100000,13, , \r\n"
+                                  "S,0123456  ,222222222,TWO,MARY,,250000,100000,13, , \r\n"
+                                  "S,0123456  ,333333333,THREE,MARY,,250000,100000,13, , \r\n";
 
-// Review Filing, opened on the employee screen of a filing resumed from the bytes.
-ReviewFiling *openReview(FilingRun &run, const QByteArray &bytes)
+// The notice on a file that is no report, chosen as last quarter's: its findings.
+const QString noReport =
+    "The file %1 cannot be used:\nRECORD TYPE: the file holds no E record: a report has at least "
+    "one account\nline 1, RECORD TYPE: record type \"SSN\" is none of A, E and S\nline 1, RECORD "
+    "TYPE: the file must begin with the A record\nline 2, RECORD TYPE: record type "
+    "\"123-45-6789\" is none of A, E and S";
+
+// A new filing started from the bytes as last quarter's report, chosen in the file dialog.
+static void startFromPreviousReport(FilingRun &run, const QByteArray &report)
 {
-    run.resume(bytes, {true});
-    FilingRun::press(run.program->form3(), "cmdReviewEmployees");
-    auto *review = run.program->form3().findChild<ReviewFiling *>();
-    QApplication::setActiveWindow(review);
-    return review;
+    run.write("last.CSV", report);
+    run.start();
+    run.desktop.filesToOpen.enqueue(run.path("last.CSV"));
+    FilingRun::press(run.program->form1(), "cmdFromPreviousReport");
 }
-} // namespace
 
 class ReviewTest : public QObject
 {
@@ -48,21 +51,19 @@ private slots:
                             const QByteArray &file = threeEmployees) {
             QTest::newRow(name) << cell << message << file;
         };
-        const QByteArray &file = threeEmployees;
         row("an employee passes", {"tblEmployees", "1", "Gross Wages", "260000"}, "",
-            QByteArray(file).replace("TWO,MARY,,250000", "TWO,MARY,,260000"));
+            QByteArray(threeEmployees).replace("TWO,MARY,,250000", "TWO,MARY,,260000"));
         row("a rule", {"tblEmployees", "0", "SSN", "12345678"},
             "Row 1, SSN: Employee SSN  must be 9 digits long.");
         row("an SSN already in the account", {"tblEmployees", "2", "SSN", "111111111"},
             "Row 3, SSN: SSN 111111111 has already been entered for this account.");
         row("a partner field", {"tblEmployees", "0", "Taxable Wages", "900000"},
             "Row 1, GROSS WAGES: GROSS WAGES must be greater than or equal to TAXABLE WAGES");
-        row("a box length, set by another program than the editor",
-            {"tblEmployees", "0", "Credit Weeks", "014"},
+        row("a box length, set by another program", {"tblEmployees", "0", "Credit Weeks", "014"},
             "Row 1, CREDIT WEEKS: CREDIT WEEKS has 3 characters; its entry box takes at most 2.");
-        row("an account number, its employees follow",
-            {"tblAccounts", "0", "Account Number", "7654321"}, "",
-            QByteArray(file).replace("0123456", "7654321"));
+        // An account's number, its employees' records following.
+        row("an account number", {"tblAccounts", "0", "Account Number", "7654321"}, "",
+            QByteArray(threeEmployees).replace("0123456", "7654321"));
         row("an account's rule", {"tblAccounts", "0", "Month 3", "x"},
             "Row 1, EMPLOYEES MONTH 3: NUMBER OF EMPLOYEES  for the third month must be numeric");
         row("the contact", {"tblContact", "0", "Contact Email", "mary@example"},
@@ -72,19 +73,21 @@ private slots:
     {
         QFETCH(QStringList, cell);
         FilingRun run;
-        ReviewFiling *review = openReview(run, threeEmployees);
-        auto *view = review->findChild<QTableView *>(cell[0]);
-        const QString before = FilingRun::cell(view, cell[1].toInt(), cell[2]).data().toString();
+        // Review Filing, opened on the employee screen of the filing resumed.
+        run.resume(threeEmployees, {true});
+        FilingRun::press(run.program->form3(), "cmdReviewEmployees");
+        auto *view = run.program->form3().findChild<QTableView *>(cell[0]);
+        QApplication::setActiveWindow(view->window());
+        const auto at = [&] { return FilingRun::cell(view, cell[1].toInt(), cell[2]); };
+        const QString before = at().data().toString();
         if (cell[2] == "Credit Weeks") // more than the editor takes
-            QVERIFY(
-                !view->model()->setData(FilingRun::cell(view, cell[1].toInt(), cell[2]), cell[3]));
+            QVERIFY(!view->model()->setData(at(), cell[3]));
         else
             FilingRun::typeInCell(view, cell[1].toInt(), cell[2], cell[3]);
-        QTEST(FilingRun::labelText(*review, "lblReviewMessage"), "message");
+        QTEST(FilingRun::labelText(*view->window(), "lblReviewMessage"), "message");
         QTEST(view->accessibleDescription(), "message");
         QTEST(run.workingFile(), "file");
-        QCOMPARE(FilingRun::cell(view, cell[1].toInt(), cell[2]).data().toString(),
-                 run.workingFile() == threeEmployees ? before : cell[3]);
+        QCOMPARE(at().data().toString(), run.workingFile() == threeEmployees ? before : cell[3]);
     }
 
     // From each place a file can end the filing carries on as if its records had been typed; a
@@ -100,31 +103,30 @@ private slots:
         QTest::newRow("empty") << QByteArray() << "The file %1 holds no report to resume.";
         QTest::newRow("no A record first")
             << eRecord + aRecord << "The file %1 holds no report to resume.";
-        QString firstTen =
-            "The file %1 cannot be resumed:\nline 2, FEIN: FEIN must be 9 digits long.";
+        // The first ten findings shown.
+        QString ten = "The file %1 cannot be resumed:\nline 2, FEIN: FEIN must be 9 digits long.";
         for (int line = 3; line <= 11; ++line)
-            firstTen += QString("\nline %1, line: 1 fields, 11 expected").arg(line);
-        QTest::newRow("errors, the first ten shown")
-            << aRecord + QByteArray(eRecord).replace("123456789", "12345678") +
-                   QByteArray("S\r\n").repeated(11)
-            << firstTen;
+            ten += QString("\nline %1, line: 1 fields, 11 expected").arg(line);
+        const QByteArray errors = aRecord + QByteArray(eRecord).replace("123456789", "12345678") +
+                                  QByteArray("S\r\n").repeated(11);
+        QTest::newRow("errors, the first ten shown") << errors << ten;
     }
     void resume_fromEachPlaceAFileCanEnd()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, shown);
         FilingRun run;
+        const QByteArray there = aRecord + eRecord + sRecord + sRecord; // the working file there
         run.write("testFile.TXT.previous", bytes);
-        run.resume(aRecord + eRecord + sRecord + sRecord, {false, false}, "testFile.TXT.previous");
+        run.resume(there, {false, false}, "testFile.TXT.previous");
         const bool resumed = !shown.startsWith("The file");
         QCOMPARE(run.desktop.shown[1].title + ": " + run.desktop.shown[1].text,
                  "Resume Unfinished Report: Working files (testFile.TXT testFile.TXT.*)");
         QCOMPARE(run.desktop.shown.value(2).title, resumed ? "" : "Resume Unfinished Report");
         QCOMPARE(shown == "Form2" ? run.visibleScreens().join("") : run.desktop.shown[2].text,
                  QString(shown).replace("%1", run.path("testFile.TXT.previous")));
-        QCOMPARE(run.workingFile(), resumed ? bytes : aRecord + eRecord + sRecord + sRecord);
-        QCOMPARE(run.read("testFile.TXT.previous"),
-                 resumed ? aRecord + eRecord + sRecord + sRecord : bytes);
+        QCOMPARE(run.workingFile(), resumed ? bytes : there);
+        QCOMPARE(run.read("testFile.TXT.previous"), resumed ? there : bytes);
         QCOMPARE(run.read("testFile.TXT.previous-2"), resumed ? bytes : QByteArray());
     }
 
@@ -134,10 +136,11 @@ private slots:
     {
         FilingRun run;
         const QByteArray killed = aRecord + eRecord + sRecord; // a run killed with records
+        // The kept file of each age, the newest without a number.
+        auto kept = [](int n) { return QString("testFile.TXT.previous-%1").arg(n).remove("-1"); };
         run.write("testFile.TXT", killed);
         for (int age = 1; age <= 5; ++age)
-            run.write("testFile.TXT.previous" + (age > 1 ? "-" + QString::number(age) : ""),
-                      QByteArray::number(age));
+            run.write(kept(age), QByteArray::number(age));
         for (int start = 0; start < 3; ++start) { // each passes the contact screen and is closed
             if (start == 2)                       // a filing saved as a report is not kept
                 run.write("testFile.TXT", killed), run.write(reportName, killed);
@@ -146,10 +149,8 @@ private slots:
             run.acceptContact();
             run.program->endProgram();
         }
-        QCOMPARE(run.read("testFile.TXT.previous"), killed);
-        for (int age = 2; age <= 5; ++age)
-            QCOMPARE(run.read("testFile.TXT.previous-" + QString::number(age)),
-                     QByteArray::number(age - 1));
+        for (int age = 1; age <= 5; ++age)
+            QCOMPARE(run.read(kept(age)), age == 1 ? killed : QByteArray::number(age - 1));
     }
 
     // Last quarter's report: two accounts of two and three employees. This quarter taken from it
@@ -158,47 +159,42 @@ private slots:
     // and imported, gives the same records.
     void quarterFromPreviousReport_sameAsTypedByHand()
     {
-        Filing last{with(validContact, {"CONTACT NAME", "Pat Payroll"}), {}};
-        for (const QStringList &names : {QStringList{"ONE", "TWO"}, {"THREE", "FOUR", "FIVE"}}) {
-            const QString number = QString::number(last.accounts.size() + 1).repeated(7);
-            last.accounts.append({with(validEmployer, {"ACCOUNT NUMBER", number}), {}});
-            for (const QString &name : names)
-                last.accounts.last().employees.append(
-                    with(validEmployee, {"ACCOUNT NUMBER", number, "SSN",
-                                         QString::number(last.employeeCount() + 1).repeated(9),
-                                         "LAST NAME", name}));
-        }
+        const QByteArray report = "A,O,Pat Payroll,mary@example.com,8005551234,, , , , , \r\n"
+                                  "E,1111111,123456789,22026,3,4,4,1500000,10500,1000000,36000\r\n"
+                                  "S,1111111  ,111111111,ONE,MARY,,250000,100000,13, , \r\n"
+                                  "S,1111111  ,222222222,TWO,MARY,,250000,100000,13, , \r\n"
+                                  "E,2222222,123456789,22026,3,4,4,1500000,10500,1000000,36000\r\n"
+                                  "S,2222222  ,333333333,THREE,MARY,,250000,100000,13, , \r\n"
+                                  "S,2222222  ,444444444,FOUR,MARY,,250000,100000,13, , \r\n"
+                                  "S,2222222  ,555555555,FIVE,MARY,,250000,100000,13, , \r\n";
+        const Filing last = *readFiling(report);
         // This quarter's gross wages and weeks, typed by hand, give these records.
-        const QByteArray typed = last.toBytes().replace(",250000,100000,13,", ",250001,100000,12,");
+        const QByteArray typed = QByteArray(report).replace("250000,100000,13", "250001,100000,12");
         FilingRun run;
-        run.write("last.CSV", last.toBytes());
-        run.start();
-        run.desktop.filesToOpen.enqueue(run.path("last.CSV"));
-        FilingRun::press(run.program->form1(), "cmdFromPreviousReport");
+        startFromPreviousReport(run, report);
         QCOMPARE(FilingRun::labelText(run.program->form1(), "lblPreviousReport"),
                  "Previous report: last.CSV, 2 accounts, 5 employees.");
         FilingRun::put(run.program->form1(), "lstReportingTypeCode", "O");
         FilingRun::press(run.program->form1(), "cmdCreateALine");
-        Form3 &form = run.program->form3();
-        for (const FiledAccount &previous : last.accounts) {
-            const bool second = &previous == &last.accounts.last();
-            Form2 &employer = run.program->form2();
-            FilingRun::fill(employer, with(previous.employer, {"ACCOUNT NUMBER", "", "FEIN", ""}));
+        QWidget &employer = run.program->form2(), &form = run.program->form3();
+        // The questions on the way, for both accounts: any employees, another employee, another
+        // account.
+        run.desktop.answer({true, true, false, true, true, true, true, false, false});
+        for (const FiledAccount &old : last.accounts) {
+            const bool second = &old == &last.accounts.last(); // of last quarter's two accounts
+            FilingRun::fill(employer, with(old.employer, {"ACCOUNT NUMBER", "", "FEIN", ""}));
             auto *offered = FilingRun::find<QListWidget>(employer, "lstPreviousAccounts");
             FilingRun::choose(offered, offered->item(second)->text());
-            run.desktop.answer({true});
             FilingRun::press(employer, "cmdCreateELine");
-            const int count = int(previous.employees.size());
+            const QString n = QString::number(old.employees.size());
             QCOMPARE(FilingRun::labelText(form, "lblFromPrevious"),
-                     QString("%1 of %1 employees from the previous report are still to enter.")
-                         .arg(count));
-            for (int i = 0; i < count; ++i) {
+                     n + " of " + n + " employees from the previous report are still to enter.");
+            for (int i = 0; i < old.employees.size(); ++i) {
                 // In the report's order; a second press skips one, after the last comes the
                 // first again.
                 for (int press = 0; press < (second && i == 0 ? 4 : 1); ++press)
                     FilingRun::press(form, "cmdFillFromPrevious");
-                QCOMPARE(FilingRun::find<QLineEdit>(form, "txtSSN")->text(),
-                         previous.employees[i].ssn);
+                QCOMPARE(FilingRun::find<QLineEdit>(form, "txtSSN")->text(), old.employees[i].ssn);
                 QCOMPARE(form.focusWidget(), FilingRun::find(form, "txtEmployeeGrossWages"));
                 FilingRun::put(form, "txtEmployeeGrossWages", "250001");
                 FilingRun::put(form, "txtEmpTaxableWages", "100000");
@@ -237,23 +233,20 @@ private slots:
                     FilingRun::press(*table->window(), "cmdCloseReview");
                     QVERIFY(!table->window()->isVisible());
                 }
-                run.desktop.answers.append(i + 1 < count ? QList<bool>{true}
-                                                         : QList<bool>{false, !second});
                 FilingRun::press(form, "cmdAddEmployee");
             }
             QCOMPARE(FilingRun::labelText(form, "lblFromPrevious"),
-                     QString("All %1 employees from the previous report are entered.").arg(count));
+                     "All " + n + " employees from the previous report are entered.");
             QVERIFY(!FilingRun::find(form, "cmdFillFromPrevious")->isEnabled());
         }
         run.nameReport();
         QCOMPARE(run.read(reportName), typed);
         // The template of the second account, filled in and imported, gives the same records.
-        const auto imported = EmployeeImport::importEmployees(
-            EmployeeImport::wageTemplate(last.accounts.last().employees)
-                .replace(",,,\r\n", ",2500.01,1000.00,12\r\n"),
-            "2222222", {});
-        QCOMPARE(imported.employees.size(), 3);
-        QCOMPARE(records(imported.employees[0], imported.employees[1], imported.employees[2]),
+        const QByteArray filled = EmployeeImport::wageTemplate(last.accounts.last().employees)
+                                      .replace(",,,\r\n", ",2500.01,1000.00,12\r\n");
+        const auto imported = EmployeeImport::importEmployees(filled, "2222222", {}).employees;
+        QCOMPARE(imported.size(), 3);
+        QCOMPARE(records(imported[0], imported[1], imported[2]),
                  typed.mid(typed.indexOf("S,2222222")));
     }
 
@@ -263,23 +256,13 @@ private slots:
     {
         for (const bool report : {false, true}) {
             FilingRun run;
-            run.write("last.CSV",
-                      report ? QByteArray(aRecord).replace("@example.com", "@example") + eRecord
-                             : "SSN,Last name,First name\r\n123-45-6789,O'NEIL,MARY\r\n");
-            run.start();
-            run.desktop.filesToOpen.enqueue(run.path("last.CSV"));
-            FilingRun::press(run.program->form1(), "cmdFromPreviousReport");
+            startFromPreviousReport(
+                run, report ? QByteArray(aRecord).replace("@example.com", "@example") + eRecord
+                            : "SSN,Last name,First name\r\n123-45-6789,O'NEIL,MARY\r\n");
             QCOMPARE(run.desktop.shown[1].title + ", " + run.desktop.shown.last().title,
                      "Start from Previous Report, Start from Previous Report"); // dialog, notice
             QCOMPARE(run.desktop.notices(),
-                     report ? QStringList()
-                            : QStringList{"The file " + run.path("last.CSV") +
-                                          " cannot be used:\nRECORD TYPE: the file holds no E "
-                                          "record: a report has at least one account\nline 1, "
-                                          "RECORD TYPE: record type \"SSN\" is none of A, E and "
-                                          "S\nline 1, RECORD TYPE: the file must begin with the A "
-                                          "record\nline 2, RECORD TYPE: record type "
-                                          "\"123-45-6789\" is none of A, E and S"});
+                     report ? QStringList() : QStringList{noReport.arg(run.path("last.CSV"))});
             FilingRun::put(run.program->form1(), "lstReportingTypeCode", "O");
             FilingRun::press(run.program->form1(), "cmdCreateALine");
             QCOMPARE(FilingRun::labelText(run.program->form1(), "lblEmailError"),
