@@ -64,8 +64,10 @@ private slots:
                  "text and enter all 9 digits.",
              noCents.arg(3).arg("GROSS", "12500", "12,500"),
              noCents.arg(3).arg("TAXABLE", "7000", "7,000")});
-        row("the layout's findings with the fields'",
-            "123456789,A,B,,1.00,1.00,1\n\n1234567890,A,,,0.02,0.03,15\n1,2\n\"1,2\n\"1\"2,3",
+        row("the layout's findings with the fields', after a byte order mark",
+            "\xEF\xBB\xBF"
+            "123456789,A,B,,1.00,1.00,1\n\n1234567890,A,,,0.02,0.03,15\n1,2\n\"1,"
+            "2\n\"1\"2,3",
             {finding(3, "SSN", "12345678"), finding(3, "SSN", "1234567890", 1),
              finding(3, "FIRST NAME", ""), finding(3, "GROSS WAGES", "1"),
              finding(3, "TAXABLE WAGES", "999999"), finding(3, "CREDIT WEEKS", "15"),
@@ -74,13 +76,17 @@ private slots:
              "line 5, line: A quotation mark is not closed.",
              "line 6, line: Only a comma may follow a closing quotation mark."});
         row("an SSN twice in the file, one already written",
-            "123456789,A,B,,0,0,1\n111111111,A,B,,0,0,1\n123-45-6789,C,D,,0,0,1",
+            "123456789,A,B,,0,0,1\n111111111,A,B,,5,0.06,1\n123-45-6789,C,D,,0,0,\"1\"",
             {"line 2, SSN: SSN 111111111 has already been entered for this account.",
+             noCents.arg(2).arg("GROSS", "5", "5"),
              "line 3, SSN: SSN 123456789 stands twice in the file, first on line 1."});
         const QString saveAsCsv = " Save the sheet from the spreadsheet as CSV (comma-separated "
                                   "values) and import that file.";
         // "12,\n" in UTF-16 after its byte order mark; then a file with NUL bytes.
         row("UTF-16, as \"Unicode text\"", QByteArray::fromHex("feff00310032002c000a"),
+            {"file: The file is UTF-16 text, as a spreadsheet saves \"Unicode text\"." +
+             saveAsCsv});
+        row("UTF-16 without its mark", QByteArray::fromHex("00310032002c000a"),
             {"file: The file is UTF-16 text, as a spreadsheet saves \"Unicode text\"." +
              saveAsCsv});
         row("NUL bytes", QByteArray("12\0x", 4),
@@ -133,11 +139,12 @@ private slots:
                            "gross wages $15,000.00, taxable wages $10,000.00\nThe employees add "
                            "up to the employer screen's totals.");
         run.desktop.answer({true, false, false}); // employees for the next account, then no more
-        run.enterAccount();
+        run.enterAccount(with(validEmployer, {"EMPLOYEES MONTH 3", "1"}));
         run.import("123456789,A,B,,$1.00,0.01,1"); // an SSN of the account before
         QCOMPARE(run.desktop.notices().last(), "1 employee was imported.");
-        QVERIFY(totals().startsWith(
-            "Entered for this account: 1 employee, gross wages $1.00, taxable wages $0.01\n"));
+        QCOMPARE(totals(), "Entered for this account: 1 employee, gross wages $1.00, taxable wages "
+                           "$0.01\nEmployer screen: 1 employee in the third month, gross wages "
+                           "$15,000.00, taxable wages $10,000.00"); // the count alone agrees
     }
 };
 

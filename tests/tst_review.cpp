@@ -254,20 +254,28 @@ private slots:
     // break today's rules fills the boxes all the same, and the screen marks them as if typed.
     void previousReport_refusedOrItsContactFilled()
     {
-        for (const bool report : {false, true}) {
+        const QByteArray report =
+            QByteArray(aRecord).replace("@example.com", "@example") + eRecord + sRecord;
+        for (const QByteArray &bytes :
+             {QByteArray("SSN,Last name,First name\r\n123-45-6789,O'NEIL,MARY\r\n"), QByteArray(),
+              report}) {
             FilingRun run;
-            startFromPreviousReport(
-                run, report ? QByteArray(aRecord).replace("@example.com", "@example") + eRecord
-                            : "SSN,Last name,First name\r\n123-45-6789,O'NEIL,MARY\r\n");
+            startFromPreviousReport(run, bytes);
+            const QString notice =
+                bytes.isEmpty() ? "The file %1 cannot be used:\nline: the file holds no record"
+                                : noReport;
             QCOMPARE(run.desktop.shown[1].title + ", " + run.desktop.shown.last().title,
                      "Start from Previous Report, Start from Previous Report"); // dialog, notice
-            QCOMPARE(run.desktop.notices(),
-                     report ? QStringList() : QStringList{noReport.arg(run.path("last.CSV"))});
+            QCOMPARE(run.desktop.notices(), bytes == report
+                                                ? QStringList()
+                                                : QStringList{notice.arg(run.path("last.CSV"))});
+            QCOMPARE(FilingRun::labelText(run.program->form1(), "lblPreviousReport"),
+                     bytes == report ? "Previous report: last.CSV, 1 account, 1 employee." : "");
             FilingRun::put(run.program->form1(), "lstReportingTypeCode", "O");
             FilingRun::press(run.program->form1(), "cmdCreateALine");
             QCOMPARE(FilingRun::labelText(run.program->form1(), "lblEmailError"),
-                     report ? "CONTACT EMAIL must be a valid email address format"
-                            : "CONTACT EMAIL must not be blank");
+                     bytes == report ? "CONTACT EMAIL must be a valid email address format"
+                                     : "CONTACT EMAIL must not be blank");
             QVERIFY(!run.exists("testFile.TXT"));
         }
     }

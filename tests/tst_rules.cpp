@@ -54,6 +54,7 @@ private slots:
         // A working file read as a filing: employees after their account only.
         QVERIFY(readFiling(aRecord + eRecord + sRecord));
         QVERIFY(!readFiling(aRecord + sRecord + eRecord));
+        QVERIFY(!readFiling(eRecord + aRecord));
         QCOMPARE((QStringList{formatCents(u"1500000"), formatCents(u""), formatCents(u"000123"),
                               formatCents(u"7  "), formatCents(u"99999999999999999999"),
                               addWholeNumbers(u"99999999999999999999", u"1")}),
