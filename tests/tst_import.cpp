@@ -12,14 +12,6 @@
 
 #include <sys/stat.h>
 
-namespace
-{
-const QByteArray threeEmployees = "SSN,Last,First,Middle,Gross,Taxable,Weeks\r\n"
-                                  "111-22-3333,LEE,ANN,,\"$4,000.00\",3000.00,13\r\n"
-                                  "222334444,KIM,BO,J,4000.00,3000.00,1\r\n"
-                                  "333445555,DOE,JO,,4500.00,3000.00,0\r\n";
-} // namespace
-
 class ImportTest : public QObject
 {
     Q_OBJECT
@@ -54,20 +46,18 @@ private slots:
         // wages show as $2,500.00 and whose SSN column is numbers: the cells' values.
         QFile calc(QStringLiteral(TESTDATA "/calc-wages.csv"));
         QVERIFY(calc.open(QIODevice::ReadOnly));
-        const QString noCents = "line %1, %2 WAGES: %2 WAGES %3 has no cents: write the amount in "
-                                "dollars and cents, as %3.00 or $%4.00.";
+        // Wages in bare digits: the line, GROSS or TAXABLE, the amount, and that in dollars.
+        const QString bare = "line %1, %2 WAGES: %2 WAGES %3 has no cents: write the amount in "
+                             "dollars and cents, as %3.00 or $%4.00.";
         row("plain digits are dollars to a spreadsheet; an SSN that lost its zero", calc.readAll(),
-            {noCents.arg(2).arg("GROSS", "2500", "2,500"),
-             noCents.arg(2).arg("TAXABLE", "1000", "1,000"),
+            {bare.arg("2", "GROSS", "2500", "2,500"), bare.arg("2", "TAXABLE", "1000", "1,000"),
              finding(3, "SSN", "12345678") +
                  " A spreadsheet may have dropped the SSN's leading zero: format the SSN column as "
                  "text and enter all 9 digits.",
-             noCents.arg(3).arg("GROSS", "12500", "12,500"),
-             noCents.arg(3).arg("TAXABLE", "7000", "7,000")});
+             bare.arg("3", "GROSS", "12500", "12,500"), bare.arg("3", "TAXABLE", "7000", "7,000")});
         row("the layout's findings with the fields', after a byte order mark",
             "\xEF\xBB\xBF"
-            "123456789,A,B,,1.00,1.00,1\n\n1234567890,A,,,0.02,0.03,15\n1,2\n\"1,"
-            "2\n\"1\"2,3",
+            "123456789,A,B,,1.00,1.00,1\n\n1234567890,A,,,0.02,0.03,15\n1,2\n\"1,2\n\"1\"2,3",
             {finding(3, "SSN", "12345678"), finding(3, "SSN", "1234567890", 1),
              finding(3, "FIRST NAME", ""), finding(3, "GROSS WAGES", "1"),
              finding(3, "TAXABLE WAGES", "999999"), finding(3, "CREDIT WEEKS", "15"),
@@ -78,17 +68,15 @@ private slots:
         row("an SSN twice in the file, one already written",
             "123456789,A,B,,0,0,1\n111111111,A,B,,5,0.06,1\n123-45-6789,C,D,,0,0,\"1\"",
             {"line 2, SSN: SSN 111111111 has already been entered for this account.",
-             noCents.arg(2).arg("GROSS", "5", "5"),
+             bare.arg("2", "GROSS", "5", "5"),
              "line 3, SSN: SSN 123456789 stands twice in the file, first on line 1."});
         const QString saveAsCsv = " Save the sheet from the spreadsheet as CSV (comma-separated "
                                   "values) and import that file.";
-        // "12,\n" in UTF-16 after its byte order mark; then a file with NUL bytes.
-        row("UTF-16, as \"Unicode text\"", QByteArray::fromHex("feff00310032002c000a"),
-            {"file: The file is UTF-16 text, as a spreadsheet saves \"Unicode text\"." +
-             saveAsCsv});
-        row("UTF-16 without its mark", QByteArray::fromHex("00310032002c000a"),
-            {"file: The file is UTF-16 text, as a spreadsheet saves \"Unicode text\"." +
-             saveAsCsv});
+        const QString utf16 =
+            "file: The file is UTF-16 text, as a spreadsheet saves \"Unicode text\"." + saveAsCsv;
+        // "12,\n" in UTF-16 after its byte order mark and without; then a file with NUL bytes.
+        row("UTF-16, as \"Unicode text\"", QByteArray::fromHex("feff00310032002c000a"), {utf16});
+        row("UTF-16 without its mark", QByteArray::fromHex("00310032002c000a"), {utf16});
         row("NUL bytes", QByteArray("12\0x", 4),
             {"file: The file holds NUL bytes, so it is not text." + saveAsCsv});
     }
@@ -109,6 +97,10 @@ private slots:
     // another employee; the next account counts afresh.
     void importOnTheScreen_totalsFollow()
     {
+        const QByteArray threeEmployees = "SSN,Last,First,Middle,Gross,Taxable,Weeks\r\n"
+                                          "111-22-3333,LEE,ANN,,\"$4,000.00\",3000.00,13\r\n"
+                                          "222334444,KIM,BO,J,4000.00,3000.00,1\r\n"
+                                          "333445555,DOE,JO,,4500.00,3000.00,0\r\n";
         FilingRun run;
         run.fileOneAccount({true, true}, 1);
         Form3 &form = run.program->form3();
