@@ -16,14 +16,13 @@
 
 namespace
 {
-// The questions on the way.
+// The questions on the way, and the notice on a report name already taken.
 const auto account = "Add an additional VL Unemployment Compensation tax account to this file?",
-           any = "Do you have any employees to report?", another = "Add an additional employee?";
-// The notices at the end: the report made, or its name already taken.
+           any = "Do you have any employees to report?", another = "Add an additional employee?",
+           taken = "The file name = %1.  you selected already exists please name the file again";
+// The notice at the end: the report made.
 const QString closing = "File named %1 has been created. This CSV file will be stored in the same "
-                        "location where this program is located.  The program is now closing\u2026",
-              taken = "The file name = %1.  you selected already exists please name the file "
-                      "again";
+                        "location where this program is located.  The program is now closing\u2026";
 
 // tavo-check's reading finds no error and no warning in the report, and all its lines.
 void verifyClean(const QString &report, qint64 lines)
@@ -80,21 +79,20 @@ private slots:
         QCOMPARE(FilingRun::labelText(employees, "lblEANInfo"),
                  "Account Number: 2222222\r\nQuarter/Year: 3/2025\r\nFile Type: AMENDED");
         QVERIFY(!FilingRun::find(employees, "cmdFillFromPrevious")->isVisible()); // no report
-        const QStringList halfWages = {"GROSS WAGES", "750000", "TAXABLE WAGES", "500000"};
-        run.enterEmployee(with(validEmployee, halfWages + QStringList{"SSN", "323456789"}));
+        // The valid employee at half the second account's wages; the third account's has them all.
+        const auto half = with(validEmployee, {"GROSS WAGES", "750000", "TAXABLE WAGES", "500000"});
+        run.enterEmployee(with(half, {"SSN", "323456789"}));
         QVERIFY(isUpEmptied(employees));
         run.enterEmployee(
-            with(validEmployee, halfWages + QStringList{"SSN", "423456789", "LAST NAME",
-                                                        " SMITH-JONES ", "MIDDLE NAME", "Q"}));
+            with(half, {"SSN", "423456789", "LAST NAME", " SMITH-JONES ", "MIDDLE NAME", "Q"}));
         QVERIFY(isUpEmptied(employer));
         run.enterAccount({"42019", "3333333", "123456789", "3", "4", "1", "1500000", "10500",
                           "1000000", "36000"});
-        run.enterEmployee(
-            with(validEmployee, {"GROSS WAGES", "1500000", "TAXABLE WAGES", "1000000"}));
+        run.enterEmployee(with(half, {"GROSS WAGES", "1500000", "TAXABLE WAGES", "1000000"}));
         QCOMPARE(run.desktop.questions().mid(1), (QStringList{any, account, any, another, another,
                                                               account, any, another, account}));
-        QCOMPARE(screens.mid(0, 10),
-                 (QStringList{"", "", "", "", "Form3", "Form3", "Form3", "", "Form3", "Form3"}));
+        // The screens up at each box, a bar between boxes: none at the first four.
+        QCOMPARE(screens.mid(0, 10), QString("||||Form3|Form3|Form3||Form3|Form3").split('|'));
         QCOMPARE(run.visibleScreens(), QStringList{"FormNameFile"});
         QVERIFY(run.program->formNameFile().isModal());
         run.nameReport({FilerKind::Tpa, FilingMethod::Ftp, "0000012345", "q4"});
@@ -123,16 +121,15 @@ private slots:
     // and finished with a third: all three in order, and tavo-check finds nothing.
     void correctedOrResumedFilings_equalFilingsTypedRight()
     {
-        const auto employee = [](QString ssn, QString gross = "500000", QString taxed = "300000") {
+        const auto employee = [](QString ssn, QString taxed = "300000", QString gross = "500000") {
             return with(validEmployee, {"SSN", ssn, "GROSS WAGES", gross, "TAXABLE WAGES", taxed});
         };
-        const EmployeeEntries one = employee("111111111"), two = employee("222222222"),
-                              three = employee("333333333", "500000", "400000"),
-                              extra = employee("444444444", "1", "1");
+        const auto one = employee("111111111"), two = employee("222222222"),
+                   three = employee("333333333", "400000"), extra = employee("444444444", "1", "1");
         FilingRun run;
         run.fileOneAccount({true, true, true, true, false, true, false, false});
         // The second typed with a slip in its gross wages.
-        for (const EmployeeEntries &typed : {one, employee("222222222", "5000000"), extra})
+        for (const EmployeeEntries &typed : {one, with(two, {"GROSS WAGES", "5000000"}), extra})
             run.enterEmployee(typed);
         FilingRun::press(run.program->form3(), "cmdReviewEmployees");
         auto *employees = run.program->form3().findChild<QTableView *>("tblEmployees");
@@ -141,9 +138,8 @@ private slots:
         employees->setCurrentIndex(employees->model()->index(2, 0));
         QTest::keyClick(employees, Qt::Key_Delete); // asked, No
         QTest::keyClick(employees, Qt::Key_Delete); // asked, Yes
-        QCOMPARE(run.desktop.questions().mid(5),
-                 QStringList(2, "Remove the employee 444444444, O'NEIL MARY, from account "
-                                "0123456?"));
+        const QString remove = "Remove the employee 444444444, O'NEIL MARY, from account 0123456?";
+        QCOMPARE(run.desktop.questions().mid(5), QStringList(2, remove));
         QVERIFY(FilingRun::labelText(*employees->window(), "lblReviewTotals")
                     .startsWith("Entered for this account: 2 employees, gross wages $10,000.00,"));
         QTest::keyClick(employees, Qt::Key_Escape);

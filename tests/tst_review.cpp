@@ -15,6 +15,8 @@
 #include <QTableView>
 #include <QTest>
 
+namespace
+{
 // The valid account's three employees, ONE, TWO and THREE, its third month's count three.
 const QByteArray threeEmployees = aRecord + QByteArray(eRecord).replace(",4,4,", ",4,3,") +
                                   "S,0123456  ,111111111,ONE,MARY,,250000,100000,13, , \r\n"
@@ -29,65 +31,64 @@ const QString noReport =
     "\"123-45-6789\" is none of A, E and S";
 
 // A new filing started from the bytes as last quarter's report, chosen in the file dialog.
-static void startFromPreviousReport(FilingRun &run, const QByteArray &report)
+void startFromPreviousReport(FilingRun &run, const QByteArray &report)
 {
     run.write("last.CSV", report);
     run.start();
     run.desktop.filesToOpen.enqueue(run.path("last.CSV"));
     FilingRun::press(run.program->form1(), "cmdFromPreviousReport");
 }
+} // namespace
 
 class ReviewTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void correction_checkedAndWrittenOrRefused_data()
-    {
-        QTest::addColumn<QStringList>("cell"); // table, row, column, typed
-        QTest::addColumn<QString>("message");  // empty: written
-        QTest::addColumn<QByteArray>("file");
-        const auto row = [](const char *name, const QStringList &cell, const QString &message,
-                            const QByteArray &file = threeEmployees) {
-            QTest::newRow(name) << cell << message << file;
-        };
-        row("an employee passes", {"tblEmployees", "1", "Gross Wages", "260000"}, "",
-            QByteArray(threeEmployees).replace("TWO,MARY,,250000", "TWO,MARY,,260000"));
-        row("a rule", {"tblEmployees", "0", "SSN", "12345678"},
-            "Row 1, SSN: Employee SSN  must be 9 digits long.");
-        row("an SSN already in the account", {"tblEmployees", "2", "SSN", "111111111"},
-            "Row 3, SSN: SSN 111111111 has already been entered for this account.");
-        row("a partner field", {"tblEmployees", "0", "Taxable Wages", "900000"},
-            "Row 1, GROSS WAGES: GROSS WAGES must be greater than or equal to TAXABLE WAGES");
-        row("a box length, set by another program", {"tblEmployees", "0", "Credit Weeks", "014"},
-            "Row 1, CREDIT WEEKS: CREDIT WEEKS has 3 characters; its entry box takes at most 2.");
-        // An account's number, its employees' records following.
-        row("an account number", {"tblAccounts", "0", "Account Number", "7654321"}, "",
-            QByteArray(threeEmployees).replace("0123456", "7654321"));
-        row("an account's rule", {"tblAccounts", "0", "Month 3", "x"},
-            "Row 1, EMPLOYEES MONTH 3: NUMBER OF EMPLOYEES  for the third month must be numeric");
-        row("the contact", {"tblContact", "0", "Contact Email", "mary@example"},
-            "Row 1, CONTACT EMAIL: CONTACT EMAIL must be a valid email address format");
-    }
+    // A cell typed over in Review Filing, opened on the employee screen of the filing resumed: the
+    // value passes and is written, or it is refused with its message and the cell keeps its value.
+    // Each case compared whole, its name first.
     void correction_checkedAndWrittenOrRefused()
     {
-        QFETCH(QStringList, cell);
-        FilingRun run;
-        // Review Filing, opened on the employee screen of the filing resumed.
-        run.resume(threeEmployees, {true});
-        FilingRun::press(run.program->form3(), "cmdReviewEmployees");
-        auto *view = run.program->form3().findChild<QTableView *>(cell[0]);
-        QApplication::setActiveWindow(view->window());
-        const auto at = [&] { return FilingRun::cell(view, cell[1].toInt(), cell[2]); };
-        const QString before = at().data().toString();
-        if (cell[2] == "Credit Weeks") // more than the editor takes
-            QVERIFY(!view->model()->setData(at(), cell[3]));
-        else
-            FilingRun::typeInCell(view, cell[1].toInt(), cell[2], cell[3]);
-        QTEST(FilingRun::labelText(*view->window(), "lblReviewMessage"), "message");
-        QTEST(view->accessibleDescription(), "message");
-        QTEST(run.workingFile(), "file");
-        QCOMPARE(at().data().toString(), run.workingFile() == threeEmployees ? before : cell[3]);
+        // The case, then table, row, column, typed, the message (empty: written) and, written,
+        // the bytes of the working file the correction replaces, and with what.
+        const QList<QStringList> cases = {
+            {"an employee passes", "tblEmployees", "1", "Gross Wages", "260000", "",
+             "TWO,MARY,,250000", "TWO,MARY,,260000"},
+            {"a rule", "tblEmployees", "0", "SSN", "12345678",
+             "Row 1, SSN: Employee SSN  must be 9 digits long."},
+            {"an SSN already in the account", "tblEmployees", "2", "SSN", "111111111",
+             "Row 3, SSN: SSN 111111111 has already been entered for this account."},
+            {"a partner field", "tblEmployees", "0", "Taxable Wages", "900000",
+             "Row 1, GROSS WAGES: GROSS WAGES must be greater than or equal to TAXABLE WAGES"},
+            {"a box length, set by another program", "tblEmployees", "0", "Credit Weeks", "014",
+             "Row 1, CREDIT WEEKS: CREDIT WEEKS has 3 characters; its entry box takes at most 2."},
+            // An account's number, its employees' records following.
+            {"an account number", "tblAccounts", "0", "Account Number", "7654321", "", "0123456",
+             "7654321"},
+            {"an account's rule", "tblAccounts", "0", "Month 3", "x",
+             "Row 1, EMPLOYEES MONTH 3: NUMBER OF EMPLOYEES  for the third month must be numeric"},
+            {"the contact", "tblContact", "0", "Contact Email", "mary@example",
+             "Row 1, CONTACT EMAIL: CONTACT EMAIL must be a valid email address format"}};
+        for (const QStringList &cell : cases) {
+            FilingRun run;
+            run.resume(threeEmployees, {true});
+            FilingRun::press(run.program->form3(), "cmdReviewEmployees");
+            auto *view = run.program->form3().findChild<QTableView *>(cell[1]);
+            QApplication::setActiveWindow(view->window());
+            const auto at = [&] { return FilingRun::cell(view, cell[2].toInt(), cell[3]); };
+            const QString before = at().data().toString(), &message = cell[5];
+            if (cell[3] == "Credit Weeks") // more than the editor takes
+                QVERIFY2(!view->model()->setData(at(), cell[4]), qPrintable(cell[0]));
+            else
+                FilingRun::typeInCell(view, cell[2].toInt(), cell[3], cell[4]);
+            QCOMPARE(std::tuple(cell[0], FilingRun::labelText(*view->window(), "lblReviewMessage"),
+                                view->accessibleDescription(), at().data().toString(),
+                                run.workingFile()),
+                     std::tuple(cell[0], message, message, message.isEmpty() ? cell[4] : before,
+                                QByteArray(threeEmployees)
+                                    .replace(cell.value(6).toLatin1(), cell.value(7).toLatin1())));
+        }
     }
 
     // From each place a file can end the filing carries on as if its records had been typed; a
@@ -138,12 +139,15 @@ private slots:
         const QByteArray killed = aRecord + eRecord + sRecord; // a run killed with records
         // The kept file of each age, the newest without a number.
         auto kept = [](int n) { return QString("testFile.TXT.previous-%1").arg(n).remove("-1"); };
-        run.write("testFile.TXT", killed);
         for (int age = 1; age <= 5; ++age)
             run.write(kept(age), QByteArray::number(age));
-        for (int start = 0; start < 3; ++start) { // each passes the contact screen and is closed
-            if (start == 2)                       // a filing saved as a report is not kept
-                run.write("testFile.TXT", killed), run.write(reportName, killed);
+        // Three starts, each passing the contact screen and closed: the first on the killed run's
+        // working file, the second on the one the first left, the third on a filing saved as a
+        // report, which is not kept.
+        for (const QStringList &files :
+             {QStringList{"testFile.TXT"}, {}, {"testFile.TXT", reportName}}) {
+            for (const QString &file : files)
+                run.write(file, killed);
             run.restart();
             run.start();
             run.acceptContact();
@@ -256,19 +260,18 @@ private slots:
     {
         const QByteArray report =
             QByteArray(aRecord).replace("@example.com", "@example") + eRecord + sRecord;
-        for (const QByteArray &bytes :
-             {QByteArray("SSN,Last name,First name\r\n123-45-6789,O'NEIL,MARY\r\n"), QByteArray(),
-              report}) {
+        // A file that is no report, an empty one and the report, with the notices on each.
+        for (const auto &[bytes, notices] :
+             {std::pair{QByteArray("SSN,Last name,First name\r\n123-45-6789,O'NEIL,MARY\r\n"),
+                        QStringList{noReport}},
+              {QByteArray(), {"The file %1 cannot be used:\nline: the file holds no record"}},
+              {report, {}}}) {
             FilingRun run;
             startFromPreviousReport(run, bytes);
-            const QString notice =
-                bytes.isEmpty() ? "The file %1 cannot be used:\nline: the file holds no record"
-                                : noReport;
             QCOMPARE(run.desktop.shown[1].title + ", " + run.desktop.shown.last().title,
                      "Start from Previous Report, Start from Previous Report"); // dialog, notice
-            QCOMPARE(run.desktop.notices(), bytes == report
-                                                ? QStringList()
-                                                : QStringList{notice.arg(run.path("last.CSV"))});
+            QCOMPARE(run.desktop.notices(),
+                     QStringList(notices).replaceInStrings("%1", run.path("last.CSV")));
             QCOMPARE(FilingRun::labelText(run.program->form1(), "lblPreviousReport"),
                      bytes == report ? "Previous report: last.CSV, 1 account, 1 employee." : "");
             FilingRun::put(run.program->form1(), "lstReportingTypeCode", "O");
