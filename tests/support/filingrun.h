@@ -33,10 +33,7 @@ public:
     void answer(std::initializer_list<bool> list) { answers.append(QList<bool>(list)); }
 
     bool ask(const QString &text, const QString &title) override;
-    void tell(const QString &text, const QString &title) override
-    {
-        show(Kind::Notice, title, text);
-    }
+    void tell(const QString &text, const QString &t) override { show(Kind::Notice, t, text); }
     void showFailure(const QString &text) override { show(Kind::Failure, {}, text); }
     void openWebPage(const QUrl &url) override { openedPages.append(url); }
     // Prints to the PDF file printTo, where one is given.
@@ -156,10 +153,7 @@ public:
             qFatal("no %s in %s", name, qPrintable(screen.objectName()));
         return widget;
     }
-    static QString labelText(QWidget &screen, const char *label)
-    {
-        return find<QLabel>(screen, label)->text();
-    }
+    static QString labelText(QWidget &s, const char *name) { return find<QLabel>(s, name)->text(); }
     static void type(QLineEdit *box, const QString &text);
     static void choose(QListWidget *list, const QString &item);
     static void press(QWidget &screen, const char *button)
