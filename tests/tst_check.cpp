@@ -170,10 +170,12 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
     // The layout: one A record first, eleven fields, S records after their E record; an A record
     // out of place has its findings in field order.
     row("A record not first, a second and a third one, twelve fields",
-        good.mid(good.indexOf("E,7654321")) + "A,X,Jo,x~,1,, , , ,x, \r\n" +
-            QByteArray(good).replace(",13, , \r\n", ",13, , ,\r\n") +
+        good.mid(good.indexOf("E,7654321")).replace(",1,1,1,", ",1,1,2,") +
+            "A,X,Jo,x~,1,, , , ,x, \r\n" + QByteArray(good).replace(",13, , \r\n", ",13, , ,\r\n") +
             good.left(good.indexOf('\n') + 1),
         {e(1, "RECORD TYPE", "the file must begin with the A record"),
+         w(1, "EMPLOYEES MONTH 3",
+           "2 covered employees in the third month, but 1 S record in the account"),
          e(3, "RECORD TYPE", "the A record must be the first line"),
          e(3, "FILING TYPE", "FILING TYPE must be O (Original) or A (Amended)"),
          e(3, "CONTACT EMAIL", "CONTACT EMAIL must be a valid email address format"),
