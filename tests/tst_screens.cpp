@@ -14,7 +14,6 @@
 #include "rules/filing.h"
 
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
@@ -49,28 +48,25 @@ const QString tabOrders[] = {
     "EAN_TPAID lstEmployeOrTPA txtSequenceNumber cmdNameFile lstFTPorUPLOAD"};
 const QString closing = "Are you sure you want to close the program?";
 
-// Brings the run to the screen (0 contact to 3 naming), with the answers that lead away again,
-// a previous report remembered so that everything it adds to the screens shows too.
-QWidget &openScreen(FilingRun &run, int screen)
-{
+// One row of the wiring test: the screen's entries wrong in one field (all of them for -1),
+// pressed, then put right and pressed again.
+const auto verifyWiring = [](const auto valid, int index, int wrongField) {
+    // The run brought to the screen (0 contact to 3 naming), with the answers that lead away
+    // again, a previous report remembered so that everything it adds to the screens shows too.
+    // The contact's filing type is chosen with the screen's other entries.
+    FilingRun run;
     run.start();
     run.program->previousReport = {"last.CSV", *readFiling(aRecord + eRecord + sRecord)};
-    FilingRun::put(run.program->form1(), "lstReportingTypeCode", "O");
-    if (screen == 0)
-        return run.program->form1();
-    run.desktop.answers.append(QList<bool>{true, false, false}.mid(screen == 2 ? 0 : 1));
-    run.acceptContact();
-    if (screen == 1)
-        return run.program->form2();
-    run.enterAccount();
-    QApplication::setActiveWindow(&run.program->formNameFile());
-    return screen == 2 ? static_cast<QWidget &>(run.program->form3()) : run.program->formNameFile();
-}
-
-template <typename E> void verifyWiring(const E valid, int screenIndex, int wrongField)
-{
-    FilingRun run;
-    QWidget &screen = openScreen(run, screenIndex);
+    if (index > 0) {
+        run.desktop.answers.append(QList<bool>{true, false, false}.mid(index == 2 ? 0 : 1));
+        run.acceptContact();
+    }
+    if (index > 1) {
+        run.enterAccount();
+        QApplication::setActiveWindow(&run.program->formNameFile());
+    }
+    Program &p = *run.program;
+    QWidget &screen = *QWidgetList{&p.form1(), &p.form2(), &p.form3(), &p.formNameFile()}[index];
     // Error labels showing a text (red), and entries painted yellow with their accessible
     // descriptions.
     const auto marks = [&] {
@@ -85,60 +81,56 @@ template <typename E> void verifyWiring(const E valid, int screenIndex, int wron
         shown.sort();
         return shown;
     };
-    QStringList wrong, expected, got, chain;
+    QStringList wrong, expected, got, tab;
     for (int i = 0; i < int(std::size(fieldsOf(valid))); ++i)
-        wrong << fieldsOf(valid)[i].name << wrongEntries[screenIndex].split('|')[i];
-    const E entries = with(valid, wrongField < 0 ? wrong : wrong.mid(2 * wrongField, 2));
+        wrong << fieldsOf(valid)[i].name << wrongEntries[index].split('|')[i];
+    const auto entries = with(valid, wrongField < 0 ? wrong : wrong.mid(2 * wrongField, 2));
     for (const auto &row : fieldsOf(entries))
         if (const QString m = row.rule && row.errorLabel ? row.rule(entries) : ""; !m.isEmpty()) {
             expected << row.errorLabel + QString(": ") + m;
             // The naming screen's lists are not painted.
-            if (screenIndex != 3 || !QByteArray(row.box).startsWith("lst"))
+            if (index != 3 || !QByteArray(row.box).startsWith("lst"))
                 expected << row.box + QString(" yellow: ") + m;
             if (QByteArray(row.box) == "lstQuarter" && m.contains("YEAR"))
                 expected << "lstYear yellow: " + m;
         }
     expected.sort();
     FilingRun::fill(screen, entries);
-    const QByteArray records = run.workingFile();
+    const QByteArray old = run.workingFile();
 
-    // The naming screen starts afresh after its notice, so the marks are taken while it is up.
-    run.desktop.whileShowing = [&](const ScriptedDesktop::Shown &) { got = marks(); };
-    FilingRun::press(screen, buttons[screenIndex]);
-    QCOMPARE(got, screenIndex == 3 ? expected : QStringList());
-    QCOMPARE(marks(), screenIndex == 3 ? expected.filter(" yellow: ") : expected);
-    if (screenIndex == 3) { // and its entries emptied for the next try
-        QCOMPARE(run.desktop.notices(), {"File name was bad please try naming it again."});
-        QVERIFY(FilingRun::find<QLineEdit>(screen, "EAN_TPAID")->text().isEmpty());
-    }
+    // The naming screen starts afresh after its notice, so the marks are taken while it is up,
+    // with the notices shown so far; then its entries are emptied for the next try.
+    run.desktop.whileShowing = [&](const auto &) { got = marks() + run.desktop.notices(); };
+    FilingRun::press(screen, buttons[index]);
+    QCOMPARE(got, index == 3 ? expected << "File name was bad please try naming it again."
+                             : QStringList());
+    QCOMPARE(marks(), index == 3 ? expected.filter(" yellow: ") : expected);
+    QVERIFY(index != 3 || FilingRun::find<QLineEdit>(screen, "EAN_TPAID")->text().isEmpty());
     // The press wrote nothing. With its messages up (all of them in each screen's first row) the
     // screen still fits a laptop and its entries, lists and buttons stay shown (so the screen
     // does); typed text shows as text, no button is a default one that Enter would press, every
     // entry has a name for a screen reader, and Tab follows the screen's order.
-    QVERIFY(run.workingFile() == records && screen.width() <= 1024 && screen.height() <= 700);
+    QVERIFY(run.workingFile() == old && screen.width() <= 1024 && screen.height() <= 700);
     QVERIFY(screen.layout()->totalHeightForWidth(screen.width()) <= screen.height());
     for (QWidget *w : screen.findChildren<QWidget *>(QRegularExpression("^(lbl|txt|lst|cmd)")))
         QVERIFY2(w->isVisible() || w->inherits("QLabel"), qPrintable(w->objectName()));
     for (QLabel *l : screen.findChildren<QLabel *>())
-        QVERIFY2(l->textFormat() == Qt::PlainText && (l->isVisible() || l->text().isEmpty()),
-                 qPrintable(l->objectName()));
+        QVERIFY(l->textFormat() == Qt::PlainText && (l->isVisible() || l->text().isEmpty()));
     for (QPushButton *button : screen.findChildren<QPushButton *>())
         QVERIFY(!button->autoDefault() && !button->isDefault());
-    QWidget *stop = FilingRun::find(screen, qPrintable(tabOrders[screenIndex].section(' ', 0, 0)));
-    for (QWidget *w = stop; chain.size() < 20 && (chain.isEmpty() || w != stop);
-         w = w->nextInFocusChain())
+    QWidget *stop = FilingRun::find(screen, qPrintable(tabOrders[index].section(' ', 0, 0)));
+    for (auto *w = stop; tab.size() < 20 && (tab.isEmpty() || w != stop); w = w->nextInFocusChain())
         if (w->focusPolicy() & Qt::TabFocus) // an entry without a name for a screen reader: "?"
-            chain << w->objectName() +
-                         (w->accessibleName().isEmpty() && !w->inherits("QPushButton") ? "?" : "");
-    QCOMPARE(chain.join(' '), tabOrders[screenIndex]);
+            tab << w->objectName() +
+                       (w->accessibleName().isEmpty() && !w->inherits("QPushButton") ? "?" : "");
+    QCOMPARE(tab.join(' '), tabOrders[index]);
 
     // Put right, the next press clears every mark and the screen goes on.
     FilingRun::fill(screen, valid);
-    FilingRun::press(screen, buttons[screenIndex]);
-    QCOMPARE(marks(), QStringList());
-    QVERIFY(!screen.isVisible() && run.desktop.failures().isEmpty());
-    QVERIFY(run.workingFile().size() > records.size() || run.exists(reportName));
-}
+    FilingRun::press(screen, buttons[index]);
+    QCOMPARE(marks() + run.desktop.failures(), QStringList());
+    QVERIFY(screen.isHidden() && (run.workingFile().size() > old.size() || run.exists(reportName)));
+};
 } // namespace
 
 class ScreensTest : public QObject
@@ -231,21 +223,19 @@ private slots:
         QApplication::setActiveWindow(&naming);
         auto *box = FilingRun::find<QLineEdit>(naming, "EAN_TPAID");
         QCOMPARE(naming.focusWidget(), box); // where it opens
-        // Choosing a kind empties the box and asks for its number, which is kept to its length.
-        const auto ask = [&](const QString &prompt, const char *kind, const char *kept) {
+        // Choosing a kind (kind|number kept|prompt) empties the box and asks for its number, in
+        // its label and its name for a screen reader; the number is kept to its length.
+        for (const QString &ask : {"TPA|0123456789|What is your TPAID? Enter all 10 digits "
+                                   "including leading zeroes, excluding hyphen.",
+                                   "Employer|0123456|Enter your 7 digit Veloria Unemployment "
+                                   "Compensation Tax account number, without the dash."}) {
             FilingRun::type(box, "99");
-            FilingRun::put(naming, "lstEmployeOrTPA", kind);
+            FilingRun::put(naming, "lstEmployeOrTPA", ask.section('|', 0, 0));
             QVERIFY(box->text().isEmpty() && QApplication::focusWidget() == box);
-            QCOMPARE(FilingRun::labelText(naming, "lblEAN0rTPAID"), prompt);
-            QCOMPARE(box->accessibleName(), prompt);
+            QCOMPARE(FilingRun::labelText(naming, "lblEAN0rTPAID"), ask.section('|', 2));
             QTest::keyClicks(box, "0123456789012");
-            QCOMPARE(box->text(), kept);
-        };
-        ask("What is your TPAID? Enter all 10 digits including leading zeroes, excluding hyphen.",
-            "TPA", "0123456789");
-        ask("Enter your 7 digit Veloria Unemployment Compensation Tax account number, without the "
-            "dash.",
-            "Employer", "0123456");
+            QCOMPARE(box->text() + '|' + box->accessibleName(), ask.section('|', 1));
+        }
         auto *sequence = FilingRun::find<QLineEdit>(naming, "txtSequenceNumber");
         auto *label = FilingRun::find<QLabel>(naming, "lblSequenceNumber_errorMessage");
         for (const char *typed : {"1Q 2014", "1q2014"}) {
@@ -281,15 +271,14 @@ private slots:
                 run.program->form2().show();
             if (way >= 4)
                 run.restart(), run.start();
+            auto *type = FilingRun::find<QListWidget>(run.program->form1(), "lstReportingTypeCode");
             run.desktop.answers.append(answers.value(way));
-            Program &program = *run.program;
             if (way < 3)
-                cNeededRoutines(program).doneAddingEmployees();
+                cNeededRoutines(*run.program).doneAddingEmployees();
             else if (way == 4)
-                FilingRun::press(program.form1(), "cmdEnd");
+                FilingRun::press(run.program->form1(), "cmdEnd");
             else // its frame's close button: the employee screen, or the new run's contact screen
-                (way == 3 ? static_cast<QWidget &>(program.form3()) : program.form1()).close();
-            auto *type = FilingRun::find<QListWidget>(program.form1(), "lstReportingTypeCode");
+                (way == 3 ? static_cast<QWidget &>(run.program->form3()) : *type->window()).close();
             QCOMPARE(run.visibleScreens().join("") + (run.desktop.ended ? "ended" : ""), left[way]);
             QCOMPARE(run.desktop.questions().last() == closing, way == 3 || way == 4);
             QCOMPARE(type->selectedItems().isEmpty(), way == 2 || way >= 4);
@@ -298,33 +287,34 @@ private slots:
     }
 
     // The real boxes (the keyboard end-to-end test answers them on a real display): no icon, Yes
-    // the default, Escape for No, text as plain text; a notice; the findings list, named for a
-    // screen reader, and its Close button.
+    // the default, Escape for No, text as plain text; a notice the same way with OK; the findings
+    // list, named for a screen reader, and its Close button.
     void realDialogs()
     {
-        QtDesktop desktop;
-        QTimer::singleShot(0, [] { // each box is looked at as soon as it is up
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QVERIFY(box && box->icon() == QMessageBox::NoIcon);
-            QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));
-            QCOMPARE(box->textFormat(), Qt::PlainText); // a name such as <u>a.csv as typed
-            QTest::keyClick(box, Qt::Key_Escape);
-        });
-        QVERIFY(!desktop.ask("Add <u>an</u> additional employee?", "A title"));
-        QTimer::singleShot(0, [] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QVERIFY(box && box->text() == "Done.");
-            QTest::keyClick(box, Qt::Key_Return);
-        });
-        desktop.tell("Done.", "A title");
+        // Each box is looked at as soon as it is up, then answered with the key.
+        const auto whenUp = [](const QString &text, auto icon, auto byDefault, Qt::Key key) {
+            QTimer::singleShot(0, [=] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                QVERIFY(box && box->icon() == icon && box->text() == text);
+                QCOMPARE(box->defaultButton(), box->button(byDefault));
+                QCOMPARE(box->textFormat(), Qt::PlainText); // a name such as <u>a.csv as typed
+                QTest::keyClick(box, key);
+            });
+        };
+        whenUp("Add <u>an</u> additional employee?", QMessageBox::NoIcon, QMessageBox::Yes,
+               Qt::Key_Escape);
+        QVERIFY(!QtDesktop().ask("Add <u>an</u> additional employee?", "A title"));
+        whenUp("Done.", QMessageBox::NoIcon, QMessageBox::Ok, Qt::Key_Return);
+        QtDesktop().tell("Done.", "A title");
+        whenUp("Error 5", QMessageBox::Critical, QMessageBox::Ok, Qt::Key_Return);
+        QtDesktop().showFailure("Error 5");
         QTimer::singleShot(0, [] {
             auto *list = QApplication::activeModalWidget()->findChild<QPlainTextEdit *>();
             QVERIFY(list->isReadOnly() && !list->accessibleName().isEmpty());
             QCOMPARE(list->toPlainText(), "line 1, SSN: a\nline 2, line: b");
-            QTest::mouseClick(list->window()->findChild<QDialogButtonBox *>()->buttons().value(0),
-                              Qt::LeftButton);
+            QTest::mouseClick(list->window()->findChild<QPushButton *>(), Qt::LeftButton);
         });
-        desktop.showFindings("Import Employees", {"line 1, SSN: a", "line 2, line: b"});
+        QtDesktop().showFindings("Import Employees", {"line 1, SSN: a", "line 2, line: b"});
     }
 };
 
