@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <utility>
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     static QTemporaryDir folder;
@@ -21,11 +23,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const FileReport report = checkReportFile(path);
     qint64 errors = 0, previousLine = 0;
     bool inOrder = report.readError.isEmpty();
-    for (const Finding &finding : report.findings) {
-        inOrder &= finding.line >= 0 && finding.line <= report.lines && !finding.message.isEmpty();
-        inOrder &= finding.line == 0 || finding.line >= previousLine;
-        previousLine = finding.line != 0 ? finding.line : previousLine;
-        errors += finding.severity == Severity::Error;
+    for (const Finding &f : report.findings) {
+        inOrder &= f.line >= 0 && f.line <= report.lines && !f.message.isEmpty() &&
+                   (f.line == 0 || f.line >= std::exchange(previousLine, f.line));
+        errors += f.severity == Severity::Error;
     }
     if (!inOrder || errors != report.errors || report.findings.size() != errors + report.warnings)
         reportFault("fuzz_check", QStringLiteral("findings out of place, or miscounted"),

@@ -85,8 +85,6 @@ private slots:
         QTest::newRow("disk full in a record") << "full employee" << full + written;
         QTest::newRow("disk full in an import") << "full import" << full + written;
         QTest::newRow("disk full in a correction's rewrite") << "full correction" << full + written;
-        QTest::newRow("a folder in the working file's place")
-            << "folder employee" << folder + written;
         QTest::newRow("an unfinished filing that cannot be kept")
             << "kept contact"
             << folder + "\n\nThe file testFile\\.TXT\\.previous-4, kept from an earlier filing, "

@@ -101,7 +101,6 @@ private slots:
         QTest::newRow("an account") << aRecord + eRecord << "Do you have any employees to report?";
         QTest::newRow("an employee")
             << aRecord + eRecord + sRecord << "Add an additional employee?";
-        QTest::newRow("empty") << QByteArray() << "The file %1 holds no report to resume.";
         QTest::newRow("no A record first")
             << eRecord + aRecord << "The file %1 holds no report to resume.";
         // The first ten findings shown.
