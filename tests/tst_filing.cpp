@@ -1,6 +1,7 @@
 // Whole filings through the real screens with scripted answers: the questions in the order asked,
 // the records on disk byte for byte, the report file, and what tavo-check makes of it.
 
+#include "app/neededroutines.h"
 #include "check/reportchecker.h"
 #include "contact/form1.h"
 #include "employee/form3.h"
@@ -114,6 +115,11 @@ private slots:
         QCOMPARE(run.desktop.notices(), QStringList{closing.arg(name)});
         QVERIFY(run.desktop.ended && run.desktop.exitCode == 0);
         verifyClean(run.path(name), 7);
+        // Printed to a file, the report's lines are drawn as text: the page carries a font.
+        run.desktop.printTo = run.path("printed.pdf");
+        run.desktop.answer({true});
+        cNeededRoutines(*run.program).print_file(name);
+        QVERIFY(run.read("printed.pdf").contains("/FontFile"));
     }
 
     // Employee 2 of 3 corrected in Review Filing and employee 3 removed, then one more typed: the
