@@ -7,6 +7,7 @@
 //     import_cost [EMPLOYEES [RUNS]]    (defaults: 10000 employees, 7 runs)
 
 #include "employee/form3.h"
+#include "figures.h"
 #include "filingrun.h"
 #include "output/workingfile.h"
 #include "rules/employeeimport.h"
@@ -20,9 +21,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 namespace
@@ -41,12 +40,6 @@ QByteArray employeeFile(int employees)
     return bytes;
 }
 
-void print(const char *what, std::vector<double> ms)
-{
-    std::sort(ms.begin(), ms.end());
-    std::printf("%s: best %.1f ms, median %.1f ms\n", what, ms.front(), ms[ms.size() / 2]);
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -54,12 +47,9 @@ int main(int argc, char *argv[])
     // The offscreen platform warns at every raise(); printing that is no part of an import.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     QApplication app(argc, argv);
-    const int employees = argc > 1 ? std::atoi(argv[1]) : 10000;
-    const int runs = argc > 2 ? std::atoi(argv[2]) : 7;
-    if (employees < 1 || runs < 1) {
-        std::fprintf(stderr, "usage: %s [EMPLOYEES [RUNS]]\n", argv[0]);
+    int employees = 0, runs = 0;
+    if (!readArguments(argc, argv, employees, runs))
         return 2;
-    }
     const QByteArray bytes = employeeFile(employees);
 
     std::vector<double> bare, screen;
@@ -104,7 +94,7 @@ int main(int argc, char *argv[])
     }
     std::printf("import of %d employees, %lld bytes, %d runs\n", employees,
                 static_cast<long long>(bytes.size()), runs);
-    print("  read, check and write, without the screens", bare);
-    print("  Open to the notice, through the employee screen", screen);
+    printFigures("  read, check and write, without the screens", bare);
+    printFigures("  Open to the notice, through the employee screen", screen);
     return 0;
 }

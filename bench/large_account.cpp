@@ -6,6 +6,7 @@
 //
 //     large_account [EMPLOYEES [RUNS]]    (defaults: 10000 employees, 7 runs)
 
+#include "figures.h"
 #include "filingrun.h"
 #include "review/reviewfiling.h"
 
@@ -13,19 +14,11 @@
 #include <QElapsedTimer>
 #include <QTableView>
 
-#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 namespace
 {
-void print(const char *what, std::vector<double> ms)
-{
-    std::sort(ms.begin(), ms.end());
-    std::printf("%s: best %.2f ms, median %.2f ms\n", what, ms.front(), ms[ms.size() / 2]);
-}
-
 // Runs `step` RUNS times and gives the milliseconds each took.
 template <typename F> std::vector<double> timed(int runs, F step)
 {
@@ -43,12 +36,9 @@ template <typename F> std::vector<double> timed(int runs, F step)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const int employees = argc > 1 ? std::atoi(argv[1]) : 10000;
-    const int runs = argc > 2 ? std::atoi(argv[2]) : 7;
-    if (employees < 1 || runs < 1) {
-        std::fprintf(stderr, "usage: %s [EMPLOYEES [RUNS]]\n", argv[0]);
+    int employees = 0, runs = 0;
+    if (!readArguments(argc, argv, employees, runs))
         return 2;
-    }
     QByteArray bytes = aRecord + eRecord;
     for (int i = 0; i < employees; ++i)
         bytes += records(with(validEmployee, {"SSN", QString::number(100000000 + i)}));
@@ -91,9 +81,9 @@ int main(int argc, char *argv[])
         return 1;
     }
     std::printf("an account of %d employees, %d runs\n", employees, runs);
-    print("  Review Filing opened", opening);
-    print("  one correction on the disk", correcting);
-    print("  previous report read and offered", reading);
-    print("  one press of Fill Next", filling);
+    printFigures("  Review Filing opened", opening);
+    printFigures("  one correction on the disk", correcting);
+    printFigures("  previous report read and offered", reading);
+    printFigures("  one press of Fill Next", filling);
     return 0;
 }
