@@ -145,6 +145,9 @@ bool readFileBytes(const QString &fileName, QByteArray &content, FileError &erro
 #endif
 }
 
+namespace
+{
+// A name beside the file that nobody else uses, hidden, for a copy until it is complete.
 QString temporaryNameBeside(const QString &fileName)
 {
     const QFileInfo info(fileName);
@@ -154,6 +157,7 @@ QString temporaryNameBeside(const QString &fileName)
                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
 }
 
+// Writes a file that must not exist yet, synced to the disk. On failure nothing is left behind.
 bool writeNewFile(const QString &fileName, const QByteArray &content, FileError &error)
 {
     // "x": the open fails when the file exists, so nobody else's file is ever written over.
@@ -176,6 +180,7 @@ bool writeNewFile(const QString &fileName, const QByteArray &content, FileError 
         QFile::remove(fileName);
     return written;
 }
+} // namespace
 
 bool removeFile(const QString &fileName, FileError &error)
 {
@@ -242,4 +247,18 @@ MoveOutcome moveIntoPlace(const QString &from, const QString &to, bool replace, 
     }
     return syncFolderOf(to, error) ? MoveOutcome::Moved : MoveOutcome::Failed;
 #endif
+}
+
+MoveOutcome writeFileSafely(const QString &fileName, const QByteArray &bytes, bool replace,
+                            FileError &error)
+{
+    const QString part = temporaryNameBeside(fileName);
+    if (!writeNewFile(part, bytes, error)) {
+        error.file = fileName;
+        return MoveOutcome::Failed;
+    }
+    const MoveOutcome moved = moveIntoPlace(part, fileName, replace, error);
+    if (moved != MoveOutcome::Moved)
+        QFile::remove(part);
+    return moved;
 }

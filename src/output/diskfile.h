@@ -39,12 +39,6 @@ bool truncateFile(std::FILE *file, long size);
 // (opened without waiting for anything to write to it) or a failed read fill `error`.
 bool readFileBytes(const QString &fileName, QByteArray &content, FileError &error);
 
-// A name beside the file that nobody else uses, hidden, for a copy until it is complete.
-QString temporaryNameBeside(const QString &fileName);
-
-// Writes a file that must not exist yet, synced to the disk. On failure nothing is left behind.
-bool writeNewFile(const QString &fileName, const QByteArray &content, FileError &error);
-
 // Deletes the file.
 bool removeFile(const QString &fileName, FileError &error);
 
@@ -54,3 +48,9 @@ enum class MoveOutcome { Moved, TargetExists, Failed };
 // appeared a moment ago, is left alone and TargetExists is returned; `from` then stays. With
 // `replace`, a `to` without any write permission is not replaced either: that fails with EACCES.
 MoveOutcome moveIntoPlace(const QString &from, const QString &to, bool replace, FileError &error);
+
+// Writes the bytes under the name safely: beside it first, synced, then given its name in one
+// step as moveIntoPlace does, with `replace` as there. Killed at any moment, the name holds its
+// old bytes or the new ones, whole; when the bytes do not get the name, nothing new is left behind.
+MoveOutcome writeFileSafely(const QString &fileName, const QByteArray &bytes, bool replace,
+                            FileError &error);

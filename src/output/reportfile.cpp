@@ -8,16 +8,9 @@ CopyOutcome copyReportFile(const QByteArray &records, const QString &source, con
                            bool replace, FileError &error,
                            const std::function<void(const QString &)> &beforeReadBack)
 {
-    const QString part = temporaryNameBeside(target);
-    if (!writeNewFile(part, records, error)) {
-        error.file = target;
-        return CopyOutcome::Failed;
-    }
-    const MoveOutcome moved = moveIntoPlace(part, target, replace, error);
-    if (moved != MoveOutcome::Moved) {
-        QFile::remove(part);
+    const MoveOutcome moved = writeFileSafely(target, records, replace, error);
+    if (moved != MoveOutcome::Moved)
         return moved == MoveOutcome::TargetExists ? CopyOutcome::TargetExists : CopyOutcome::Failed;
-    }
 
     if (beforeReadBack)
         beforeReadBack(target);

@@ -71,15 +71,7 @@ bool appendLinesToFile(const QString &fileName, const QStringList &lines, FileEr
 
 bool replaceFile(const QString &fileName, const QByteArray &bytes, FileError &error)
 {
-    const QString part = temporaryNameBeside(fileName);
-    if (!writeNewFile(part, bytes, error)) {
-        error.file = fileName;
-        return false;
-    }
-    if (moveIntoPlace(part, fileName, true, error) == MoveOutcome::Moved)
-        return true;
-    QFile::remove(part);
-    return false;
+    return writeFileSafely(fileName, bytes, true, error) == MoveOutcome::Moved;
 }
 
 bool keepWorkingFile(const QString &fileName, FileError &error)
