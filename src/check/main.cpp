@@ -1,6 +1,7 @@
 // tavo-check: checks report files before upload with the screens' own rules; see the usage.
 
 #include "check/reportchecker.h"
+#include "rules/checkstring.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>

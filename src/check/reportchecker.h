@@ -24,11 +24,6 @@ struct FileReport {
     qint64 errors = 0, warnings = 0;
 };
 
-inline QString counted(qint64 count, const char *one, const char *many)
-{
-    return QString::number(count) + u' ' + QLatin1String(count == 1 ? one : many);
-}
-
 // Reads the report file and checks, line by line, its bytes, its layout, every field with the
 // screens' own rules and box lengths, what its accounts add up to, its SSNs and its name.
 FileReport checkReportFile(const QString &path);

@@ -108,13 +108,9 @@ void Form1::showPreviousReport()
             box->setText(trimSpaces(report.filing.contact.*row.entry));
     const qsizetype accounts = report.filing.accounts.size(),
                     employees = report.filing.employeeCount();
-    ui.lblPreviousReport->setText(
-        QStringLiteral("Previous report: %1, %2 %3, %4 %5.")
-            .arg(report.name)
-            .arg(accounts)
-            .arg(accounts == 1 ? QStringLiteral("account") : QStringLiteral("accounts"))
-            .arg(employees)
-            .arg(employees == 1 ? QStringLiteral("employee") : QStringLiteral("employees")));
+    ui.lblPreviousReport->setText(QStringLiteral("Previous report: %1, %2, %3.")
+                                      .arg(report.name, counted(accounts, "account", "accounts"),
+                                           counted(employees, "employee", "employees")));
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -83,12 +83,10 @@ void Form2::offerPreviousAccounts()
     if (!program.previousReport)
         return;
     for (const FiledAccount &account : program.previousReport->filing.accounts) {
-        const qsizetype employees = account.employees.size();
         ui.lstPreviousAccounts->addItem(
-            QStringLiteral("%1, FEIN %2, %3 %4")
-                .arg(trimSpaces(account.employer.accountNumber), trimSpaces(account.employer.fein))
-                .arg(employees)
-                .arg(employees == 1 ? QStringLiteral("employee") : QStringLiteral("employees")) +
+            QStringLiteral("%1, FEIN %2, %3")
+                .arg(trimSpaces(account.employer.accountNumber), trimSpaces(account.employer.fein),
+                     counted(account.employees.size(), "employee", "employees")) +
             (program.filedAccounts.contains(trimSpaces(account.employer.accountNumber))
                  ? QStringLiteral(" (filed)")
                  : QString()));

@@ -33,6 +33,12 @@ inline bool isBlank(QStringView text)
     return true;
 }
 
+// "1 employee", "3 employees": a count and its noun.
+inline QString counted(qint64 count, const char *one, const char *many)
+{
+    return QString::number(count) + u' ' + QLatin1String(count == 1 ? one : many);
+}
+
 // A fixed character set of ASCII characters, with its membership worked out once, when the program
 // is built, so a check costs one table look-up per character. No character outside ASCII is ever
 // a member.
