@@ -37,8 +37,7 @@ QString encodingFault(QByteArrayView bytes)
 QString plainDigitsFault(const char *field, QStringView text)
 {
     const QStringView digits = trimSpaces(text);
-    if (digits.isEmpty() ||
-        !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+    if (!isDigitText(digits))
         return QString();
     const QString dollars = addWholeNumbers(digits, u"0");
     if (dollars == QLatin1String("0"))
@@ -46,6 +45,16 @@ QString plainDigitsFault(const char *field, QStringView text)
     return QStringLiteral("%1 %2 has no cents: write the amount in dollars and cents, as %3.00 "
                           "or %4.")
         .arg(QLatin1String(field), digits.toString(), dollars, formatCents(dollars + "00"));
+}
+
+// The file's columns: the rows of the S record that have a box on the employee screen, in order.
+QList<const FieldRow<EmployeeEntries> *> fileColumns()
+{
+    QList<const FieldRow<EmployeeEntries> *> columns;
+    for (const FieldRow<EmployeeEntries> &row : EmployeeRules::fields)
+        if (row.box)
+            columns.append(&row);
+    return columns;
 }
 
 const QString ssnHint = QStringLiteral(
@@ -76,11 +85,10 @@ QString wagesFromFile(QStringView text)
 
 QByteArray wageTemplate(const QList<EmployeeEntries> &employees)
 {
-    QStringList columns;
-    for (const FieldRow<EmployeeEntries> &row : EmployeeRules::fields)
-        if (row.box)
-            columns << QLatin1String(row.caption);
-    QString text = columns.join(u',') + QStringLiteral("\r\n");
+    QStringList captions;
+    for (const FieldRow<EmployeeEntries> *column : fileColumns())
+        captions << QLatin1String(column->caption);
+    QString text = captions.join(u',') + QStringLiteral("\r\n");
     for (const EmployeeEntries &e : employees) {
         QString ssn = trimSpaces(e.ssn);
         if (ssn.size() == 9 && isDigitText(ssn))
@@ -100,12 +108,7 @@ Result importEmployees(QByteArrayView bytes, const QString &accountNumber,
         result.findings.append({0, QStringLiteral("file"), fault});
         return result;
     }
-    // The screen's boxes, in their order: the rows of the S record that have a box.
-    QList<const FieldRow<EmployeeEntries> *> columns;
-    for (const FieldRow<EmployeeEntries> &row : EmployeeRules::fields) {
-        if (row.box)
-            columns.append(&row);
-    }
+    const QList<const FieldRow<EmployeeEntries> *> columns = fileColumns();
     const QList<CsvLine> lines = readCsvLines(bytes);
     QHash<QString, qsizetype> firstLineOfSsn; // the SSNs of the file so far
     for (const CsvLine &line : lines) {
