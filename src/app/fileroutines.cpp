@@ -6,6 +6,17 @@
 #include "app/program.h"
 #include "output/workingfile.h"
 
+namespace
+{
+// Every write to the working file ends the same way when it fails.
+bool reportWrite(Program &program, bool written, const FileError &error)
+{
+    if (!written)
+        program.fail(QStringLiteral("The file %1 could not be written.").arg(error.file), error);
+    return written;
+}
+} // namespace
+
 bool cNeededRoutines::writeToFile(const QString &sFileName, const QString &sLine,
                                   const QString &readWriteAppend)
 {
@@ -13,19 +24,22 @@ bool cNeededRoutines::writeToFile(const QString &sFileName, const QString &sLine
     if (readWriteAppend == QLatin1String("W") && !keepUnfinishedFiling(sFileName))
         return false;
     FileError error;
-    if (writeLineToFile(sFileName, sLine, readWriteAppend, error))
-        return true;
-    program.fail(QStringLiteral("The file %1 could not be written.").arg(error.file), error);
-    return false;
+    const bool written = writeLineToFile(sFileName, sLine, readWriteAppend, error);
+    return reportWrite(program, written, error);
 }
 
 bool cNeededRoutines::writeLinesToFile(const QString &sFileName, const QStringList &lines)
 {
     FileError error;
-    if (appendLinesToFile(sFileName, lines, error))
-        return true;
-    program.fail(QStringLiteral("The file %1 could not be written.").arg(error.file), error);
-    return false;
+    const bool written = appendLinesToFile(sFileName, lines, error);
+    return reportWrite(program, written, error);
+}
+
+bool cNeededRoutines::rewriteFile(const QString &sFileName, const QByteArray &bytes)
+{
+    FileError error;
+    const bool written = replaceFile(sFileName, bytes, error);
+    return reportWrite(program, written, error);
 }
 
 bool cNeededRoutines::keepUnfinishedFiling(const QString &sFileName)

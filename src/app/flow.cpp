@@ -4,12 +4,11 @@
 #include "app/desktop.h"
 #include "app/neededroutines.h"
 #include "app/program.h"
-#include "check/reportchecker.h"
 #include "contact/form1.h"
 #include "employee/form3.h"
 #include "employer/form2.h"
 #include "naming/formnamefile.h"
-#include "output/workingfile.h"
+#include "rules/finding.h"
 
 #include <QFileInfo>
 
@@ -84,10 +83,9 @@ void cNeededRoutines::resumeFiling(const QString &fileName)
             QStringLiteral("The file %1 holds no report to resume.").arg(fileName), title);
         return;
     }
-    QStringList findings;
-    for (const Finding &finding : checkReport(bytes, fileName).findings)
-        if (finding.severity == Severity::Error && finding.line > 0 && findings.size() < 10)
-            findings << findingText(finding);
+    const QStringList findings = firstFindings(bytes, fileName, [](const Finding &finding) {
+        return finding.severity == Severity::Error && finding.line > 0;
+    });
     if (!findings.isEmpty() || !filing) {
         program.desktop().tell(QStringLiteral("The file %1 cannot be resumed:\n").arg(fileName) +
                                    findings.join(u'\n'),
@@ -96,14 +94,8 @@ void cNeededRoutines::resumeFiling(const QString &fileName)
     }
     const QString working = program.sOutFileName;
     if (QFileInfo(fileName).absoluteFilePath() != QFileInfo(working).absoluteFilePath()) {
-        if (!keepUnfinishedFiling(working))
+        if (!keepUnfinishedFiling(working) || !rewriteFile(working, bytes))
             return;
-        FileError error;
-        if (!replaceFile(working, bytes, error)) {
-            program.fail(QStringLiteral("The file %1 could not be written.").arg(error.file),
-                         error);
-            return;
-        }
     }
     program.reportingTypeCode = filing->contact.filingType;
     program.takeFiling(*filing);

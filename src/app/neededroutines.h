@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class Program;
+struct Finding;
 
 // The routines the screens call: the screen checks, the records' way to the disk, the questions
 // that lead from screen to screen and the naming of the report file. It keeps nothing between
@@ -40,6 +41,8 @@ public:
                      const QString &readWriteAppend);
     // Appends the lines all at once, all or none, the same way.
     bool writeLinesToFile(const QString &sFileName, const QStringList &lines);
+    // Replaces the file's bytes whole and safely (the old ones stay on a failure), the same way.
+    bool rewriteFile(const QString &sFileName, const QByteArray &bytes);
     // Reads a file the user chose; false, after a notice naming it and the system's error, when
     // it cannot be read. The run goes on either way.
     bool readChosenFile(const QString &fileName, const QString &title, QByteArray &bytes);
@@ -83,6 +86,10 @@ private:
     bool goodSequenceNumber();
 
     void saveNamedFile(const QString &name);
+    // The file's bytes read as tavo-check reads a report: the first ten findings of those that
+    // `stop` it, each as "line N, FIELD: MESSAGE".
+    QStringList firstFindings(const QByteArray &bytes, const QString &fileName,
+                              bool (*stop)(const Finding &));
 
     Program &program;
 };

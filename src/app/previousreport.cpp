@@ -10,6 +10,16 @@
 
 #include <QFileInfo>
 
+QStringList cNeededRoutines::firstFindings(const QByteArray &bytes, const QString &fileName,
+                                           bool (*stop)(const Finding &))
+{
+    QStringList findings;
+    for (const Finding &finding : checkReport(bytes, fileName).findings)
+        if (stop(finding) && findings.size() < 10)
+            findings << findingText(finding);
+    return findings;
+}
+
 // The report is read as tavo-check reads one; only a file that breaks a report's layout is
 // refused, findings on the values of fields are the screens' to find again.
 void cNeededRoutines::startFromPreviousReport(const QString &fileName)
@@ -18,10 +28,8 @@ void cNeededRoutines::startFromPreviousReport(const QString &fileName)
     QByteArray bytes;
     if (!readChosenFile(fileName, title, bytes))
         return;
-    QStringList findings;
-    for (const Finding &finding : checkReport(bytes, fileName).findings)
-        if (finding.layout && findings.size() < 10)
-            findings << findingText(finding);
+    const QStringList findings =
+        firstFindings(bytes, fileName, [](const Finding &finding) { return finding.layout; });
     const std::optional<Filing> filing = findings.isEmpty() ? readFiling(bytes) : std::nullopt;
     if (!filing) {
         program.desktop().tell(QStringLiteral("The file %1 cannot be used:\n").arg(fileName) +

@@ -124,9 +124,8 @@ void Program::takeFiling(const Filing &filing)
     if (filing.accounts.isEmpty())
         return;
     const FiledAccount &last = filing.accounts.last();
-    startAccount(last.employer);
-    for (const EmployeeEntries &employee : last.employees)
-        accountTotals.addEmployee(employee.ssn, employee.grossWages, employee.taxableWages);
+    currentAccount = last.employer;
+    accountTotals = totalsOf(last);
     numberOFEmployee = qint32(last.employees.size());
 }
 

@@ -1,6 +1,7 @@
 #include "review/reviewfiling.h"
 
 #include "app/desktop.h"
+#include "app/neededroutines.h"
 #include "app/program.h"
 #include "output/workingfile.h"
 #include "rules/runningtotals.h"
@@ -87,11 +88,9 @@ void ReviewFiling::showAccount(int account)
         program.previousReport
             ? program.previousReport->filing.account(shown.employer.accountNumber)
             : nullptr;
-    QSet<QString> entered;
-    for (const EmployeeEntries &employee : shown.employees)
-        entered.insert(trimSpaces(employee.ssn));
+    const RunningTotals totals = totalsOf(shown);
     for (const EmployeeEntries &employee :
-         previous ? stillToEnter(*previous, entered) : QList<EmployeeEntries>())
+         previous ? stillToEnter(*previous, totals.ssns()) : QList<EmployeeEntries>())
         notEntered.append({{},
                            employee.ssn,
                            employee.lastName,
@@ -99,17 +98,11 @@ void ReviewFiling::showAccount(int account)
                            employee.middleName,
                            QStringLiteral("not entered")});
     m_employees.setRecords(shown.employees, notEntered);
-    showTotals();
+    showTotals(totals);
 }
 
-void ReviewFiling::showTotals()
+void ReviewFiling::showTotals(const RunningTotals &totals)
 {
-    const FiledAccount &shown = m_filing.accounts.value(m_account);
-    RunningTotals totals;
-    totals.startAccount(shown.employer.thirdMonth, shown.employer.grossWages,
-                        shown.employer.taxableWages);
-    for (const EmployeeEntries &employee : shown.employees)
-        totals.addEmployee(employee.ssn, employee.grossWages, employee.taxableWages);
     ui.lblReviewTotals->setText(m_account >= 0 ? totals.text() : QString());
 }
 
@@ -152,7 +145,7 @@ bool ReviewFiling::commitAccount(int row, const EmployerEntries &changed)
         employee.accountNumber = changed.accountNumber;
     if (!write(filing))
         return false;
-    showTotals();
+    showTotals(totalsOf(m_filing.accounts.value(m_account)));
     return true;
 }
 
@@ -169,15 +162,13 @@ bool ReviewFiling::commitEmployee(int row, const EmployeeEntries &changed)
     filing.accounts[m_account].employees[row] = changed;
     if (!write(filing))
         return false;
-    showTotals();
+    showTotals(totalsOf(m_filing.accounts.value(m_account)));
     return true;
 }
 
 bool ReviewFiling::write(const Filing &filing)
 {
-    FileError error;
-    if (!replaceFile(program.sOutFileName, filing.toBytes(), error)) {
-        program.fail(QStringLiteral("The file %1 could not be written.").arg(error.file), error);
+    if (!cNeededRoutines(program).rewriteFile(program.sOutFileName, filing.toBytes())) {
         reject();
         return false;
     }

@@ -30,7 +30,8 @@ private slots:
 
 private:
     void showAccount(int account);
-    void showTotals();
+    // The chosen account's totals under the tables, as the employee screen shows them.
+    void showTotals(const RunningTotals &totals);
     bool commitContact(int row, const ContactEntries &changed);
     bool commitAccount(int row, const EmployerEntries &changed);
     bool commitEmployee(int row, const EmployeeEntries &changed);

@@ -29,6 +29,16 @@ const FiledAccount *Filing::account(QStringView number) const
     return nullptr;
 }
 
+RunningTotals totalsOf(const FiledAccount &account)
+{
+    RunningTotals totals;
+    const EmployerEntries &employer = account.employer;
+    totals.startAccount(employer.thirdMonth, employer.grossWages, employer.taxableWages);
+    for (const EmployeeEntries &employee : account.employees)
+        totals.addEmployee(employee.ssn, employee.grossWages, employee.taxableWages);
+    return totals;
+}
+
 QList<EmployeeEntries> stillToEnter(const FiledAccount &account, const QSet<QString> &entered)
 {
     QList<EmployeeEntries> left;

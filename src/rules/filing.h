@@ -3,6 +3,7 @@
 #include "rules/contactrules.h"
 #include "rules/employeerules.h"
 #include "rules/employerrules.h"
+#include "rules/runningtotals.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -29,6 +30,9 @@ struct Filing {
     // The account of that number, or null; without the padding spaces either may carry.
     const FiledAccount *account(QStringView number) const;
 };
+
+// The account's running totals, as the employee screen keeps them while its records are typed.
+RunningTotals totalsOf(const FiledAccount &account);
 
 // The employees of the account whose SSN is not among `entered` (nine digits each), in order.
 QList<EmployeeEntries> stillToEnter(const FiledAccount &account, const QSet<QString> &entered);
