@@ -89,6 +89,13 @@ private slots:
                                 QByteArray(threeEmployees)
                                     .replace(cell.value(6).toLatin1(), cell.value(7).toLatin1())));
         }
+        FilingRun gone; // a working file that holds no filing any more: a notice, no window
+        gone.resume(threeEmployees, {true});
+        gone.write("testFile.TXT", "");
+        FilingRun::press(gone.program->form3(), "cmdReviewEmployees");
+        QCOMPARE(
+            gone.desktop.notices() + gone.visibleScreens(),
+            (QStringList{"The working file testFile.TXT holds no filing to review.", "Form3"}));
     }
 
     // From each place a file can end the filing carries on as if its records had been typed; a
@@ -212,6 +219,7 @@ private slots:
                 if (second && i == 1) { // the template; those still to enter, greyed, no records
                     run.desktop.filesToOpen.enqueue(run.path("wages.csv"));
                     FilingRun::press(form, "cmdSaveTemplate");
+                    QCOMPARE(run.desktop.shown.last().text, "Spreadsheet files (*.csv)");
                     QCOMPARE(run.read("wages.csv"),
                              "SSN,Last Name,First Name,Middle Name,Gross Wages,Taxable Wages,"
                              "Credit Weeks\r\n444-44-4444,FOUR,MARY,,,,\r\n555-55-5555,FIVE,"
@@ -223,7 +231,7 @@ private slots:
                     auto *table = form.findChild<QTableView *>("tblEmployees");
                     QAbstractItemModel *rows = table->model();
                     QApplication::setActiveWindow(table->window());
-                    QCOMPARE(QApplication::focusWidget(), table);
+                    QVERIFY(QApplication::focusWidget() == table && table->window()->isModal());
                     QCOMPARE(table->currentIndex(), rows->index(0, 0));
                     QCOMPARE(form.findChild<QTableView *>("tblAccounts")->currentIndex(),
                              form.findChild<QTableView *>("tblAccounts")->model()->index(1, 0));
