@@ -60,8 +60,9 @@ private slots:
         QTEST(list, "findings");
     }
 
-    // The built program: its text output with each account's sums, its exit statuses (a warning
-    // alone passes; a file it cannot read and wrong arguments are 2) and its JSON.
+    // The built program: its text output with each account's sums, byte for byte (LF line ends on
+    // Windows too), its exit statuses (a warning alone passes; a file it cannot read and wrong
+    // arguments are 2) and its JSON.
     void builtProgram_outputExitStatusesAndJson()
     {
         write(good);

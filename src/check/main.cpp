@@ -11,6 +11,11 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace
 {
 
@@ -108,6 +113,12 @@ QString toText(const FileReport &report)
 int main(int argc, char *argv[])
 {
     const QCoreApplication app(argc, argv);
+#ifdef Q_OS_WIN
+    // tavo-check writes its lines byte for byte as on Linux, each ended by LF alone, whether to a
+    // console, a pipe or a file: a redirected output is the same file on both systems.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     bool json = false, optionsEnded = false;
     QStringList files;
     for (const QString &argument : QCoreApplication::arguments().mid(1)) {
