@@ -91,8 +91,11 @@ bool readFileBytes(const QString &fileName, QByteArray &content, FileError &erro
 {
     content.clear();
 #ifdef Q_OS_WIN
-    if (QFileInfo(fileName).exists() && !QFileInfo(fileName).isFile()) {
-        error = FileError{fileName, 0, QStringLiteral("It is not a regular file.")};
+    // A folder is told as on Linux, as EISDIR; the C library would fail to open it with EACCES.
+    const QFileInfo info(fileName);
+    if (info.isDir() || (info.exists() && !info.isFile())) {
+        error = info.isDir() ? systemError(fileName, EISDIR)
+                             : FileError{fileName, 0, QStringLiteral("It is not a regular file.")};
         return false;
     }
     std::FILE *file = openFile(fileName, "rb");
