@@ -9,7 +9,9 @@
 #include <cstring>
 
 #ifdef Q_OS_WIN
+#include <fcntl.h>
 #include <io.h>
+#include <sys/stat.h>
 #include <windows.h>
 #else
 #include <fcntl.h>
@@ -40,8 +42,15 @@ std::FILE *openFile(const QString &fileName, const char *mode)
 {
     errno = 0;
 #ifdef Q_OS_WIN
-    return _wfopen(reinterpret_cast<const wchar_t *>(fileName.utf16()),
-                   reinterpret_cast<const wchar_t *>(QString::fromLatin1(mode).utf16()));
+    const auto name = reinterpret_cast<const wchar_t *>(fileName.utf16());
+    // fopen's "x" is younger than the system's msvcrt.dll, which MinGW's programs use; _wopen has
+    // always known _O_EXCL.
+    if (std::strchr(mode, 'x')) {
+        const int descriptor =
+            _wopen(name, _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+        return descriptor < 0 ? nullptr : _fdopen(descriptor, "wb");
+    }
+    return _wfopen(name, reinterpret_cast<const wchar_t *>(QString::fromLatin1(mode).utf16()));
 #else
     return std::fopen(QFile::encodeName(fileName).constData(), mode);
 #endif
@@ -203,6 +212,14 @@ MoveOutcome moveIntoPlace(const QString &from, const QString &to, bool replace, 
 #ifdef Q_OS_WIN
     const auto source = reinterpret_cast<const wchar_t *>(from.utf16());
     const auto target = reinterpret_cast<const wchar_t *>(to.utf16());
+    // A file its owner made read-only is not replaced. Windows refuses that itself; Wine, which
+    // renames as Linux does, would not.
+    const DWORD attributes = GetFileAttributesW(target);
+    if (replace && attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        error = FileError{to, ERROR_ACCESS_DENIED, qt_error_string(ERROR_ACCESS_DENIED)};
+        return MoveOutcome::Failed;
+    }
     const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
     if (MoveFileExW(source, target, flags))
         return MoveOutcome::Moved;
