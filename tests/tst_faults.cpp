@@ -10,8 +10,10 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#ifndef Q_OS_WIN
 #include <csignal>
 #include <sys/resource.h>
+#endif
 
 namespace
 {
@@ -30,6 +32,13 @@ void verifyFailure(const FilingRun &run, const QString &pattern)
     QVERIFY(run.desktop.notices().isEmpty()); // never the closing message
 }
 
+#ifdef Q_OS_WIN
+// Windows has no limit on a file's size to make a full disk with: the rows that need one are
+// skipped there, and the others run as they are.
+using rlim_t = qint64;
+const rlim_t RLIM_INFINITY = -1;
+const auto withRoomFor = [](rlim_t, auto act) { act(); };
+#else
 // Runs `act` with files allowed to grow to `bytes` at most, like a disk with that much room left.
 template <typename F> void withRoomFor(rlim_t bytes, F act)
 {
@@ -43,6 +52,7 @@ template <typename F> void withRoomFor(rlim_t bytes, F act)
     setrlimit(RLIMIT_FSIZE, &before);
     std::signal(SIGXFSZ, handler);
 }
+#endif
 
 } // namespace
 
@@ -81,22 +91,26 @@ private slots:
                       full = "Error 27: File too large", folder = "Error 21: Is a directory",
                       notMade = "\n\nThe report file FTP_WR4-4B_0123456\\.CSV could not be made; "
                                 "the working file testFile\\.TXT still holds every record\\.";
+#ifdef Q_OS_WIN // MoveFileExW's own number for a file moved onto a folder or a read-only file
+        const QString moved = "Error 5: .+", readOnly = moved;
+#else
+        const QString moved = folder, readOnly = "Error 13: Permission denied";
+#endif
         QTest::newRow("disk full in the first record") << "full contact" << full + written;
         QTest::newRow("disk full in a record") << "full employee" << full + written;
         QTest::newRow("disk full in an import") << "full import" << full + written;
         QTest::newRow("disk full in a correction's rewrite") << "full correction" << full + written;
         QTest::newRow("an unfinished filing that cannot be kept")
             << "kept contact"
-            << folder + "\n\nThe file testFile\\.TXT\\.previous-4, kept from an earlier filing, "
-                        "could not be moved aside, so nothing was written\\.";
+            << moved + "\n\nThe file testFile\\.TXT\\.previous-4, kept from an earlier filing, "
+                       "could not be moved aside, so nothing was written\\.";
         QTest::newRow("a folder in the working file's place at the save")
             << "folder save"
             << folder + "\n\nThe working file testFile\\.TXT could not be read, so no report "
                         "file was made\\.";
         QTest::newRow("disk full during the copy") << "full save" << full + notMade;
         QTest::newRow("a read-only report, even for a superuser")
-            << "read-only save"
-            << "Error 13: Permission denied" + notMade;
+            << "read-only save" << readOnly + notMade;
         // No system call failed in these, so no system error is shown.
         QTest::newRow("report reads back different")
             << "differs save"
@@ -116,6 +130,10 @@ private slots:
     {
         QFETCH(QString, fault);
         QFETCH(QString, message);
+#ifdef Q_OS_WIN
+        if (fault.startsWith("full"))
+            QSKIP("Windows has no limit on a file's size to make a full disk with");
+#endif
         FilingRun run;
         const bool contact = fault.endsWith("contact"), save = fault.endsWith("save");
         if (fault == "kept contact") { // a folder where the oldest kept file is dropped

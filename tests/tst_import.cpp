@@ -10,7 +10,9 @@
 #include <QLineEdit>
 #include <QTest>
 
+#ifndef Q_OS_WIN
 #include <sys/stat.h>
+#endif
 
 class ImportTest : public QObject
 {
@@ -105,12 +107,14 @@ private slots:
         run.fileOneAccount({true, true}, 1);
         Form3 &form = run.program->form3();
         const auto totals = [&form] { return FilingRun::labelText(form, "lblRunningTotals"); };
+#ifndef Q_OS_WIN
         QCOMPARE(::mkfifo(qPrintable(run.path("<u>pipe.csv")), 0600), 0);
         run.desktop.filesToOpen.enqueue(run.path("<u>pipe.csv"));
         FilingRun::press(form, "cmdImportEmployees");
         QCOMPARE(run.desktop.notices(), {"The file " + run.path("<u>pipe.csv") +
                                          " could not be read.\n\nIt is not a regular file but a "
                                          "pipe, a device or a socket."});
+#endif
         run.import(threeEmployees + "123456789,X,Y,,1.00,1.00,1\n"); // written by the screen
         QCOMPARE(run.desktop.shown.last().text,
                  "line 5, SSN: SSN 123456789 has already been entered for this account.");
@@ -137,6 +141,9 @@ private slots:
         QCOMPARE(totals(), "Entered for this account: 1 employee, gross wages $1.00, taxable wages "
                            "$0.01\nEmployer screen: 1 employee in the third month, gross wages "
                            "$15,000.00, taxable wages $10,000.00"); // the count alone agrees
+#ifdef Q_OS_WIN
+        QSKIP("Windows has no FIFO: every check above passed, the pipe's was left out");
+#endif
     }
 };
 
