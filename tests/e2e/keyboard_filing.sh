@@ -5,7 +5,8 @@
 # way: a wrong entry and its yellow mark, an employee imported through the file dialog, and Alt+F4
 # on the employee screen, whose question answered No leaves the filing going.
 #
-# Usage: keyboard_filing.sh PATH/TO/tavo-csv     (exit status 77: skipped, no virtual display)
+# Usage: keyboard_filing.sh PATH/TO/tavo-csv [RUNNER...]     (exit status 77: skipped, no virtual
+# display). A RUNNER starts the program: wine, for the .exe of a Windows build.
 set -euo pipefail
 
 for tool in xvfb-run xauth openbox xdotool xwd; do
@@ -15,7 +16,7 @@ done
 if [ -z "${E2E_DISPLAY:-}" ]; then
     exec env E2E_DISPLAY=1 xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash "$0" "$@"
 fi
-PROGRAM="$(realpath "$1")"
+PROGRAM=("${@:2}" "$(realpath "$1")")
 WORK="$(mktemp -d)"
 openbox >/dev/null 2>&1 &
 PIDS=($!)
@@ -47,7 +48,7 @@ yellow() { xwd -silent -id "$(active)" | od -An -v -tx4 | tr -s ' ' '\n' | grep 
 
 printf '%s\r\n' 'SSN,Last,First,Middle,Gross,Taxable,Weeks' \
     '123-45-6780,"DOE",JOHN,,"$1,000.00",500.00,12' >"$WORK/staff.csv"
-(cd "$WORK" && exec "$PROGRAM") &
+(cd "$WORK" && exec "${PROGRAM[@]}") &
 APP=$!
 PIDS+=($APP)
 wait_for "Create CSV File for TAVO - version 5"
