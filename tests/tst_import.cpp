@@ -83,7 +83,7 @@ private slots:
     void importRecordsOrFindings()
     {
         QFETCH(QByteArray, bytes);
-        const auto result = EmployeeImport::importEmployees(bytes, "0123456", {"111111111"});
+        const auto result = EmployeeImport::importEmployees(bytes, "0123456", {{"111111111", "DOE JOHN"}});
         QStringList got;
         for (const EmployeeEntries &employee : result.employees)
             got << Records::makeLine(employee);

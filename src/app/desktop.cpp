@@ -28,10 +28,10 @@ int runBox(const QString &text, const QString &title, QMessageBox::Icon icon,
 }
 } // namespace
 
-bool QtDesktop::ask(const QString &text, const QString &title)
+bool QtDesktop::ask(const QString &text, const QString &title, bool yesByDefault)
 {
     return runBox(text, title, QMessageBox::NoIcon, QMessageBox::Yes | QMessageBox::No,
-                  QMessageBox::Yes) == QMessageBox::Yes;
+                  yesByDefault ? QMessageBox::Yes : QMessageBox::No) == QMessageBox::Yes;
 }
 
 void QtDesktop::tell(const QString &text, const QString &title)

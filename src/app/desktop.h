@@ -14,8 +14,10 @@ class Desktop
 public:
     virtual ~Desktop() = default;
 
-    // A modal question with Yes and No, no icon, Yes the default. True for Yes.
-    virtual bool ask(const QString &text, const QString &title = QString()) = 0;
+    // A modal question with Yes and No, no icon, Yes the default unless `yesByDefault` is false
+    // (a question whose Yes would write something doubtful). True for Yes.
+    virtual bool ask(const QString &text, const QString &title = QString(),
+                     bool yesByDefault = true) = 0;
     // A modal notice with only an OK button and no icon.
     virtual void tell(const QString &text, const QString &title = QString()) = 0;
     // The message shown when a file operation fails; the program ends right after it.
@@ -41,7 +43,8 @@ public:
 class QtDesktop : public Desktop
 {
 public:
-    bool ask(const QString &text, const QString &title) override;
+    bool ask(const QString &text, const QString &title = QString(),
+             bool yesByDefault = true) override;
     void tell(const QString &text, const QString &title) override;
     void showFailure(const QString &text) override;
     void openWebPage(const QUrl &url) override;

@@ -25,8 +25,7 @@ QString Program::versionNotice()
 }
 
 Program::Program(Desktop &desktop)
-    : sOutFileName(QStringLiteral("testFile.TXT")), m_desktop(desktop),
-      m_today([] { return QDate::currentDate(); })
+    : sOutFileName(QStringLiteral("testFile.TXT")), m_desktop(desktop)
 {
 }
 

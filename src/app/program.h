@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rules/calendar.h"
 #include "rules/employerrules.h"
 #include "rules/filing.h"
 #include "rules/runningtotals.h"
@@ -53,8 +54,8 @@ public:
     QString filingTypeWord() const;
 
     // The date the employer screen takes its years from.
-    QDate today() const { return m_today(); }
-    void setToday(std::function<QDate()> today) { m_today = std::move(today); }
+    QDate today() const { return ::today(); }
+    void setToday(std::function<QDate()> today) { ::setToday(std::move(today)); }
 
     // Ends the run: every screen goes away and the desktop ends the program. Code that may have
     // ended the run checks hasEnded() and does nothing further.
@@ -108,7 +109,6 @@ private:
 
     Desktop &m_desktop;
     std::unique_ptr<QLockFile> m_lock;
-    std::function<QDate()> m_today;
     bool m_ended = false;
     std::unique_ptr<Form1> m_form1;
     std::unique_ptr<Form2> m_form2;

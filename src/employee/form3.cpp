@@ -80,7 +80,7 @@ void Form3::cmdAddEmployee_Click()
         return;
 
     ++program.numberOFEmployee;
-    program.accountTotals.addEmployee(employee.ssn, employee.grossWages, employee.taxableWages);
+    program.accountTotals.addEmployee(employee);
     showRunningTotals();
     cNeededRoutines(program).addEmployee(false);
 }
@@ -191,7 +191,7 @@ void Form3::cmdImportEmployees_Click()
 
     program.numberOFEmployee += qint32(result.employees.size());
     for (const EmployeeEntries &employee : result.employees)
-        program.accountTotals.addEmployee(employee.ssn, employee.grossWages, employee.taxableWages);
+        program.accountTotals.addEmployee(employee);
     showRunningTotals();
     // Without a title of its own, like the questions of the flow that follow it.
     program.desktop().tell(

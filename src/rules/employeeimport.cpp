@@ -101,7 +101,7 @@ QByteArray wageTemplate(const QList<EmployeeEntries> &employees)
 }
 
 Result importEmployees(QByteArrayView bytes, const QString &accountNumber,
-                       const QSet<QString> &ssnsWritten)
+                       const QHash<QString, QString> &ssnsWritten)
 {
     Result result;
     if (const QString fault = encodingFault(bytes); !fault.isEmpty()) {

@@ -4,8 +4,8 @@
 #include "rules/finding.h"
 
 #include <QByteArrayView>
+#include <QHash>
 #include <QList>
-#include <QSet>
 #include <QString>
 #include <QStringView>
 
@@ -31,7 +31,7 @@ QString wagesFromFile(QStringView text);
 // out, when its first field holds a letter and no digit. An SSN may not stand twice in the file
 // nor be among `ssnsWritten`, those already written for the account (nine digits each).
 Result importEmployees(QByteArrayView bytes, const QString &accountNumber,
-                       const QSet<QString> &ssnsWritten);
+                       const QHash<QString, QString> &ssnsWritten);
 
 // A file to fill in with a spreadsheet and import again: the column names, then each employee's
 // SSN (with dashes, so a spreadsheet keeps its leading zeros) and names, its wages and credit

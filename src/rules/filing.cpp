@@ -35,16 +35,20 @@ RunningTotals totalsOf(const FiledAccount &account)
     const EmployerEntries &employer = account.employer;
     totals.startAccount(employer.thirdMonth, employer.grossWages, employer.taxableWages);
     for (const EmployeeEntries &employee : account.employees)
-        totals.addEmployee(employee.ssn, employee.grossWages, employee.taxableWages);
+        totals.addEmployee(employee);
     return totals;
 }
 
-QList<EmployeeEntries> stillToEnter(const FiledAccount &account, const QSet<QString> &entered)
+QList<EmployeeEntries> stillToEnter(const FiledAccount &account,
+                                    const QHash<QString, QString> &entered,
+                                    const QSet<QString> &takenOff)
 {
     QList<EmployeeEntries> left;
-    for (const EmployeeEntries &employee : account.employees)
-        if (!entered.contains(trimSpaces(employee.ssn)))
+    for (const EmployeeEntries &employee : account.employees) {
+        const QString ssn = trimSpaces(employee.ssn);
+        if (!entered.contains(ssn) && !takenOff.contains(ssn))
             left.append(employee);
+    }
     return left;
 }
 

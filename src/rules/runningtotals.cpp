@@ -2,6 +2,7 @@
 
 #include "rules/amounts.h"
 #include "rules/checkstring.h"
+#include "rules/filingrules.h"
 
 namespace
 {
@@ -34,12 +35,14 @@ void RunningTotals::startAccount(const QString &thirdMonth, const QString &gross
     m_taxableWages = taxableWages;
 }
 
-void RunningTotals::addEmployee(QStringView ssn, QStringView grossWages, QStringView taxableWages)
+void RunningTotals::addEmployee(const EmployeeEntries &employee)
 {
     ++m_employees;
-    m_sGross.add(grossWages);
-    m_sTaxable.add(taxableWages);
-    m_ssns.insert(rightTrimSpaces(ssn).toString());
+    m_sGross.add(employee.grossWages);
+    m_sTaxable.add(employee.taxableWages);
+    const QString ssn = rightTrimSpaces(employee.ssn);
+    if (!m_ssns.contains(ssn))
+        m_ssns.insert(ssn, FilingRules::nameOf(employee));
 }
 
 bool RunningTotals::addUp() const

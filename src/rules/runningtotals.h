@@ -1,8 +1,9 @@
 #pragma once
 
 #include "rules/amounts.h"
+#include "rules/employeerules.h"
 
-#include <QSet>
+#include <QHash>
 #include <QString>
 #include <QStringView>
 
@@ -15,11 +16,12 @@ public:
     void startAccount(const QString &thirdMonth, const QString &grossWages,
                       const QString &taxableWages);
     // One S record written for the account. The texts are those the rules let through.
-    void addEmployee(QStringView ssn, QStringView grossWages, QStringView taxableWages);
+    void addEmployee(const EmployeeEntries &employee);
 
     qint64 employees() const { return m_employees; }
-    // The SSNs written for the account, trailing spaces dropped.
-    const QSet<QString> &ssns() const { return m_ssns; }
+    // The SSNs written for the account, trailing spaces dropped, each with the name of the first
+    // employee written with it, "LAST FIRST".
+    const QHash<QString, QString> &ssns() const { return m_ssns; }
     // True when the count equals the third month's and both sums equal the E record's wages.
     bool addUp() const;
     // Two lines, and a third when the figures add up.
@@ -29,5 +31,5 @@ private:
     QString m_thirdMonth, m_grossWages, m_taxableWages; // from the E record
     qint64 m_employees = 0;
     WholeNumberSum m_sGross, m_sTaxable;
-    QSet<QString> m_ssns;
+    QHash<QString, QString> m_ssns;
 };

@@ -9,9 +9,11 @@ void ScriptedDesktop::show(Kind kind, const QString &title, const QString &text)
         whileShowing(shown.last());
 }
 
-bool ScriptedDesktop::ask(const QString &text, const QString &title)
+bool ScriptedDesktop::ask(const QString &text, const QString &title, bool yesByDefault)
 {
-    show(Kind::Question, title, text);
+    shown.append({Kind::Question, title, text, yesByDefault});
+    if (whileShowing)
+        whileShowing(shown.last());
     if (!answers.isEmpty())
         return answers.dequeue();
     const QByteArray message = "unscripted question: " + text.toUtf8();

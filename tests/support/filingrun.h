@@ -28,11 +28,13 @@ public:
     struct Shown {
         Kind kind;
         QString title, text;
+        bool yesByDefault = false; // a question's default button
     };
     // Answers for the coming questions, in order: true for Yes.
     void answer(std::initializer_list<bool> list) { answers.append(QList<bool>(list)); }
 
-    bool ask(const QString &text, const QString &title) override;
+    bool ask(const QString &text, const QString &title = QString(),
+             bool yesByDefault = true) override;
     void tell(const QString &text, const QString &t) override { show(Kind::Notice, t, text); }
     void showFailure(const QString &text) override { show(Kind::Failure, {}, text); }
     void openWebPage(const QUrl &url) override { openedPages.append(url); }
