@@ -1,11 +1,14 @@
 #pragma once
 
 #include "rules/calendar.h"
+#include "rules/checkstring.h"
 #include "rules/employerrules.h"
 #include "rules/filing.h"
 #include "rules/runningtotals.h"
 
 #include <QDate>
+#include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -89,6 +92,13 @@ public:
     struct PreviousReport {
         QString name;
         Filing filing;
+        // Per account number, the SSNs of its employees taken off this quarter's list (they left):
+        // they no longer count as still to enter.
+        QHash<QString, QSet<QString>> takenOff;
+        QSet<QString> takenOffOf(QStringView accountNumber) const
+        {
+            return takenOff.value(trimSpaces(accountNumber.toString()));
+        }
     };
     std::optional<PreviousReport> previousReport;
     QStringList filedAccounts;
