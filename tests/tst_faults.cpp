@@ -126,7 +126,9 @@ private slots:
         contact ? run.start() : run.fileOneAccount({true, !save, false}, 1);
         const QByteArray before = run.workingFile();
         Form3 &employees = run.program->form3();
-        FilingRun::fill(employees, fault == "full import" ? EmployeeEntries() : validEmployee);
+        FilingRun::fill(employees, fault == "full import"
+                                       ? EmployeeEntries()
+                                       : with(validEmployee, {"SSN", "223456789"}));
         run.write("employees.csv", "111223333,LEE,ANN,,40.00,30.00,13\n"
                                    "222334444,KIM,BO,J,40.00,30.00,1\n");
         run.desktop.filesToOpen.enqueue(run.path("employees.csv"));

@@ -83,7 +83,8 @@ private slots:
     void importRecordsOrFindings()
     {
         QFETCH(QByteArray, bytes);
-        const auto result = EmployeeImport::importEmployees(bytes, "0123456", {{"111111111", "DOE JOHN"}});
+        const auto result =
+            EmployeeImport::importEmployees(bytes, "0123456", {{"111111111", "DOE JOHN"}});
         QStringList got;
         for (const EmployeeEntries &employee : result.employees)
             got << Records::makeLine(employee);
@@ -130,7 +131,8 @@ private slots:
                            "wages $10,000.00\nEmployer screen: 4 employees in the third month, "
                            "gross wages $15,000.00, taxable wages $10,000.00\nThe employees add "
                            "up to the employer screen's totals.");
-        run.desktop.answer({true, false, false}); // employees for the next account, then no more
+        // The same account again, filed on Yes; employees for it, then no more.
+        run.desktop.answer({true, true, false, false});
         run.enterAccount(with(validEmployer, {"EMPLOYEES MONTH 3", "1"}));
         run.import("123456789,A,B,,$1.00,0.01,1"); // an SSN of the account before
         QCOMPARE(run.desktop.notices().last(), "1 employee was imported.");

@@ -30,11 +30,14 @@ const QString noReport =
     "TYPE: the file must begin with the A record\nline 2, RECORD TYPE: record type "
     "\"123-45-6789\" is none of A, E and S";
 
-// A new filing started from the bytes as last quarter's report, chosen in the file dialog.
-void startFromPreviousReport(FilingRun &run, const QByteArray &report)
+// A new filing started from the bytes as last quarter's report, chosen in the file dialog, with
+// the answers to the questions on the way.
+void startFromPreviousReport(FilingRun &run, const QByteArray &report,
+                             std::initializer_list<bool> answers = {})
 {
     run.write("last.CSV", report);
     run.start();
+    run.desktop.answer(answers);
     run.desktop.filesToOpen.enqueue(run.path("last.CSV"));
     FilingRun::press(run.program->form1(), "cmdFromPreviousReport");
 }
@@ -125,16 +128,25 @@ private slots:
         FilingRun run;
         const QByteArray there = aRecord + eRecord + sRecord + sRecord; // the working file there
         run.write("testFile.TXT.previous", bytes);
+        QString behind; // the screen up while the first question stands, and what it says
+        run.desktop.whileShowing = [&](const ScriptedDesktop::Shown &box) {
+            if (box.title.isEmpty() && box.text.endsWith('?') && behind.isEmpty())
+                behind = run.visibleScreens().join("") + ": " +
+                         FilingRun::labelText(run.program->form3(), "lblResumed");
+        };
         run.resume(there, {false, false}, "testFile.TXT.previous");
         const bool resumed = !shown.startsWith("The file");
         QCOMPARE(run.desktop.shown[1].title + ": " + run.desktop.shown[1].text,
-                 "Resume Unfinished Report: Working files (testFile.TXT testFile.TXT.*)");
+                 "Resume Unfinished Report: Working files (testFile.TXT testFile.TXT.previous*)");
         QCOMPARE(run.desktop.shown.value(2).title, resumed ? "" : "Resume Unfinished Report");
         QCOMPARE(shown == "Form2" ? run.visibleScreens().join("") : run.desktop.shown[2].text,
                  QString(shown).replace("%1", run.path("testFile.TXT.previous")));
         QCOMPARE(run.workingFile(), resumed ? bytes : there);
         QCOMPARE(run.read("testFile.TXT.previous"), resumed ? there : bytes);
-        QCOMPARE(run.read("testFile.TXT.previous-2"), resumed ? bytes : QByteArray());
+        QCOMPARE(run.read("testFile.TXT.previous-2"), QByteArray()); // moved back, not copied
+        if (shown.endsWith('?')) // the question stands over the screen that says what it resumed
+            QCOMPARE(behind, QString("Form3: Resumed testFile.TXT.previous: 1 account, %1.")
+                                 .arg(bytes.contains("\nS,") ? "1 employee" : "0 employees"));
     }
 
     // A file with an account that was not saved as a report is kept when a new filing starts,
@@ -171,10 +183,10 @@ private slots:
     void quarterFromPreviousReport_sameAsTypedByHand()
     {
         const QByteArray report = "A,O,Pat Payroll,mary@example.com,8005551234,, , , , , \r\n"
-                                  "E,1111111,123456789,22026,3,4,4,1500000,10500,1000000,36000\r\n"
+                                  "E,1111111,123456789,22026,3,4,2,500000,10500,200000,36000\r\n"
                                   "S,1111111  ,111111111,ONE,MARY,,250000,100000,13, , \r\n"
                                   "S,1111111  ,222222222,TWO,MARY,,250000,100000,13, , \r\n"
-                                  "E,2222222,123456789,22026,3,4,4,1500000,10500,1000000,36000\r\n"
+                                  "E,2222222,123456789,22026,3,4,3,750000,10500,300000,36000\r\n"
                                   "S,2222222  ,333333333,THREE,MARY,,250000,100000,13, , \r\n"
                                   "S,2222222  ,444444444,FOUR,MARY,,250000,100000,13, , \r\n"
                                   "S,2222222  ,555555555,FIVE,MARY,,250000,100000,13, , \r\n";
@@ -189,8 +201,8 @@ private slots:
         FilingRun::press(run.program->form1(), "cmdCreateALine");
         QWidget &employer = run.program->form2(), &form = run.program->form3();
         // The questions on the way, for both accounts: any employees, another employee, another
-        // account.
-        run.desktop.answer({true, true, false, true, true, true, true, false, false});
+        // account; the first account typed again is not filed a second time.
+        run.desktop.answer({true, true, false, true, false, true, true, true, true, false, false});
         for (const FiledAccount &old : last.accounts) {
             const bool second = &old == &last.accounts.last(); // of last quarter's two accounts
             FilingRun::fill(employer, with(old.employer, {"ACCOUNT NUMBER", "", "FEIN", ""}));
@@ -201,6 +213,15 @@ private slots:
                              .arg(offered->count()),
                          "1111111, FEIN 123456789, 2 employees (filed) / 2222222, FEIN 123456789, "
                          "3 employees / 2");
+            if (second) { // the filed one cannot be chosen; typed, it is asked about, and No
+                FilingRun::choose(offered, offered->item(0)->text());
+                QVERIFY(offered->selectedItems().isEmpty());
+                FilingRun::fill(employer, old.employer);
+                FilingRun::put(employer, "txtEAN", "1111111");
+                FilingRun::press(employer, "cmdCreateELine");
+                QVERIFY(employer.isVisible() && run.desktop.questions().last().startsWith(
+                                                    "Account 1111111 is already in this filing."));
+            }
             FilingRun::choose(offered, offered->item(second)->text());
             FilingRun::press(employer, "cmdCreateELine");
             const QString n = QString::number(old.employees.size());
@@ -208,9 +229,16 @@ private slots:
                      n + " of " + n + " employees from the previous report are still to enter.");
             for (int i = 0; i < old.employees.size(); ++i) {
                 // In the report's order; a second press skips one, after the last comes the
-                // first again.
-                for (int press = 0; press < (second && i == 0 ? 4 : 1); ++press)
+                // first again, the whole screen filled afresh, the marks of the last try gone.
+                if (second && i == 0)
+                    FilingRun::press(form, "cmdAddEmployee"); // every box marked
+                for (int press = 0; press < (second && i == 0 ? 4 : 1); ++press) {
+                    FilingRun::put(form, "txtEmployeeGrossWages", "777700");
                     FilingRun::press(form, "cmdFillFromPrevious");
+                }
+                QCOMPARE(FilingRun::find<QLineEdit>(form, "txtEmployeeGrossWages")->text() +
+                             FilingRun::labelText(form, "lblEmployeeGrossWages_errorMessage"),
+                         "");
                 QCOMPARE(FilingRun::find<QLineEdit>(form, "txtSSN")->text(), old.employees[i].ssn);
                 QCOMPARE(form.focusWidget(), FilingRun::find(form, "txtEmployeeGrossWages"));
                 FilingRun::put(form, "txtEmployeeGrossWages", "250001");
@@ -269,21 +297,44 @@ private slots:
     }
 
     // A file that is no report is refused with its findings, and fills nothing; one whose values
-    // break today's rules fills the boxes all the same, and the screen marks them as if typed.
+    // break today's rules fills the boxes all the same, and the screen marks them as if typed. One
+    // that tavo-check warns about is used only on Yes to a question that lists the warnings.
     void previousReport_refusedOrItsContactFilled()
     {
         const QByteArray report =
             QByteArray(aRecord).replace("@example.com", "@example") + eRecord + sRecord;
-        // A file that is no report, an empty one and the report, with the notices on each.
-        for (const auto &[bytes, notices] :
-             {std::pair{QByteArray("SSN,Last name,First name\r\n123-45-6789,O'NEIL,MARY\r\n"),
-                        QStringList{noReport}},
-              {QByteArray(), {"The file %1 cannot be used:\nline: the file holds no record"}},
-              {report, {}}}) {
+        const QByteArray cut = aRecord +
+                               QByteArray(eRecord).replace(",4,4,1500000,10500,1000000,",
+                                                           ",4,2,500000,10500,200000,") +
+                               sRecord + sRecord.chopped(2);
+        const QString asked = "The report last.CSV has %1\nStart from it anyway?0";
+        // A file that is no report, an empty one, the report and a doubtful one, with the
+        // notices on each, the question asked and its answer.
+        for (const auto &[bytes, notices, question] :
+             {std::tuple{QByteArray("SSN,Last name,First name\r\n123-45-6789,O'NEIL,MARY\r\n"),
+                         QStringList{noReport}, QString()},
+              {QByteArray(), {"The file %1 cannot be used:\nline: the file holds no record"}, {}},
+              {report,
+               {},
+               asked.arg("3 warnings:\nline 2, EMPLOYEES MONTH 3: 4 covered employees in the "
+                         "third month, but 1 S record in the account\nline 2, GROSS WAGES: GROSS "
+                         "WAGES 1500000 is not the sum of the "
+                         "account's 1 S record's gross wages, 250000\nline 2, TAXABLE WAGES: "
+                         "TAXABLE WAGES 1000000 is not the sum of the account's 1 S record's "
+                         "taxable wages, 100000")},
+              {cut,
+               {},
+               asked.arg("2 warnings:\nline 4, line: the last line has no CR LF line end\nline "
+                         "4, SSN: SSN 123456789 is already on line 3 in this account")}}) {
             FilingRun run;
-            startFromPreviousReport(run, bytes);
-            QCOMPARE(run.desktop.shown[1].title + ", " + run.desktop.shown.last().title,
-                     "Start from Previous Report, Start from Previous Report"); // dialog, notice
+            startFromPreviousReport(run, bytes, {bytes == report});
+            const auto &last = run.desktop.shown.last();
+            QCOMPARE(run.desktop.shown[1].title + ", " + last.title,
+                     question.isEmpty() ? "Start from Previous Report, Start from Previous Report"
+                                        : "Start from Previous Report, ");
+            QCOMPARE(question.isEmpty() ? QString()
+                                        : last.text + QString::number(last.yesByDefault),
+                     question);
             QCOMPARE(run.desktop.notices(),
                      QStringList(notices).replaceInStrings("%1", run.path("last.CSV")));
             QCOMPARE(FilingRun::labelText(run.program->form1(), "lblPreviousReport"),

@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/desktop.h"
+#include "app/neededroutines.h"
 #include "contact/form1.h"
 #include "employee/form3.h"
 #include "employer/form2.h"
@@ -44,7 +45,7 @@ void Program::start()
 {
     if (!takeWorkingFileLock())
         return;
-    form1();
+    form1().showUnfinished(cNeededRoutines(*this).unfinishedFilingLine());
     if (m_desktop.ask(versionNotice(), versionNoticeTitle))
         m_desktop.openWebPage(QUrl(versionPageAddress));
     form1().show();

@@ -69,6 +69,17 @@ void readBoxes(const QWidget *screen, const FieldRow<Entries> (&rows)[N], Entrie
         if (const QLineEdit *box = entryBox(screen, row.box))
             entries.*row.entry = box->text();
 }
+// The entries in the boxes, without the spaces around them, and every mark of an earlier attempt
+// gone: a screen filled afresh from elsewhere.
+template <typename Entries, std::size_t N>
+void fillBoxes(QWidget *screen, const FieldRow<Entries> (&rows)[N], const Entries &entries)
+{
+    for (const FieldRow<Entries> &row : rows)
+        if (QLineEdit *box = entryBox(screen, row.box)) {
+            box->setText(trimSpaces(entries.*row.entry));
+            showFieldVerdict(screen, row, QString());
+        }
+}
 template <typename Entries, std::size_t N>
 void clearBoxes(const QWidget *screen, const FieldRow<Entries> (&rows)[N])
 {
