@@ -253,8 +253,8 @@ private slots:
                 auto *gross = FilingRun::find<QLineEdit>(form, "txtEmployeeGrossWages");
                 for (int press = 0; press < (second && i == 0 ? 4 : 1); ++press) {
                     FilingRun::type(gross, "777700");
-                    QTest::keyClick(gross, Qt::Key_N, Qt::AltModifier); // Fill Next, animated
-                    QTRY_COMPARE(gross->text(), "");
+                    QTest::keyClick(gross, Qt::Key_N, Qt::AltModifier); // Fill Next, at once
+                    QCOMPARE(gross->text(), "");
                 }
                 QCOMPARE(FilingRun::labelText(form, "lblEmployeeGrossWages_errorMessage"), "");
                 QCOMPARE(FilingRun::find<QLineEdit>(form, "txtSSN")->text(), old.employees[i].ssn);
