@@ -5,6 +5,7 @@
 #include "filingrun.h"
 #include "rules/amounts.h"
 #include "rules/filing.h"
+#include "rules/filingrules.h"
 #include "rules/namerules.h"
 
 #include <QTest>
@@ -53,6 +54,34 @@ private slots:
         QVERIFY(readFiling(aRecord + eRecord + sRecord));
         QVERIFY(!readFiling(aRecord + sRecord + eRecord));
         QVERIFY(!readFiling(eRecord + aRecord) && !readFiling(eRecord + sRecord));
+        // The rules that span records: a year the employer screen offers on 6 December 2026, and
+        // a sheet of employees at least half of whom stand under one other account only.
+        QCOMPARE(FilingRules::yearNotOffered(u"12019", 2026) +
+                     FilingRules::yearNotOffered(u"42026", 2026) +
+                     FilingRules::yearNotOffered(u"02018", 2026),
+                 "");
+        for (const char *code : {"12018", "12027"})
+            QCOMPARE(FilingRules::yearNotOffered(QString(code), 2026),
+                     QString("QUARTER-YEAR %1: the year must be one the employer screen offers, "
+                             "2019 to 2026")
+                         .arg(code));
+        const auto staff = [](QStringList ssns) {
+            QList<EmployeeEntries> list;
+            for (const QString &ssn : ssns)
+                list << with(validEmployee, {"SSN", ssn});
+            return list;
+        };
+        const Filing last{
+            validContact,
+            {{validEmployer, staff({"111111111", "222222222"})},
+             {with(validEmployer, {"ACCOUNT NUMBER", "7654321"}), staff({"333333333"})}}};
+        QCOMPARE(QStringList({FilingRules::otherAccountOfEmployees(
+                                  last, u"7654321", staff({"111111111", "222222222", "9"})),
+                              FilingRules::otherAccountOfEmployees(
+                                  last, u"7654321", staff({"111111111", "333333333"})),
+                              FilingRules::otherAccountOfEmployees(
+                                  last, u"7654321", staff({"111111111", "8", "9"}))}),
+                 QStringList({"0123456", "", ""}));
         QCOMPARE((QStringList{formatCents(u"1500000"), formatCents(u""), formatCents(u"000123"),
                               formatCents(u"7  "), formatCents(u"99999999999999999999"),
                               addWholeNumbers(u"99999999999999999999", u"1")}),
