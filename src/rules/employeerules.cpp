@@ -34,7 +34,7 @@ QString lastName(const EmployeeEntries &entries)
     const QStringView trimmed = trimSpaces(QStringView(entries.lastName));
     if (trimmed.isEmpty())
         return QStringLiteral("Employee Last Name in S line must not be blank. ");
-    if (trimmed.size() > 25)
+    if (trimmed.size() > lastNameLength)
         return QStringLiteral("EMPLOYEE LAST NAME too long must only be 25 characters.");
     if (!checkString(trimmed, nameSet, true))
         return QStringLiteral("EMPLOYEE LAST NAME  must only contain alphanumerics, apostrophe and "
@@ -59,7 +59,7 @@ QString firstName(const EmployeeEntries &entries)
     const QStringView trimmed = trimSpaces(QStringView(entries.firstName));
     if (trimmed.isEmpty())
         return QStringLiteral("EMPLOYEE FIRST NAME in S line must not be blank. ");
-    if (trimmed.size() > 15)
+    if (trimmed.size() > givenNameLength)
         return QStringLiteral("EMPLOYEE FIRST NAME  too long must only be 15 characters long.");
     // The character test and the hyphen test both run; the hyphen message wins when both fail.
     QString message;
@@ -78,7 +78,7 @@ QString middleName(const EmployeeEntries &entries)
     if (text.isEmpty())
         return QString(); // nothing typed at all: the middle name is optional
     const QStringView trimmed = trimSpaces(text);
-    if (trimmed.size() > 15)
+    if (trimmed.size() > givenNameLength)
         return QStringLiteral("EMPLOYEE MIDDLE NAME too long must only be 15 characters long.");
     // A middle name of spaces only fails here: blank text is never in a character set.
     QString message;

@@ -23,6 +23,10 @@ struct EmployeeEntries {
 namespace EmployeeRules
 {
 
+// The longest names the screen and the rules take: the last name, the first and middle names.
+inline constexpr int lastNameLength = 25;
+inline constexpr int givenNameLength = 15;
+
 // Apostrophe, hyphen, the Latin letters and the digits: no space, no full stop, no accents.
 inline constexpr CharacterSet nameSet{
     u"'-ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789"};
@@ -44,12 +48,12 @@ inline constexpr FieldRow<EmployeeEntries> fields[] = {
     {"ACCOUNT NUMBER", nullptr, &EmployeeEntries::accountNumber, 0, nullptr, nullptr, nullptr,
      Written::PaddedAccount},
     {"SSN", "SSN", &EmployeeEntries::ssn, 9, "txtSSN", "lblSSN_errorMesage", ssn},
-    {"LAST NAME", "Last Name", &EmployeeEntries::lastName, 25, "txtEmpLastName",
+    {"LAST NAME", "Last Name", &EmployeeEntries::lastName, lastNameLength, "txtEmpLastName",
      "lblEmpLastName_errorMessage", lastName, Written::Trimmed},
-    {"FIRST NAME", "First Name", &EmployeeEntries::firstName, 15, "txtEmpFirstName",
+    {"FIRST NAME", "First Name", &EmployeeEntries::firstName, givenNameLength, "txtEmpFirstName",
      "lblEmpFirstName_errorMessage", firstName, Written::Trimmed},
-    {"MIDDLE NAME", "Middle Name", &EmployeeEntries::middleName, 15, "txtEmployeeMiddleName",
-     "lblEmployeMiddleName_errorMessage", middleName, Written::Trimmed},
+    {"MIDDLE NAME", "Middle Name", &EmployeeEntries::middleName, givenNameLength,
+     "txtEmployeeMiddleName", "lblEmployeMiddleName_errorMessage", middleName, Written::Trimmed},
     {"GROSS WAGES", "Gross Wages", &EmployeeEntries::grossWages, 12, "txtEmployeeGrossWages",
      "lblEmployeeGrossWages_errorMessage", grossWages},
     {"TAXABLE WAGES", "Taxable Wages", &EmployeeEntries::taxableWages, 12, "txtEmpTaxableWages",
