@@ -14,22 +14,6 @@
 namespace
 {
 
-// Why an SSN cannot belong to an employee, or an empty text.
-QString unusableSsn(quint64 ssn)
-{
-    const quint64 area = ssn / 1000000, group = ssn / 10000 % 100, serial = ssn % 10000;
-    if (ssn == 78051120 || ssn == 219099999)
-        return QStringLiteral("is a widely misused number that belongs to no employee");
-    if (area == 0 || area == 666 || area >= 900)
-        return QStringLiteral("cannot have been issued: no SSN begins with %1")
-            .arg(area, 3, 10, QLatin1Char('0'));
-    if (group == 0)
-        return QStringLiteral("cannot have been issued: its group number (digits 4 and 5) is 00");
-    if (serial == 0)
-        return QStringLiteral("cannot have been issued: its serial number (digits 6 to 9) is 0000");
-    return QString();
-}
-
 // Follows the file line by line: each line's bytes, its fields through the rows of the field
 // tables, and where it stands in the file (one A record first, then each E record and its S
 // records, which must agree with it).
@@ -157,7 +141,8 @@ void Checker::record(char kind, const Records::Fields *f)
             fields(employee, *f);
         const bool ssnValid = f && EmployeeRules::ssn(employee).isEmpty();
         const quint64 ssn = ssnValid ? QStringView(employee.ssn).first(9).toULongLong() : 0;
-        if (const QString why = ssnValid ? unusableSsn(ssn) : QString(); !why.isEmpty())
+        if (const QString why = ssnValid ? EmployeeRules::unusableSsn(ssn) : QString();
+            !why.isEmpty())
             add(line, Severity::Warning, 3, "SSN",
                 QStringLiteral("SSN %1 %2").arg(QStringView(employee.ssn).first(9), why));
         ++r.sRecords;
