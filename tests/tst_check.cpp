@@ -185,6 +185,13 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
          e(4, "RECORD TYPE", "a second A record: a file holds one A record"),
          e(6, "line", "12 fields, 11 expected"),
          e(10, "RECORD TYPE", "a second A record: a file holds one A record")});
+    // Bytes that are not single-byte text: one finding for the file. "A," in UTF-16, then NUL.
+    const QString saveAsCsv = " Save it as CSV (comma-separated values) and use that file instead.";
+    row("UTF-16", QByteArray::fromHex("fffe41002c00"),
+        {e(0, "file",
+           "The file is UTF-16 text, as a spreadsheet saves \"Unicode text\"." + saveAsCsv)});
+    row("NUL bytes", good + '\0',
+        {e(0, "file", "The file holds NUL bytes, so it is not text." + saveAsCsv)});
     // Files without records or accounts, under names the naming screen does not give.
     row("no E record, a short account number in the name", good.left(good.indexOf('\n') + 1),
         {fileName("ACCOUNT NUMBER  must be 7 digits long.  Please include leading zeros."),

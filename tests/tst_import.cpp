@@ -70,8 +70,8 @@ private slots:
             {"line 2, SSN: SSN 111111111 has already been entered for this account.",
              bare.arg("2", "GROSS", "5", "5"),
              "line 3, SSN: SSN 123456789 stands twice in the file, first on line 1."});
-        const QString saveAsCsv = " Save the sheet from the spreadsheet as CSV (comma-separated "
-                                  "values) and import that file.";
+        const QString saveAsCsv = " Save it as CSV (comma-separated values) and use that file "
+                                  "instead.";
         const QString utf16 =
             "file: The file is UTF-16 text, as a spreadsheet saves \"Unicode text\"." + saveAsCsv;
         // "12,\n" in UTF-16 after its byte order mark and without; then a file with NUL bytes.
@@ -83,7 +83,8 @@ private slots:
     void importRecordsOrFindings()
     {
         QFETCH(QByteArray, bytes);
-        const auto result = EmployeeImport::importEmployees(bytes, "0123456", {{"111111111", "DOE JOHN"}});
+        const auto result =
+            EmployeeImport::importEmployees(bytes, "0123456", {{"111111111", "DOE JOHN"}});
         QStringList got;
         for (const EmployeeEntries &employee : result.employees)
             got << Records::makeLine(employee);

@@ -1,6 +1,7 @@
 #include "check/reportchecker.h"
 
 #include "rules/amounts.h"
+#include "rules/csvreader.h"
 #include "rules/records.h"
 #include "rules/reportname.h"
 
@@ -19,6 +20,7 @@ namespace
 // records, which must agree with it).
 struct Checker {
     FileReport &r;
+    const QString notText; // why the file is no text, or empty
     qint64 line = 0;
     bool sawRecord = false;
     QString filingType; // of the first A record, when it is O or A
@@ -216,7 +218,9 @@ void Checker::closeAccount()
 void Checker::finish()
 {
     closeAccount();
-    if (!sawRecord)
+    if (!notText.isEmpty())
+        add(0, Severity::Error, 0, "file", notText, true);
+    else if (!sawRecord)
         add(0, Severity::Error, 0, "line", QStringLiteral("the file holds no record"), true);
     else if (r.eRecords == 0)
         add(0, Severity::Error, 1, "RECORD TYPE",
@@ -259,8 +263,8 @@ void Checker::finish()
 FileReport checkReport(QByteArrayView bytes, const QString &path)
 {
     FileReport report{path};
-    Checker checker{report};
-    const char *start = bytes.begin();
+    Checker checker{report, encodingFault(bytes)};
+    const char *start = checker.notText.isEmpty() ? bytes.begin() : bytes.end();
     for (const char *lf;
          start != bytes.end() &&
          (lf = static_cast<const char *>(std::memchr(start, '\n', bytes.end() - start)));

@@ -16,22 +16,6 @@ bool holds(QStringView text, bool (*kind)(char32_t))
     return std::any_of(text.begin(), text.end(), [kind](QChar c) { return kind(c.unicode()); });
 }
 
-// A file a spreadsheet saved as "Unicode text", or one that is no text at all, is not read line
-// by line: it would only give findings on lines that are not there.
-QString encodingFault(QByteArrayView bytes)
-{
-    const QString saveAsCsv = QStringLiteral(" Save the sheet from the spreadsheet as CSV "
-                                             "(comma-separated values) and import that file.");
-    const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") ||
-                       (bytes.size() >= 2 && (bytes[0] == '\0' || bytes[1] == '\0'));
-    if (utf16)
-        return QStringLiteral("The file is UTF-16 text, as a spreadsheet saves \"Unicode text\".") +
-               saveAsCsv;
-    if (bytes.contains('\0'))
-        return QStringLiteral("The file holds NUL bytes, so it is not text.") + saveAsCsv;
-    return QString();
-}
-
 // An amount of plain digits is dollars to most people, cents to the screen's boxes: it is refused
 // with the two ways to write it. Zero is zero either way.
 QString plainDigitsFault(const char *field, QStringView text)
