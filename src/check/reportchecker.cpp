@@ -85,8 +85,7 @@ void Checker::read(const char *bytes, qsizetype size, bool ended)
         error(0, "line",
               QStringLiteral("the file begins with a byte order mark (EF BB BF); TAVO takes "
                              "single-byte text without one"));
-        bytes += 3;
-        size -= 3;
+        bytes += 3, size -= 3;
     }
     if (std::all_of(bytes, bytes + size, [](char c) { return c == ' '; }))
         return error(0, "line", QStringLiteral("blank line"));
@@ -228,9 +227,7 @@ void Checker::finish()
 
     // The name against the names the naming screen gives, and against the A record's filing type.
     const QString fileName = QFileInfo(r.path).fileName();
-    const auto warn = [&](QString message) {
-        add(0, Severity::Warning, 0, "FILE NAME", std::move(message));
-    };
+    const auto warn = [&](const QString &text) { add(0, Severity::Warning, 0, "FILE NAME", text); };
     if (const std::optional<ReportFileName> name = readReportFileName(fileName)) {
         QString message = NamingRules::number(name->entries);
         if (message.isEmpty())
@@ -245,11 +242,10 @@ void Checker::finish()
                  (name->reportingType == u"O" ? QStringLiteral("an Original")
                                               : QStringLiteral("an Amended")) +
                  QStringLiteral(" filing, but the A record's filing type is ") + filingType);
-    } else {
+    } else
         warn(fileName + QStringLiteral(" is not a report file name; the naming screen gives names "
                                        "such as FILEUPLOAD_WR4-4B_0123456.CSV or "
                                        "FTP_WR4X-4BX_0000012345_1Q2014.CSV"));
-    }
 
     std::stable_sort(r.findings.begin(), r.findings.end(), [](const Finding &a, const Finding &b) {
         return a.line != b.line ? a.line < b.line : a.position < b.position;
@@ -279,9 +275,7 @@ FileReport checkReport(QByteArrayView bytes, const QString &path)
 FileReport checkReportFile(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileReport{path, file.errorString()};
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     return file.error() == QFileDevice::NoError ? checkReport(bytes, path)
                                                 : FileReport{path, file.errorString()};
 }
