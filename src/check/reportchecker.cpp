@@ -1,7 +1,9 @@
 #include "check/reportchecker.h"
 
 #include "rules/amounts.h"
+#include "rules/calendar.h"
 #include "rules/csvreader.h"
+#include "rules/filingrules.h"
 #include "rules/records.h"
 #include "rules/reportname.h"
 
@@ -10,6 +12,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
+#include <tuple>
 #include <vector>
 
 namespace
@@ -24,7 +28,8 @@ struct Checker {
     qint64 line = 0;
     bool sawRecord = false;
     QString filingType; // of the first A record, when it is O or A
-    // The line at hand in UTF-16 and its record's entries, their storage used again for each line.
+    // The line at hand, as bytes and in UTF-16, and its record's entries, all used again per line.
+    QLatin1String bytesOfLine;
     QString text;
     ContactEntries contact;
     EmployerEntries employer;
@@ -33,7 +38,9 @@ struct Checker {
     AccountSummary account;
     QString padded; // its number as the S records carry it; empty for an incomplete E record
     WholeNumberSum gross, taxable;
-    std::vector<std::pair<quint64, qint64>> ssns; // each S record's SSN and line
+    // Each S record's SSN, line and bytes; each account number's first E record's line.
+    std::vector<std::tuple<quint64, qint64, QLatin1String>> ssns;
+    std::map<QString, qint64> accountLines;
 
     void add(qint64 at, Severity severity, int position, const char *field, QString message,
              bool layout = false)
@@ -96,7 +103,7 @@ void Checker::read(const char *bytes, qsizetype size, bool ended)
               QStringLiteral("byte 0x%1 at column %2 is not printable ASCII")
                   .arg(uint(uchar(*outside)), 2, 16, QLatin1Char('0'))
                   .arg(outside - bytes + 1));
-    text = QLatin1String(bytes, size); // single-byte text: each byte the character of its number
+    text = bytesOfLine = QLatin1String(bytes, size); // each byte the character of its number
 
     const QStringView type = QStringView(text).left(text.indexOf(u','));
     const bool known = type.size() == 1 && QStringView(u"AES").contains(type[0]);
@@ -137,6 +144,12 @@ void Checker::record(char kind, const Records::Fields *f)
         account = {line, employer.accountNumber, 0, employer.grossWages, employer.taxableWages};
         gross = taxable = WholeNumberSum(f != nullptr);
         padded = f ? employer.accountNumber + QStringLiteral("  ") : QString();
+        const auto [at, added] = accountLines.emplace(trimSpaces(employer.accountNumber), line);
+        if (!added && EmployerRules::accountNumber(employer).isEmpty())
+            add(line, Severity::Warning, 2, "ACCOUNT NUMBER",
+                FilingRules::accountAppearsAgain(at->first, at->second));
+        add(line, Severity::Warning, 4, "QUARTER-YEAR",
+            FilingRules::yearNotOffered(employer.quarterYear, today().year()));
     } else if (kind == 'S') {
         if (f)
             fields(employee, *f);
@@ -165,7 +178,7 @@ void Checker::record(char kind, const Records::Fields *f)
         gross.add(employee.grossWages);
         taxable.add(employee.taxableWages);
         if (ssnValid)
-            ssns.emplace_back(ssn, line);
+            ssns.emplace_back(ssn, line, bytesOfLine);
     }
 }
 
@@ -199,16 +212,18 @@ void Checker::closeAccount()
                                        : "covered employees"),
                      counted(account.employees, "S record", "S records")));
 
-    // Sorted by SSN, each SSN's lines in order: a repeated SSN is reported at its later lines.
+    // Sorted by SSN, each SSN's lines in order: a repeated SSN is reported at its later lines,
+    // with the first one's line and name, read again from its bytes.
     std::sort(ssns.begin(), ssns.end());
-    for (std::size_t i = 1, firstOfThem = 0; i < ssns.size(); ++i) {
-        if (ssns[i].first != ssns[i - 1].first)
-            firstOfThem = i;
-        else
-            add(ssns[i].second, Severity::Warning, 3, "SSN",
-                QStringLiteral("SSN %1 is already on line %2 in this account")
-                    .arg(ssns[i].first, 9, 10, QLatin1Char('0'))
-                    .arg(ssns[firstOfThem].second));
+    for (std::size_t i = 1, first = 0; i < ssns.size(); ++i) {
+        const auto &[ssn, at, bytes] = ssns[first];
+        if (std::get<0>(ssns[i]) != ssn) {
+            first = i;
+            continue;
+        }
+        const auto e = Records::readEntries<EmployeeEntries>(*Records::splitLine(QString(bytes)));
+        add(std::get<1>(ssns[i]), Severity::Warning, 3, "SSN",
+            FilingRules::ssnAlreadyEntered(e.ssn, FilingRules::nameOf(e), at));
     }
     ssns.clear();
     r.accounts.append(std::exchange(account, {}));
