@@ -19,6 +19,8 @@
 namespace
 {
 
+const QLatin1String cutShort("; the file may be cut short");
+
 // Follows the file line by line: each line's bytes, its fields through the rows of the field
 // tables, and where it stands in the file (one A record first, then each E record and its S
 // records, which must agree with it).
@@ -87,7 +89,7 @@ void Checker::read(const char *bytes, qsizetype size, bool ended)
     if (!ended || !cr)
         add(line, Severity::Error, 0, "line",
             ended ? QStringLiteral("the line ends with LF alone, not CR LF")
-                  : QStringLiteral("the last line has no CR LF line end"));
+                  : QStringLiteral("the last line has no CR LF line end") + cutShort);
     if (line == 1 && size >= 3 && std::memcmp(bytes, "\xEF\xBB\xBF", 3) == 0) {
         error(0, "line",
               QStringLiteral("the file begins with a byte order mark (EF BB BF); TAVO takes "
@@ -201,16 +203,17 @@ void Checker::closeAccount()
     compare(account.grossWages, gross, account.employeeGrossWages, 8, "GROSS WAGES", "gross wages");
     compare(account.taxableWages, taxable, account.employeeTaxableWages, 10, "TAXABLE WAGES",
             "taxable wages");
-    const QString &thirdMonth = employer.thirdMonth;
-    if (isDigitText(thirdMonth) &&
-        compareWholeNumbers(thirdMonth, QString::number(account.employees)) != 0)
+    // Fewer S records than the third month's count may be a file cut short.
+    const QString &thirdMonth = employer.thirdMonth, count = QString::number(account.employees);
+    if (const int more = isDigitText(thirdMonth) ? compareWholeNumbers(thirdMonth, count) : 0)
         add(account.line, Severity::Warning, 7, "EMPLOYEES MONTH 3",
-            QStringLiteral("%1 %2 in the third month, but %3 in the account")
+            QStringLiteral("%1 %2 in the third month, but %3 in the account%4")
                 .arg(rightTrimSpaces(thirdMonth),
                      QLatin1String(compareWholeNumbers(thirdMonth, u"1") == 0
                                        ? "covered employee"
                                        : "covered employees"),
-                     counted(account.employees, "S record", "S records")));
+                     counted(account.employees, "S record", "S records"),
+                     more > 0 ? cutShort : QLatin1String()));
 
     // Sorted by SSN, each SSN's lines in order: a repeated SSN is reported at its later lines,
     // with the first one's line and name, read again from its bytes.
