@@ -66,10 +66,10 @@ private slots:
              "line 5, line: A quotation mark is not closed.",
              "line 6, line: Only a comma may follow a closing quotation mark."});
         row("an SSN twice in the file, one already written",
-            "123456789,A,B,,0,0,1\n111111111,A,B,,5,0.06,1\n123-45-6789,C,D,,0,0,\"1\"",
-            {"line 2, SSN: SSN 111111111 has already been entered for this account.",
+            "123456789, A ,B,,0,0,1\n111111111,A,B,,5,0.06,1\n123-45-6789,C,D,,0,0,\"1\"",
+            {"line 2, SSN: The SSN 111111111 is already entered for this account (DOE JOHN).",
              bare.arg("2", "GROSS", "5", "5"),
-             "line 3, SSN: SSN 123456789 stands twice in the file, first on line 1."});
+             "line 3, SSN: The SSN 123456789 is already entered for this account (A B, line 1)."});
         const QString saveAsCsv = " Save it as CSV (comma-separated values) and use that file "
                                   "instead.";
         const QString utf16 =
@@ -113,8 +113,9 @@ private slots:
                                          " could not be read.\n\nIt is not a regular file but a "
                                          "pipe, a device or a socket."});
         run.import(threeEmployees + "123456789,X,Y,,1.00,1.00,1\n"); // written by the screen
-        QCOMPARE(run.desktop.shown.last().text,
-                 "line 5, SSN: SSN 123456789 has already been entered for this account.");
+        QCOMPARE(
+            run.desktop.shown.last().text,
+            "line 5, SSN: The SSN 123456789 is already entered for this account (O'NEIL MARY).");
         QCOMPARE(run.workingFile(), aRecord + eRecord + sRecord);
         QVERIFY(!totals().contains("add up"));
         run.desktop.answer({false, true}); // no other employee, another account

@@ -2,6 +2,7 @@
 
 #include "rules/amounts.h"
 #include "rules/csvreader.h"
+#include "rules/filingrules.h"
 
 #include <QHash>
 
@@ -94,7 +95,7 @@ Result importEmployees(QByteArrayView bytes, const QString &accountNumber,
     }
     const QList<const FieldRow<EmployeeEntries> *> columns = fileColumns();
     const QList<CsvLine> lines = readCsvLines(bytes);
-    QHash<QString, qsizetype> firstLineOfSsn; // the SSNs of the file so far
+    QHash<QString, std::pair<qsizetype, QString>> firstOfSsn; // line and name, the file's so far
     for (const CsvLine &line : lines) {
         const auto find = [&](const char *field, const QString &message) {
             result.findings.append({line.number, QLatin1String(field), message});
@@ -147,14 +148,13 @@ Result importEmployees(QByteArrayView bytes, const QString &accountNumber,
         // A good SSN that stands twice is reported where it comes again, before the fields.
         if (findings(0).isEmpty()) {
             const QString ssn = rightTrimSpaces(employee.ssn);
+            const auto earlier = firstOfSsn.constFind(ssn);
             if (ssnsWritten.contains(ssn))
-                find("SSN", EmployeeRules::ssnAlreadyEntered(ssn));
-            else if (const qsizetype first = firstLineOfSsn.value(ssn); first > 0)
-                find("SSN", QStringLiteral("SSN %1 stands twice in the file, first on line %2.")
-                                .arg(ssn)
-                                .arg(first));
+                find("SSN", FilingRules::ssnAlreadyEntered(ssn, ssnsWritten.value(ssn)));
+            else if (earlier != firstOfSsn.cend())
+                find("SSN", FilingRules::ssnAlreadyEntered(ssn, earlier->second, earlier->first));
             else
-                firstLineOfSsn.insert(ssn, line.number);
+                firstOfSsn.insert(ssn, {line.number, FilingRules::nameOf(employee)});
         }
         for (qsizetype column = 0; column < columns.size(); ++column) {
             for (const QString &message : findings(column))
