@@ -35,20 +35,28 @@ private slots:
             return QString("line %1, %2: ").arg(line).arg(field) +
                    findingOf(validEmployee, field, entry, which);
         };
-        row("not converted: one decimal, a short group, dashes elsewhere; box lengths",
-            "12-345-6789,A,B,,1234.5,0,1\n123456789,A,B,,\"1,23.45\",0,1\n"
-            "123456789 ,A,B,,0.00,0.00,013\n223456789,A,B,,10000000000.00,0,1",
+        // Dollars without two decimals: the line, GROSS or TAXABLE, the text, and how to write it.
+        const QString cents = "line %1, %2 WAGES: %2 WAGES %3 is not an amount in dollars and "
+                              "cents: write it with two decimals, as %4.";
+        row("not converted: decimals not two, a short group, dashes elsewhere; box lengths",
+            "12-345-6789,A,B,,1234.5,0,1\n123456789,A,B,,\"1,23.45\",\"$1,800.5\",1\n"
+            "123456789 ,A,B,,0.00,0.00,013\n223456789,A,B,,10000000000.00,1800.555,1",
             {finding(1, "SSN", "12345678"), finding(1, "SSN", "12345678901", 1),
-             finding(1, "GROSS WAGES", "x"), finding(2, "GROSS WAGES", "x"),
+             cents.arg("1", "GROSS", "1234.5", "1234.50 or $1,234.50"),
+             cents.arg("2", "GROSS", "1,23.45", "1234.56 or $1,234.56"),
+             cents.arg("2", "TAXABLE", "$1,800.5", "1800.50 or $1,800.50"),
              finding(3, "SSN", "123456789 "), finding(3, "CREDIT WEEKS", "013"),
-             finding(4, "GROSS WAGES", "1111111111111")});
+             finding(4, "GROSS WAGES", "1111111111111"),
+             cents.arg("4", "TAXABLE", "1800.555", "1234.56 or $1,234.56")});
         // What LibreOffice Calc's command-line conversion made of a sheet (calc-wages.fods) whose
         // wages show as $2,500.00 and whose SSN column is numbers: the cells' values.
         QFile calc(QStringLiteral(TESTDATA "/calc-wages.csv"));
         QVERIFY(calc.open(QIODevice::ReadOnly));
         // Wages in bare digits: the line, GROSS or TAXABLE, the amount, and that in dollars.
         const QString bare = "line %1, %2 WAGES: %2 WAGES %3 has no cents: write the amount in "
-                             "dollars and cents, as %3.00 or $%4.00.";
+                             "dollars and cents, as %3.00 or $%4.00. A spreadsheet writes the "
+                             "cell's value unless the file is saved with the cells' content as "
+                             "shown.";
         row("plain digits are dollars to a spreadsheet; an SSN that lost its zero", calc.readAll(),
             {bare.arg("2", "GROSS", "2500", "2,500"), bare.arg("2", "TAXABLE", "1000", "1,000"),
              finding(3, "SSN", "12345678") +

@@ -5,6 +5,7 @@
 #include "rules/filingrules.h"
 
 #include <QHash>
+#include <QRegularExpression>
 
 namespace EmployeeImport
 {
@@ -17,19 +18,38 @@ bool holds(QStringView text, bool (*kind)(char32_t))
     return std::any_of(text.begin(), text.end(), [kind](QChar c) { return kind(c.unicode()); });
 }
 
-// An amount of plain digits is dollars to most people, cents to the screen's boxes: it is refused
-// with the two ways to write it. Zero is zero either way.
-QString plainDigitsFault(const char *field, QStringView text)
+// A wage as a spreadsheet may write it that the screen's box would read wrongly, refused with the
+// ways to write it: plain digits are dollars to most people but cents to the box (zero is zero
+// either way), and dollars need exactly two decimals. Any other text is left to the screen's rule.
+QString amountFault(const char *field, QStringView text)
 {
-    const QStringView digits = trimSpaces(text);
-    if (!isDigitText(digits))
+    const QStringView value = trimSpaces(text);
+    if (isDigitText(value)) {
+        const QString dollars = addWholeNumbers(value, u"0");
+        if (dollars == QLatin1String("0"))
+            return QString();
+        return QStringLiteral("%1 %2 has no cents: write the amount in dollars and cents, as %3.00 "
+                              "or %4. A spreadsheet writes the cell's value unless the file is "
+                              "saved with the cells' content as shown.")
+            .arg(QLatin1String(field), value.toString(), dollars, formatCents(dollars + "00"));
+    }
+    // Dollars: an optional $, digits with commas, a point and decimals. Shown with two decimals
+    // when that is the same amount, else with an example.
+    static const QRegularExpression dollarsLike(
+        QStringLiteral("^\\$?[0-9,]*[0-9][0-9,]*(\\.[0-9]*)?$"));
+    if (!centsFromDollars(value).isEmpty() || !dollarsLike.match(value).hasMatch())
         return QString();
-    const QString dollars = addWholeNumbers(digits, u"0");
-    if (dollars == QLatin1String("0"))
-        return QString();
-    return QStringLiteral("%1 %2 has no cents: write the amount in dollars and cents, as %3.00 "
-                          "or %4.")
-        .arg(QLatin1String(field), digits.toString(), dollars, formatCents(dollars + "00"));
+    const bool point = value.contains(u'.');
+    const qsizetype decimals = point ? value.size() - value.indexOf(u'.') - 1 : 0;
+    const QString cents =
+        decimals > 2 ? QString()
+                     : centsFromDollars(value.toString() + QLatin1String(point ? "" : ".") +
+                                        QString(2 - decimals, u'0'));
+    const QString shown = cents.isEmpty() ? QStringLiteral("$1,234.56") : formatCents(cents);
+    return QStringLiteral("%1 %2 is not an amount in dollars and cents: write it with two "
+                          "decimals, as %3 or %4.")
+        .arg(QLatin1String(field), value.toString(), QString(shown).remove(u',').remove(u'$'),
+             shown);
 }
 
 // The file's columns: the rows of the S record that have a box on the employee screen, in order.
@@ -40,6 +60,11 @@ QList<const FieldRow<EmployeeEntries> *> fileColumns()
         if (row.box)
             columns.append(&row);
     return columns;
+}
+
+bool isWage(const FieldRow<EmployeeEntries> &row)
+{
+    return row.rule == EmployeeRules::grossWages || row.rule == EmployeeRules::taxableWages;
 }
 
 const QString ssnHint = QStringLiteral(
@@ -120,16 +145,15 @@ Result importEmployees(QByteArrayView bytes, const QString &accountNumber,
         }
         EmployeeEntries employee;
         employee.accountNumber = accountNumber;
-        QStringList plainDigits(columns.size()); // a wage's fault that stands for its findings
+        QStringList amountFaults(columns.size()); // a wage's fault that stands for its findings
         for (qsizetype i = 0; i < columns.size(); ++i) {
             const FieldRow<EmployeeEntries> &row = *columns[i];
             QString value = line.fields[i];
             if (row.rule == EmployeeRules::ssn) {
                 value = ssnFromFile(value);
-            } else if (row.rule == EmployeeRules::grossWages ||
-                       row.rule == EmployeeRules::taxableWages) {
-                plainDigits[i] = plainDigitsFault(row.name, value);
-                if (!plainDigits[i].isEmpty())
+            } else if (isWage(row)) {
+                amountFaults[i] = amountFault(row.name, value);
+                if (!amountFaults[i].isEmpty())
                     value.clear(); // compared with nothing, so the partner reports nothing of it
                 value = wagesFromFile(value);
             }
@@ -137,8 +161,8 @@ Result importEmployees(QByteArrayView bytes, const QString &accountNumber,
         }
         const auto findings = [&](qsizetype column) {
             const FieldRow<EmployeeEntries> &row = *columns[column];
-            if (!plainDigits[column].isEmpty())
-                return QStringList{plainDigits[column]};
+            if (!amountFaults[column].isEmpty())
+                return QStringList{amountFaults[column]};
             QStringList found = fieldFindings(row, employee);
             if (row.rule == EmployeeRules::ssn && !found.isEmpty() &&
                 rightTrimSpaces(employee.ssn).size() == 8 && isDigitText(employee.ssn))
