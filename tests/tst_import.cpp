@@ -73,11 +73,14 @@ private slots:
              "gross wages, taxable wages, credit weeks.",
              "line 5, line: A quotation mark is not closed.",
              "line 6, line: Only a comma may follow a closing quotation mark."});
-        row("an SSN twice in the file, one already written",
-            "123456789, A ,B,,0,0,1\n111111111,A,B,,5,0.06,1\n123-45-6789,C,D,,0,0,\"1\"",
-            {"line 2, SSN: The SSN 111111111 is already entered for this account (DOE JOHN).",
-             bare.arg("2", "GROSS", "5", "5"),
-             "line 3, SSN: The SSN 123456789 is already entered for this account (A B, line 1)."});
+        // A masked SSN with wages is no column name.
+        row("an SSN twice in the file, one already written, a masked SSN first",
+            "N/A,A,B,,0,0,1\n123456789, A ,B,,0,0,1\n111111111,A,B,,5,0.06,1\n"
+            "123-45-6789,C,D,,0,0,\"1\"",
+            {finding(1, "SSN", "N/A"),
+             "line 3, SSN: The SSN 111111111 is already entered for this account (DOE JOHN).",
+             bare.arg("3", "GROSS", "5", "5"),
+             "line 4, SSN: The SSN 123456789 is already entered for this account (A B, line 2)."});
         const QString saveAsCsv = " Save it as CSV (comma-separated values) and use that file "
                                   "instead.";
         const QString utf16 =

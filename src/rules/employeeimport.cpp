@@ -67,6 +67,17 @@ bool isWage(const FieldRow<EmployeeEntries> &row)
     return row.rule == EmployeeRules::grossWages || row.rule == EmployeeRules::taxableWages;
 }
 
+// Column names rather than an employee: letters in the first field and no digit in the SSN nor in
+// the wages, which an employee's line has even when its SSN is masked, as XXX-XX-XXXX.
+bool isHeader(const QStringList &fields, const QList<const FieldRow<EmployeeEntries> *> &columns)
+{
+    bool header = !fields.isEmpty() && holds(fields.first(), QChar::isLetter);
+    for (qsizetype i = 0; i < fields.size() && i < columns.size(); ++i)
+        if (columns[i]->rule == EmployeeRules::ssn || isWage(*columns[i]))
+            header = header && !holds(fields[i], QChar::isDigit);
+    return header;
+}
+
 const QString ssnHint = QStringLiteral(
     " A spreadsheet may have dropped the SSN's leading zero: format the SSN column as text and "
     "enter all 9 digits.");
@@ -125,9 +136,7 @@ Result importEmployees(QByteArrayView bytes, const QString &accountNumber,
         const auto find = [&](const char *field, const QString &message) {
             result.findings.append({line.number, QLatin1String(field), message});
         };
-        if (&line == &lines.first() && !line.fields.isEmpty() &&
-            holds(line.fields.first(), QChar::isLetter) &&
-            !holds(line.fields.first(), QChar::isDigit)) {
+        if (&line == &lines.first() && isHeader(line.fields, columns)) {
             result.headerSkipped = true;
             continue;
         }
