@@ -124,9 +124,9 @@ private slots:
                                          " could not be read.\n\nIt is not a regular file but a "
                                          "pipe, a device or a socket."});
         run.import(threeEmployees + "123456789,X,Y,,1.00,1.00,1\n"); // written by the screen
-        QCOMPARE(
-            run.desktop.shown.last().text,
-            "line 5, SSN: The SSN 123456789 is already entered for this account (O'NEIL MARY).");
+        QCOMPARE(run.desktop.shown.last().text,
+                 "Nothing was imported.\nline 5, SSN: The SSN 123456789 "
+                 "is already entered for this account (O'NEIL MARY).");
         QCOMPARE(run.workingFile(), aRecord + eRecord + sRecord);
         QVERIFY(!totals().contains("add up"));
         run.desktop.answer({false, true}); // no other employee, another account
