@@ -153,7 +153,7 @@ void RulesTest::fieldRules_data()
     rows(qy, "You must select a YEAR for this filing.", {"2"});
     rows(qy, "", {"12019", "42026"});
     rows(qy, "QUARTER-YEAR must be the quarter, 1 to 4, followed by the four-digit year, as 12014",
-         {"02026", "52026", "220261", "22O26", "2x026", "220"});
+         {"02026", "52026", "220261", "22O26", "2x026", "220", "1201", "X"});
     rows(account, "", {"0123456 "});
     rows(account, "ACCOUNT NUMBER must not be blank.", {"   "});
     rows(account, "ACCOUNT NUMBER must be 7 digits long." + zeros, {"012345", "01234567"});

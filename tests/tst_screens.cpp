@@ -325,9 +325,12 @@ private slots:
             auto *list = QApplication::activeModalWidget()->findChild<QPlainTextEdit *>();
             QVERIFY(list->isReadOnly() && !list->accessibleName().isEmpty());
             QCOMPARE(list->toPlainText(), "line 1, SSN: a\nline 2, line: b");
+            QCOMPARE(list->window()->findChild<QLabel *>()->text(), "Nothing was imported.");
+            QCOMPARE(list->lineWrapMode(), QPlainTextEdit::WidgetWidth);
             QTest::mouseClick(list->window()->findChild<QPushButton *>(), Qt::LeftButton);
         });
-        QtDesktop().showFindings("Import Employees", {"line 1, SSN: a", "line 2, line: b"});
+        QtDesktop().showFindings("Import Employees", "Nothing was imported.",
+                                 {"line 1, SSN: a", "line 2, line: b"});
     }
 };
 

@@ -36,8 +36,10 @@ public:
     // with `suggested`; it asks before an existing file is chosen. The path, or an empty text.
     virtual QString chooseFileToSave(const QString &title, const QString &filter,
                                      const QString &suggested) = 0;
-    // A modal window listing the lines, selectable for copying, closed with Close or Escape.
-    virtual void showFindings(const QString &title, const QStringList &lines) = 0;
+    // A modal window with the text above the lines, which wrap and can be selected for copying;
+    // closed with Close or Escape.
+    virtual void showFindings(const QString &title, const QString &text,
+                              const QStringList &lines) = 0;
 };
 
 class QtDesktop : public Desktop
@@ -53,5 +55,5 @@ public:
     QString chooseFileToOpen(const QString &title, const QString &filter) override;
     QString chooseFileToSave(const QString &title, const QString &filter,
                              const QString &suggested) override;
-    void showFindings(const QString &title, const QStringList &lines) override;
+    void showFindings(const QString &title, const QString &text, const QStringList &lines) override;
 };

@@ -202,7 +202,7 @@ void Form3::cmdImportEmployees_Click()
         QStringList lines;
         for (const Finding &finding : result.findings)
             lines.append(findingText(finding));
-        program.desktop().showFindings(title, lines);
+        program.desktop().showFindings(title, QStringLiteral("Nothing was imported."), lines);
         return;
     }
     // A first line skipped as column names is said, so a typo there cannot lose an employee.

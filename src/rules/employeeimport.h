@@ -28,8 +28,9 @@ QString ssnFromFile(QStringView text);
 QString wagesFromFile(QStringView text);
 
 // Reads the file's bytes for the account. The first line that is not blank is a header, and left
-// out, when its first field holds a letter and no digit. An SSN may not stand twice in the file
-// nor be among `ssnsWritten`, those already written for the account (nine digits each).
+// out, when its first field holds a letter and neither its SSN nor its wages hold a digit. An SSN
+// may not stand twice in the file nor be among `ssnsWritten`, those already written for the
+// account (nine digits each, with the name written with each, "LAST FIRST").
 Result importEmployees(QByteArrayView bytes, const QString &accountNumber,
                        const QHash<QString, QString> &ssnsWritten);
 

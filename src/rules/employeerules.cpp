@@ -29,6 +29,21 @@ QString ssn(const EmployeeEntries &entries)
                              9, QStringLiteral("Employee SSN  must be 9 digits long.")});
 }
 
+QString unusableSsn(quint64 ssn)
+{
+    const quint64 area = ssn / 1000000, group = ssn / 10000 % 100, serial = ssn % 10000;
+    if (ssn == 78051120 || ssn == 219099999)
+        return QStringLiteral("is a widely misused number that belongs to no employee");
+    if (area == 0 || area == 666 || area >= 900)
+        return QStringLiteral("cannot have been issued: no SSN begins with %1")
+            .arg(area, 3, 10, QLatin1Char('0'));
+    if (group == 0)
+        return QStringLiteral("cannot have been issued: its group number (digits 4 and 5) is 00");
+    if (serial == 0)
+        return QStringLiteral("cannot have been issued: its serial number (digits 6 to 9) is 0000");
+    return QString();
+}
+
 QString lastName(const EmployeeEntries &entries)
 {
     const QStringView trimmed = trimSpaces(QStringView(entries.lastName));

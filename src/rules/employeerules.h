@@ -62,6 +62,10 @@ inline constexpr FieldRow<EmployeeEntries> fields[] = {
      "lblEmployeeCreditWeek_errorMessage", creditWeeks},
 };
 
+// Why an SSN of nine digits cannot belong to an employee: one never issued (area 000, 666 or 900
+// to 999, group 00, serial 0000) or a widely misused one. An empty text for any other.
+QString unusableSsn(quint64 ssn);
+
 } // namespace EmployeeRules
 
 // The field table of the kind.

@@ -48,9 +48,9 @@ public:
     {
         return chooseFileToOpen(title, filter);
     }
-    void showFindings(const QString &title, const QStringList &lines) override
+    void showFindings(const QString &title, const QString &text, const QStringList &lines) override
     {
-        show(Kind::Findings, title, lines.join(u'\n'));
+        show(Kind::Findings, title, text + u'\n' + lines.join(u'\n'));
     }
 
     QStringList texts(Kind kind) const;
