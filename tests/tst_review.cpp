@@ -337,15 +337,17 @@ private slots:
               {report,
                {},
                asked.arg("3 warnings:\nline 2, EMPLOYEES MONTH 3: 4 covered employees in the "
-                         "third month, but 1 S record in the account\nline 2, GROSS WAGES: GROSS "
+                         "third month, but 1 S record in the account; the file may be cut "
+                         "short\nline 2, GROSS WAGES: GROSS "
                          "WAGES 1500000 is not the sum of the "
                          "account's 1 S record's gross wages, 250000\nline 2, TAXABLE WAGES: "
                          "TAXABLE WAGES 1000000 is not the sum of the account's 1 S record's "
                          "taxable wages, 100000")},
               {cut,
                {},
-               asked.arg("2 warnings:\nline 4, line: the last line has no CR LF line end\nline "
-                         "4, SSN: SSN 123456789 is already on line 3 in this account")}}) {
+               asked.arg("2 warnings:\nline 4, line: the last line has no CR LF line end; the "
+                         "file may be cut short\nline 4, SSN: The SSN 123456789 is already "
+                         "entered for this account (O'NEIL MARY, line 3).")}}) {
             FilingRun run;
             startFromPreviousReport(run, bytes, {bytes == report});
             const auto &last = run.desktop.shown.last();
