@@ -17,11 +17,13 @@
 
 namespace
 {
-// The valid account's three employees, ONE, TWO and THREE, its third month's count three.
-const QByteArray threeEmployees = aRecord + QByteArray(eRecord).replace(",4,4,", ",4,3,") +
+// Account 7654321 without employees, then the valid account's three employees, ONE, TWO and
+// THREE, ONE's SSN standing twice, its third month's count three.
+const QByteArray threeEmployees = aRecord + QByteArray(eRecord).replace("0123456", "7654321") +
+                                  QByteArray(eRecord).replace(",4,4,", ",4,3,") +
                                   "S,0123456  ,111111111,ONE,MARY,,250000,100000,13, , \r\n"
                                   "S,0123456  ,222222222,TWO,MARY,,250000,100000,13, , \r\n"
-                                  "S,0123456  ,333333333,THREE,MARY,,250000,100000,13, , \r\n";
+                                  "S,0123456  ,111111111,THREE,MARY,,250000,100000,13, , \r\n";
 
 // The notice on a file that is no report, chosen as last quarter's: its findings.
 const QString noReport =
@@ -50,26 +52,44 @@ private slots:
     // Each case compared whole, its name first.
     void correction_checkedAndWrittenOrRefused()
     {
-        // The case, then table, row, column, typed, the message (empty: written) and, written,
-        // the bytes of the working file the correction replaces, and with what.
-        const QList<QStringList> cases = {
+        // The case, then table, row, column, typed, the message (empty: written), written, the
+        // bytes of the working file the correction replaces, and with what, and a question asked
+        // (answered Yes when the case's name ends so) with its default button.
+        const QString again = "The SSN 111111111 is already entered for this account (ONE MARY). "
+                              "Add it a second time? [No]";
+        QList<QStringList> cases = {
             {"an employee passes", "tblEmployees", "1", "Gross Wages", "260000", "",
              "TWO,MARY,,250000", "TWO,MARY,,260000"},
             {"a rule", "tblEmployees", "0", "SSN", "12345678",
-             "Row 1, SSN: Employee SSN  must be 9 digits long."},
-            {"an SSN already in the account", "tblEmployees", "2", "SSN", "111111111",
-             "Row 3, SSN: SSN 111111111 has already been entered for this account."},
+             "Employees, row 1, SSN: Employee SSN  must be 9 digits long."},
+            {"an SSN already in the account, No", "tblEmployees", "1", "SSN", "111111111",
+             "Employees, row 2, SSN: The SSN 111111111 is already entered for this account (ONE "
+             "MARY).",
+             "", "", again},
+            {"an SSN already in the account, Yes", "tblEmployees", "1", "SSN", "111111111", "",
+             "222222222", "111111111", again},
+            {"an SSN standing twice, another cell", "tblEmployees", "2", "Last Name", "THREEE", "",
+             "THREE,", "THREEE,"},
             {"a partner field", "tblEmployees", "0", "Taxable Wages", "900000",
-             "Row 1, GROSS WAGES: GROSS WAGES must be greater than or equal to TAXABLE WAGES"},
+             "Employees, row 1, GROSS WAGES: GROSS WAGES must be greater than or equal to TAXABLE "
+             "WAGES"},
             {"a box length, set by another program", "tblEmployees", "0", "Credit Weeks", "014",
-             "Row 1, CREDIT WEEKS: CREDIT WEEKS has 3 characters; its entry box takes at most 2."},
+             "Employees, row 1, CREDIT WEEKS: CREDIT WEEKS has 3 characters; its entry box takes "
+             "at most 2."},
             // An account's number, its employees' records following.
-            {"an account number", "tblAccounts", "0", "Account Number", "7654321", "", "0123456",
-             "7654321"},
-            {"an account's rule", "tblAccounts", "0", "Month 3", "x",
-             "Row 1, EMPLOYEES MONTH 3: NUMBER OF EMPLOYEES  for the third month must be numeric"},
+            {"an account number", "tblAccounts", "1", "Account Number", "7777777", "", "0123456",
+             "7777777"},
+            {"another account's number", "tblAccounts", "1", "Account Number", "7654321",
+             "Accounts, row 2, ACCOUNT NUMBER: Account 7654321 is already in this filing."},
+            {"an account's rule", "tblAccounts", "1", "Month 3", "x",
+             "Accounts, row 2, EMPLOYEES MONTH 3: NUMBER OF EMPLOYEES  for the third month must "
+             "be numeric"},
             {"the contact", "tblContact", "0", "Contact Email", "mary@example",
-             "Row 1, CONTACT EMAIL: CONTACT EMAIL must be a valid email address format"}};
+             "Contact, row 1, CONTACT EMAIL: CONTACT EMAIL must be a valid email address format"}};
+        for (const QString code : {"10000", "19999", "12030", "32032"}) // not offered in 2026
+            cases.append({code, "tblAccounts", "1", "Quarter/Year", code,
+                          "Accounts, row 2, QUARTER-YEAR: QUARTER-YEAR " + code +
+                              ": the year must be one the employer screen offers, 2019 to 2026"});
         for (const QStringList &cell : cases) {
             FilingRun run;
             run.resume(threeEmployees, {true});
@@ -78,14 +98,20 @@ private slots:
             QApplication::setActiveWindow(view->window());
             const auto at = [&] { return FilingRun::cell(view, cell[2].toInt(), cell[3]); };
             const QString before = at().data().toString(), &message = cell[5];
-            if (cell[3] == "Credit Weeks") // more than the editor takes
-                QVERIFY2(!view->model()->setData(at(), cell[4]), qPrintable(cell[0]));
-            else
+            const bool typed = cell[3] != "Credit Weeks"; // more than the editor takes
+            run.desktop.answer({cell[0].endsWith("Yes")});
+            if (typed)
                 FilingRun::typeInCell(view, cell[2].toInt(), cell[3], cell[4]);
+            else
+                QVERIFY2(!view->model()->setData(at(), cell[4]), qPrintable(cell[0]));
+            // The questions after the version notice and "Add an additional employee?".
+            const QString asked = run.desktop.questions().mid(2).join("") +
+                                  (run.desktop.shown.last().yesByDefault ? "" : " [No]");
             QCOMPARE(std::tuple(cell[0], FilingRun::labelText(*view->window(), "lblReviewMessage"),
-                                view->accessibleDescription(), at().data().toString(),
+                                view->accessibleDescription(), at().data().toString(), asked,
                                 run.workingFile()),
                      std::tuple(cell[0], message, message, message.isEmpty() ? cell[4] : before,
+                                cell.value(8),
                                 QByteArray(threeEmployees)
                                     .replace(cell.value(6).toLatin1(), cell.value(7).toLatin1())));
         }

@@ -35,15 +35,18 @@ private:
     bool commitContact(int row, const ContactEntries &changed);
     bool commitAccount(int row, const EmployerEntries &changed);
     bool commitEmployee(int row, const EmployeeEntries &changed);
-    // The first finding of the record in "Row R, FIELD: MESSAGE", on the table, or none.
-    template <typename Entries>
-    bool refuse(QWidget *table, int row, const Entries &changed, const QString &more = QString());
+    // The finding of a table's row, "FIELD: MESSAGE", shown as "TABLE, row R, FIELD: MESSAGE"
+    // under the tables and on the table for a screen reader, the one before gone; true when there
+    // is one. A finding goes once it no longer applies; given a table, only that table's goes.
+    bool showFinding(QTableView *table, int row, const QString &finding);
+    void clearFinding(QTableView *of = nullptr);
     bool write(const Filing &filing);
 
     Ui::ReviewFiling ui;
     Program &program;
     Filing m_filing;
-    int m_account = -1; // the account whose employees show
+    int m_account = -1;                   // the account whose employees show
+    QTableView *m_findingTable = nullptr; // whose finding shows
     RecordTable<ContactEntries> m_contact;
     RecordTable<EmployerEntries> m_accounts;
     RecordTable<EmployeeEntries> m_employees;
