@@ -48,8 +48,8 @@ class ReviewTest : public QObject
 
 private slots:
     // A cell typed over in Review Filing, opened on the employee screen of the filing resumed: the
-    // value passes and is written, or it is refused with its message and the cell keeps its value.
-    // Each case compared whole, its name first.
+    // value passes and is written, or it is refused with its message and stays in the open editor
+    // while the cell keeps its value. Each case compared whole, its name first.
     void correction_checkedAndWrittenOrRefused()
     {
         // The case, then table, row, column, typed, the message (empty: written), written, the
@@ -95,7 +95,6 @@ private slots:
             run.resume(threeEmployees, {true});
             FilingRun::press(run.program->form3(), "cmdReviewEmployees");
             auto *view = run.program->form3().findChild<QTableView *>(cell[1]);
-            QApplication::setActiveWindow(view->window());
             const auto at = [&] { return FilingRun::cell(view, cell[2].toInt(), cell[3]); };
             const QString before = at().data().toString(), &message = cell[5];
             const bool typed = cell[3] != "Credit Weeks"; // more than the editor takes
@@ -107,11 +106,12 @@ private slots:
             // The questions after the version notice and "Add an additional employee?".
             const QString asked = run.desktop.questions().mid(2).join("") +
                                   (run.desktop.shown.last().yesByDefault ? "" : " [No]");
+            const auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
             QCOMPARE(std::tuple(cell[0], FilingRun::labelText(*view->window(), "lblReviewMessage"),
-                                view->accessibleDescription(), at().data().toString(), asked,
-                                run.workingFile()),
+                                view->accessibleDescription(), at().data().toString(),
+                                editor ? editor->text() : "", asked, run.workingFile()),
                      std::tuple(cell[0], message, message, message.isEmpty() ? cell[4] : before,
-                                cell.value(8),
+                                message.isEmpty() || !typed ? "" : cell[4], cell.value(8),
                                 QByteArray(threeEmployees)
                                     .replace(cell.value(6).toLatin1(), cell.value(7).toLatin1())));
         }
@@ -251,31 +251,42 @@ private slots:
                              "Credit Weeks\r\n444-44-4444,FOUR,MARY,,,,\r\n555-55-5555,FIVE,"
                              "MARY,,,,\r\n");
                     // Review Filing over it: the focus on the first SSN, F2 and Escape
-                    // cancel an edit, the one employee entered stays, those still to enter are
-                    // no records; Close leaves the boxes as they were.
+                    // cancel an edit, the editor named by its column, the one employee entered
+                    // stays, those still to enter are no records; Escape leaves the boxes as they
+                    // were.
                     FilingRun::press(form, "cmdReviewEmployees");
                     auto *table = form.findChild<QTableView *>("tblEmployees");
                     QAbstractItemModel *rows = table->model();
-                    QApplication::setActiveWindow(table->window());
-                    QVERIFY(QApplication::focusWidget() == table && table->window()->isModal());
+                    QWidget &review = *table->window();
+                    QApplication::setActiveWindow(&review);
+                    QVERIFY(QApplication::focusWidget() == table && review.isModal());
+                    auto *accounts = form.findChild<QTableView *>("tblAccounts");
                     QCOMPARE(table->currentIndex(), rows->index(0, 0));
-                    QCOMPARE(form.findChild<QTableView *>("tblAccounts")->currentIndex(),
-                             form.findChild<QTableView *>("tblAccounts")->model()->index(1, 0));
+                    QCOMPARE(accounts->currentIndex(), accounts->model()->index(1, 0));
                     QTest::keyClick(table, Qt::Key_F2);
+                    QCOMPARE(QApplication::focusWidget()->accessibleName(), "SSN");
                     QTest::keyClicks(QApplication::focusWidget(), "9");
                     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-                    for (QPushButton *button : table->window()->findChildren<QPushButton *>())
+                    for (QPushButton *button : review.findChildren<QPushButton *>())
                         QVERIFY(!button->autoDefault() && !button->isDefault()); // Enter commits
                     QTest::keyClick(table, Qt::Key_Delete);
                     QCOMPARE(run.desktop.notices(), {"An account keeps at least one employee. "
                                                      "Correct this employee instead."});
+                    // A refused SSN's finding goes when another account is chosen.
+                    FilingRun::typeInCell(table, 0, "SSN", "12345678");
+                    QTest::keyClick(accounts, Qt::Key_Up);
+                    QCOMPARE(FilingRun::labelText(review, "lblReviewMessage") +
+                                 table->accessibleDescription() +
+                                 rows->index(0, 0).data().toString(),
+                             "111111111");
+                    QTest::keyClick(accounts, Qt::Key_Down);
                     QVERIFY(rows->rowCount() == 3 && rows->index(2, 4).data() == "not entered");
                     QVERIFY(!(rows->flags(rows->index(2, 0)) & Qt::ItemIsEditable));
                     table->setCurrentIndex(rows->index(2, 0));
                     QTest::keyClick(table, Qt::Key_Delete); // no record to remove: nothing shown
                     QCOMPARE(run.desktop.notices().size(), 1);
-                    FilingRun::press(*table->window(), "cmdCloseReview");
-                    QVERIFY(!table->window()->isVisible());
+                    QTest::keyClick(table, Qt::Key_Escape);
+                    QVERIFY(!review.isVisible());
                 }
                 FilingRun::press(form, "cmdAddEmployee");
             }

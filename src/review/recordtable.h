@@ -1,11 +1,11 @@
 #pragma once
 
+#include "review/celleditor.h"
 #include "rules/fieldtable.h"
 
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QLineEdit>
-#include <QStyledItemDelegate>
 
 #include <functional>
 #include <vector>
@@ -13,7 +13,8 @@
 // Records of one kind as a table: a row per record, a column per field of the kind's table that
 // has a caption. A cell shows its field as the record holds it, without padding spaces. An edit
 // hands the record, that field changed, to `commit`, which checks and writes it; only a commit
-// that succeeds changes the table, so a refused edit leaves the value that is on disk.
+// that succeeds changes the table, so a refused edit leaves the value that is on disk (its editor
+// keeps the refused text).
 template <typename Entries> class RecordTable : public QAbstractTableModel
 {
 public:
@@ -89,15 +90,14 @@ private:
 };
 
 // The editor of a cell takes as much as its field's entry box on the screen.
-template <typename Entries> class RecordEditor : public QStyledItemDelegate
+template <typename Entries> class RecordEditor : public CellEditor
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using CellEditor::CellEditor;
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override
     {
-        auto *editor =
-            qobject_cast<QLineEdit *>(QStyledItemDelegate::createEditor(parent, option, index));
+        auto *editor = qobject_cast<QLineEdit *>(CellEditor::createEditor(parent, option, index));
         const auto *table = static_cast<const RecordTable<Entries> *>(index.model());
         if (editor && table->field(index.column()).boxLength > 0)
             editor->setMaxLength(table->field(index.column()).boxLength);

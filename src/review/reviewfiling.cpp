@@ -29,6 +29,11 @@ template <typename Entries> void showTable(QTableView *view, RecordTable<Entries
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 }
 
+CellEditor *editorOf(QTableView *view)
+{
+    return static_cast<CellEditor *>(view->itemDelegate());
+}
+
 // "FIELD: MESSAGE" for the first finding of the record's fields, or an empty text.
 template <typename Entries> QString firstFinding(const Entries &entries)
 {
@@ -65,6 +70,12 @@ ReviewFiling::ReviewFiling(Program &program, QWidget *parent)
     showTable(ui.tblAccounts, &m_accounts);
     showTable(ui.tblEmployees, &m_employees);
     ui.tblEmployees->installEventFilter(this);
+    for (QTableView *table : {ui.tblContact, ui.tblAccounts, ui.tblEmployees})
+        connect(table->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+                [this, table](QWidget *, QAbstractItemDelegate::EndEditHint hint) {
+                    if (hint == QAbstractItemDelegate::RevertModelCache) // Escape
+                        clearFinding(table);
+                });
     connect(ui.tblAccounts->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) { showAccount(current.row()); });
     connect(ui.cmdRemoveEmployee, &QPushButton::clicked, this,
@@ -104,6 +115,8 @@ bool ReviewFiling::readWorkingFile()
 void ReviewFiling::showAccount(int account)
 {
     m_account = account;
+    editorOf(ui.tblEmployees)->forget();
+    clearFinding(ui.tblEmployees);
     const FiledAccount &shown = m_filing.accounts.value(account);
     // Below them the previous report's employees of the account still to enter, greyed.
     QList<EmployeeEntries> notEntered;
@@ -221,12 +234,20 @@ bool ReviewFiling::commitEmployee(int row, const EmployeeEntries &changed)
 bool ReviewFiling::write(const Filing &filing)
 {
     if (!cNeededRoutines(program).rewriteFile(program.sOutFileName, filing.toBytes())) {
-        reject();
+        QDialog::done(Rejected); // the run has ended: nothing is committed any more
         return false;
     }
     m_filing = filing;
     program.takeFiling(m_filing);
     return true;
+}
+
+void ReviewFiling::done(int result)
+{
+    for (QTableView *table : {ui.tblContact, ui.tblAccounts, ui.tblEmployees})
+        if (!editorOf(table)->settle())
+            return;
+    QDialog::done(result);
 }
 
 void ReviewFiling::cmdRemoveEmployee_Click()

@@ -11,8 +11,8 @@ class Program;
 // Review Filing: the records written so far, the contact, the accounts and the chosen account's
 // employees, in three tables. A corrected cell is checked with its whole record through its
 // kind's field table, the very rules and box lengths of its screen; a record that passes replaces
-// the old one in the working file at once, which is rewritten safely. An employee can be removed,
-// but an account keeps at least one.
+// the old one in the working file at once, which is rewritten safely; one that fails stays in its
+// editor with its finding. An employee can be removed, but an account keeps at least one.
 class ReviewFiling : public QDialog
 {
     Q_OBJECT
@@ -21,6 +21,8 @@ public:
     // Reads the working file; false, after saying why, when it holds no filing to review.
     ReviewFiling(Program &program, QWidget *parent);
     bool readWorkingFile();
+    // An edit still open is committed first; refused, the window stays open with its finding.
+    void done(int result) override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
