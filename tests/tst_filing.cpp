@@ -141,10 +141,11 @@ private slots:
         auto *employees = run.program->form3().findChild<QTableView *>("tblEmployees");
         QWidget &review = *employees->window();
         employees->setCurrentIndex(employees->model()->index(2, 0));
-        QTest::keyClick(employees, Qt::Key_Delete); // asked, No
+        QTest::keyClick(employees, Qt::Key_Delete); // asked, No, the default
         QTest::keyClick(employees, Qt::Key_Delete); // asked, Yes
         const QString remove = "Remove the employee 444444444, O'NEIL MARY, from account 0123456?";
         QCOMPARE(run.desktop.questions().mid(5), QStringList(2, remove));
+        QVERIFY(!run.desktop.shown.last().yesByDefault);
         QCOMPARE(FilingRun::labelText(review, "lblReviewTotals"),
                  "Entered for this account: 2 employees, gross wages $55,000.00, taxable wages "
                  "$6,000.00\nEmployer screen: 4 employees in the third month, gross wages "

@@ -269,6 +269,8 @@ private slots:
                     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
                     for (QPushButton *button : review.findChildren<QPushButton *>())
                         QVERIFY(!button->autoDefault() && !button->isDefault()); // Enter commits
+                    auto *remove = FilingRun::find(review, "cmdRemoveEmployee");
+                    QVERIFY(!remove->isEnabled());
                     QTest::keyClick(table, Qt::Key_Delete);
                     QCOMPARE(run.desktop.notices(), {"An account keeps at least one employee. "
                                                      "Correct this employee instead."});

@@ -78,6 +78,8 @@ ReviewFiling::ReviewFiling(Program &program, QWidget *parent)
                 });
     connect(ui.tblAccounts->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) { showAccount(current.row()); });
+    connect(ui.tblEmployees->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &ReviewFiling::updateRemoveButton);
     connect(ui.cmdRemoveEmployee, &QPushButton::clicked, this,
             &ReviewFiling::cmdRemoveEmployee_Click);
     connect(ui.cmdCloseReview, &QPushButton::clicked, this, &QDialog::accept);
@@ -135,6 +137,14 @@ void ReviewFiling::showAccount(int account)
                            QStringLiteral("not entered")});
     m_employees.setRecords(shown.employees, notEntered);
     showTotals(totals);
+    updateRemoveButton();
+}
+
+void ReviewFiling::updateRemoveButton()
+{
+    const int row = ui.tblEmployees->currentIndex().row();
+    ui.cmdRemoveEmployee->setEnabled(row >= 0 && row < m_employees.records().size() &&
+                                     m_employees.records().size() > 1);
 }
 
 void ReviewFiling::showTotals(const RunningTotals &totals)
@@ -265,7 +275,8 @@ void ReviewFiling::cmdRemoveEmployee_Click()
     if (!program.desktop().ask(QStringLiteral("Remove the employee %1, %2 %3, from account %4?")
                                    .arg(trimSpaces(employee.ssn), trimSpaces(employee.lastName),
                                         trimSpaces(employee.firstName),
-                                        account.employer.accountNumber)))
+                                        account.employer.accountNumber),
+                               QString(), false))
         return;
     Filing filing = m_filing;
     filing.accounts[m_account].employees.removeAt(row);

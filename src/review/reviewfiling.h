@@ -32,6 +32,8 @@ private slots:
 
 private:
     void showAccount(int account);
+    // Remove Employee only where an employee can be removed.
+    void updateRemoveButton();
     // The chosen account's totals under the tables, as the employee screen shows them.
     void showTotals(const RunningTotals &totals);
     bool commitContact(int row, const ContactEntries &changed);
