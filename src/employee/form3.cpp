@@ -13,6 +13,18 @@
 
 #include <QCloseEvent>
 
+namespace
+{
+// The previous report's employees of the account at hand taken off this quarter's list: they
+// left, so they are not still to enter.
+QSet<QString> takenOff(const Program &program)
+{
+    return program.previousReport
+               ? program.previousReport->takenOffOf(program.currentAccount.accountNumber)
+               : QSet<QString>();
+}
+} // namespace
+
 Form3::Form3(Program &program) : program(program)
 {
     ui.setupUi(this);
@@ -96,7 +108,8 @@ void Form3::showRunningTotals()
     if (!previous)
         return;
     const qsizetype all = previous->employees.size();
-    const qsizetype left = stillToEnter(*previous, program.accountTotals.ssns()).size();
+    const qsizetype left =
+        stillToEnter(*previous, program.accountTotals.ssns(), takenOff(program)).size();
     ui.lblFromPrevious->setText(
         left > 0
             ? QStringLiteral("%1 of %2 employees from the previous report are still to enter.")
@@ -115,12 +128,14 @@ void Form3::cmdFillFromPrevious_Click()
         return;
     const QList<EmployeeEntries> &employees = previous->employees;
     const qsizetype count = employees.size();
+    const QSet<QString> gone = takenOff(program);
     qsizetype at = -1;
     for (qsizetype i = 0; i < count && at < 0; ++i)
         at = trimSpaces(employees[i].ssn) == m_offered ? i : at;
     for (qsizetype step = 1; step <= count; ++step) {
         const EmployeeEntries &next = employees[(at + step + count) % count];
-        if (program.accountTotals.ssns().contains(trimSpaces(next.ssn)))
+        if (program.accountTotals.ssns().contains(trimSpaces(next.ssn)) ||
+            gone.contains(trimSpaces(next.ssn)))
             continue;
         m_offered = trimSpaces(next.ssn);
         ui.txtSSN->setText(m_offered);
@@ -144,10 +159,10 @@ void Form3::cmdSaveTemplate_Click()
     if (fileName.isEmpty())
         return;
     FileError error;
-    if (!replaceFile(
-            fileName,
-            EmployeeImport::wageTemplate(stillToEnter(*previous, program.accountTotals.ssns())),
-            error))
+    if (!replaceFile(fileName,
+                     EmployeeImport::wageTemplate(
+                         stillToEnter(*previous, program.accountTotals.ssns(), takenOff(program))),
+                     error))
         program.desktop().tell(QStringLiteral("The file %1 could not be written.\n\n%2")
                                    .arg(fileName, errorText(error)),
                                title);
