@@ -252,8 +252,9 @@ private slots:
                              "MARY,,,,\r\n");
                     // Review Filing over it: the focus on the first SSN, F2 and Escape
                     // cancel an edit, the editor named by its column, the one employee entered
-                    // stays, those still to enter are no records; Escape leaves the boxes as they
-                    // were.
+                    // stays; those still to enter, no records, follow a corrected SSN, and FOUR,
+                    // taken off the list, goes from them and from the count; Escape leaves the
+                    // boxes as they were.
                     FilingRun::press(form, "cmdReviewEmployees");
                     auto *table = form.findChild<QTableView *>("tblEmployees");
                     QAbstractItemModel *rows = table->model();
@@ -274,6 +275,10 @@ private slots:
                     QTest::keyClick(table, Qt::Key_Delete);
                     QCOMPARE(run.desktop.notices(), {"An account keeps at least one employee. "
                                                      "Correct this employee instead."});
+                    FilingRun::typeInCell(table, 0, "SSN", "555555555"); // THREE not entered
+                    QCOMPARE(rows->index(1, 0).data(), "333333333");
+                    FilingRun::typeInCell(table, 0, "SSN", "333333333");
+                    QCOMPARE(rows->index(1, 0).data(), "444444444");
                     // A refused SSN's finding goes when another account is chosen.
                     FilingRun::typeInCell(table, 0, "SSN", "12345678");
                     QTest::keyClick(accounts, Qt::Key_Up);
@@ -282,13 +287,20 @@ private slots:
                                  rows->index(0, 0).data().toString(),
                              "111111111");
                     QTest::keyClick(accounts, Qt::Key_Down);
-                    QVERIFY(rows->rowCount() == 3 && rows->index(2, 4).data() == "not entered");
+                    QVERIFY(rows->index(2, 4).data() == "not entered");
                     QVERIFY(!(rows->flags(rows->index(2, 0)) & Qt::ItemIsEditable));
-                    table->setCurrentIndex(rows->index(2, 0));
-                    QTest::keyClick(table, Qt::Key_Delete); // no record to remove: nothing shown
-                    QCOMPARE(run.desktop.notices().size(), 1);
+                    table->setCurrentIndex(rows->index(1, 0));
+                    QVERIFY(remove->isEnabled());
+                    run.desktop.answers.prepend(true);
+                    QTest::keyClick(table, Qt::Key_Delete);
+                    QCOMPARE(run.desktop.questions().last(),
+                             "Take 444444444, FOUR MARY off this quarter's list?");
+                    QVERIFY(!run.desktop.shown.last().yesByDefault);
+                    QVERIFY(rows->rowCount() == 2 && rows->index(1, 0).data() == "555555555");
                     QTest::keyClick(table, Qt::Key_Escape);
                     QVERIFY(!review.isVisible());
+                    QCOMPARE(FilingRun::labelText(form, "lblFromPrevious"),
+                             "1 of 3 employees from the previous report are still to enter.");
                 }
                 FilingRun::press(form, "cmdAddEmployee");
             }

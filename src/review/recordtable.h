@@ -35,7 +35,23 @@ public:
         m_notRecords = std::move(notRecords);
         endResetModel();
     }
+    // The rows below the records replaced; the records' rows, and an editor open on one, stay.
+    void setNotRecords(QList<Entries> notRecords)
+    {
+        const int first = int(m_records.size());
+        if (!m_notRecords.isEmpty()) {
+            beginRemoveRows({}, first, first + int(m_notRecords.size()) - 1);
+            m_notRecords.clear();
+            endRemoveRows();
+        }
+        if (!notRecords.isEmpty()) {
+            beginInsertRows({}, first, first + int(notRecords.size()) - 1);
+            m_notRecords = std::move(notRecords);
+            endInsertRows();
+        }
+    }
     const QList<Entries> &records() const { return m_records; }
+    const QList<Entries> &notRecords() const { return m_notRecords; }
     const FieldRow<Entries> &field(int column) const { return *m_columns[std::size_t(column)]; }
 
     int rowCount(const QModelIndex &parent = {}) const override

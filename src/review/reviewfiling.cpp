@@ -120,31 +120,36 @@ void ReviewFiling::showAccount(int account)
     editorOf(ui.tblEmployees)->forget();
     clearFinding(ui.tblEmployees);
     const FiledAccount &shown = m_filing.accounts.value(account);
-    // Below them the previous report's employees of the account still to enter, greyed.
-    QList<EmployeeEntries> notEntered;
-    const FiledAccount *previous =
-        program.previousReport
-            ? program.previousReport->filing.account(shown.employer.accountNumber)
-            : nullptr;
-    const RunningTotals totals = totalsOf(shown);
-    for (const EmployeeEntries &employee :
-         previous ? stillToEnter(*previous, totals.ssns()) : QList<EmployeeEntries>())
-        notEntered.append({{},
-                           employee.ssn,
-                           employee.lastName,
-                           employee.firstName,
-                           employee.middleName,
-                           QStringLiteral("not entered")});
-    m_employees.setRecords(shown.employees, notEntered);
-    showTotals(totals);
+    m_employees.setRecords(shown.employees, notEntered());
+    showTotals(totalsOf(shown));
     updateRemoveButton();
+}
+
+QList<EmployeeEntries> ReviewFiling::notEntered() const
+{
+    const FiledAccount &shown = m_filing.accounts.value(m_account);
+    const auto &report = program.previousReport;
+    const FiledAccount *previous =
+        report ? report->filing.account(shown.employer.accountNumber) : nullptr;
+    QList<EmployeeEntries> rows;
+    if (!previous)
+        return rows;
+    for (const EmployeeEntries &employee : stillToEnter(
+             *previous, totalsOf(shown).ssns(), report->takenOffOf(shown.employer.accountNumber)))
+        rows.append({{},
+                     employee.ssn,
+                     employee.lastName,
+                     employee.firstName,
+                     employee.middleName,
+                     QStringLiteral("not entered")});
+    return rows;
 }
 
 void ReviewFiling::updateRemoveButton()
 {
     const int row = ui.tblEmployees->currentIndex().row();
-    ui.cmdRemoveEmployee->setEnabled(row >= 0 && row < m_employees.records().size() &&
-                                     m_employees.records().size() > 1);
+    const qsizetype records = m_employees.records().size();
+    ui.cmdRemoveEmployee->setEnabled(row >= 0 && (row >= records || records > 1));
 }
 
 void ReviewFiling::showTotals(const RunningTotals &totals)
@@ -237,6 +242,8 @@ bool ReviewFiling::commitEmployee(int row, const EmployeeEntries &changed)
     filing.accounts[m_account].employees[row] = changed;
     if (!write(filing))
         return false;
+    if (newSsn) // the greyed rows follow
+        m_employees.setNotRecords(notEntered());
     showTotals(totalsOf(m_filing.accounts.value(m_account)));
     return true;
 }
@@ -263,10 +270,13 @@ void ReviewFiling::done(int result)
 void ReviewFiling::cmdRemoveEmployee_Click()
 {
     const int row = ui.tblEmployees->currentIndex().row();
-    if (m_account < 0 || row < 0 || row >= m_employees.records().size())
+    const qsizetype records = m_employees.records().size();
+    if (m_account < 0 || row < 0)
         return;
+    if (row >= records)
+        return takeOff(row);
     const FiledAccount &account = m_filing.accounts.at(m_account);
-    if (account.employees.size() == 1) {
+    if (records == 1) {
         program.desktop().tell(QStringLiteral(
             "An account keeps at least one employee. Correct this employee instead."));
         return;
@@ -283,6 +293,24 @@ void ReviewFiling::cmdRemoveEmployee_Click()
     if (!write(filing))
         return;
     showAccount(m_account);
+    ui.tblEmployees->setCurrentIndex(
+        m_employees.index(std::min(row, m_employees.rowCount() - 1), 0));
+}
+
+void ReviewFiling::takeOff(int row)
+{
+    // One of the previous report's employees who left: no longer counted as still to enter.
+    // Nothing of the working file changes.
+    const EmployeeEntries employee =
+        m_employees.notRecords().at(row - m_employees.records().size());
+    const QString ssn = trimSpaces(employee.ssn);
+    if (!program.desktop().ask(QStringLiteral("Take %1, %2 off this quarter's list?")
+                                   .arg(ssn, FilingRules::nameOf(employee)),
+                               QString(), false))
+        return;
+    const QString &number = m_filing.accounts.at(m_account).employer.accountNumber;
+    program.previousReport->takenOff[trimSpaces(number)].insert(ssn);
+    m_employees.setNotRecords(notEntered());
     ui.tblEmployees->setCurrentIndex(
         m_employees.index(std::min(row, m_employees.rowCount() - 1), 0));
 }

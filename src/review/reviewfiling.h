@@ -12,7 +12,8 @@ class Program;
 // employees, in three tables. A corrected cell is checked with its whole record through its
 // kind's field table, the very rules and box lengths of its screen; a record that passes replaces
 // the old one in the working file at once, which is rewritten safely; one that fails stays in its
-// editor with its finding. An employee can be removed, but an account keeps at least one.
+// editor with its finding. An employee can be removed, but an account keeps at least one; one of
+// the previous report's employees still to enter can be taken off this quarter's list.
 class ReviewFiling : public QDialog
 {
     Q_OBJECT
@@ -32,8 +33,12 @@ private slots:
 
 private:
     void showAccount(int account);
-    // Remove Employee only where an employee can be removed.
+    // The previous report's employees of the shown account still to enter, as greyed rows.
+    QList<EmployeeEntries> notEntered() const;
+    // Remove Employee only where something can be removed or taken off.
     void updateRemoveButton();
+    // A greyed row's employee taken off this quarter's list, after asking.
+    void takeOff(int row);
     // The chosen account's totals under the tables, as the employee screen shows them.
     void showTotals(const RunningTotals &totals);
     bool commitContact(int row, const ContactEntries &changed);
