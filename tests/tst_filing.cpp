@@ -149,18 +149,31 @@ private slots:
             run.enterEmployee(typed);
         FilingRun::press(run.program->form3(), "cmdReviewEmployees");
         auto *employees = run.program->form3().findChild<QTableView *>("tblEmployees");
-        QApplication::setActiveWindow(employees->window());
-        FilingRun::typeInCell(employees, 1, "Gross Wages", "500000");
+        QWidget &review = *employees->window();
         employees->setCurrentIndex(employees->model()->index(2, 0));
-        QTest::keyClick(employees, Qt::Key_Delete); // asked, No
+        QTest::keyClick(employees, Qt::Key_Delete); // asked, No, the default
         QTest::keyClick(employees, Qt::Key_Delete); // asked, Yes
         const QString remove = "Remove the employee 444444444, O'NEIL MARY, from account 0123456?";
         QCOMPARE(run.desktop.questions().mid(5), QStringList(2, remove));
-        QCOMPARE(FilingRun::labelText(*employees->window(), "lblReviewTotals"),
-                 "Entered for this account: 2 employees, gross wages $10,000.00, taxable wages "
+        QVERIFY(!run.desktop.shown.last().yesByDefault);
+        QCOMPARE(FilingRun::labelText(review, "lblReviewTotals"),
+                 "Entered for this account: 2 employees, gross wages $55,000.00, taxable wages "
                  "$6,000.00\nEmployer screen: 4 employees in the third month, gross wages "
                  "$15,000.00, taxable wages $10,000.00");
-        QTest::keyClick(employees, Qt::Key_Escape);
+        // The slip corrected, Close pressed with the editor open: a typo, refused, stays in its
+        // editor and the window open; mended, it is written and the window closes.
+        FilingRun::typeInCell(employees, 1, "Gross Wages", "200000");
+        FilingRun::press(review, "cmdCloseReview");
+        QApplication::processEvents(); // the refused value back in its editor
+        auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QCOMPARE(FilingRun::labelText(review, "lblReviewMessage") + ", " +
+                     (editor && review.isVisible() ? editor->text() : "closed"),
+                 "Employees, row 2, GROSS WAGES: GROSS WAGES must be greater than or equal to "
+                 "TAXABLE WAGES, 200000");
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(editor, "500000");
+        FilingRun::press(review, "cmdCloseReview");
+        QVERIFY(!review.isVisible());
         QVERIFY(FilingRun::labelText(run.program->form3(), "lblRunningTotals")
                     .startsWith("Entered for this account: 2 employees,"));
         run.enterEmployee(three);

@@ -17,11 +17,13 @@
 
 namespace
 {
-// The valid account's three employees, ONE, TWO and THREE, its third month's count three.
-const QByteArray threeEmployees = aRecord + QByteArray(eRecord).replace(",4,4,", ",4,3,") +
+// Account 7654321 without employees, then the valid account's three employees, ONE, TWO and
+// THREE, ONE's SSN standing twice, its third month's count three.
+const QByteArray threeEmployees = aRecord + "E,7654321,123456789,22026,0,0,0,0,0,0,0\r\n" +
+                                  QByteArray(eRecord).replace(",4,4,", ",4,3,") +
                                   "S,0123456  ,111111111,ONE,MARY,,250000,100000,13, , \r\n"
                                   "S,0123456  ,222222222,TWO,MARY,,250000,100000,13, , \r\n"
-                                  "S,0123456  ,333333333,THREE,MARY,,250000,100000,13, , \r\n";
+                                  "S,0123456  ,111111111,THREE,MARY,,250000,100000,13, , \r\n";
 
 // The notice on a file that is no report, chosen as last quarter's: its findings.
 const QString noReport =
@@ -49,51 +51,76 @@ class ReviewTest : public QObject
 
 private slots:
     // A cell typed over in Review Filing, opened on the employee screen of the filing resumed: the
-    // value passes and is written, or it is refused with its message and the cell keeps its value.
-    // Each case compared whole, its name first.
+    // value passes and is written, or it is refused with its message and stays in the open editor
+    // while the cell keeps its value. Each case compared whole, its name first.
     void correction_checkedAndWrittenOrRefused()
     {
-        // The case, then table, row, column, typed, the message (empty: written) and, written,
-        // the bytes of the working file the correction replaces, and with what.
-        const QList<QStringList> cases = {
+        // The case, then table, row, column, typed, the message (empty: written), written, the
+        // bytes of the working file the correction replaces, and with what, and a question asked
+        // (answered Yes when the case's name ends so) with its default button.
+        const QString again = "The SSN 111111111 is already entered for this account (ONE MARY). "
+                              "Add it a second time? [No]";
+        QList<QStringList> cases = {
             {"an employee passes", "tblEmployees", "1", "Gross Wages", "260000", "",
              "TWO,MARY,,250000", "TWO,MARY,,260000"},
             {"a rule", "tblEmployees", "0", "SSN", "12345678",
-             "Row 1, SSN: Employee SSN  must be 9 digits long."},
-            {"an SSN already in the account", "tblEmployees", "2", "SSN", "111111111",
-             "Row 3, SSN: SSN 111111111 has already been entered for this account."},
+             "Employees, row 1, SSN: Employee SSN  must be 9 digits long."},
+            {"an SSN already in the account, No", "tblEmployees", "1", "SSN", "111111111",
+             "Employees, row 2, SSN: The SSN 111111111 is already entered for this account (ONE "
+             "MARY).",
+             "", "", again},
+            {"an SSN already in the account, Yes", "tblEmployees", "1", "SSN", "111111111", "",
+             "222222222", "111111111", again},
+            {"an SSN standing twice, another cell", "tblEmployees", "2", "Last Name", "THREEE", "",
+             "THREE,", "THREEE,"},
             {"a partner field", "tblEmployees", "0", "Taxable Wages", "900000",
-             "Row 1, GROSS WAGES: GROSS WAGES must be greater than or equal to TAXABLE WAGES"},
+             "Employees, row 1, GROSS WAGES: GROSS WAGES must be greater than or equal to TAXABLE "
+             "WAGES"},
             {"a box length, set by another program", "tblEmployees", "0", "Credit Weeks", "014",
-             "Row 1, CREDIT WEEKS: CREDIT WEEKS has 3 characters; its entry box takes at most 2."},
+             "Employees, row 1, CREDIT WEEKS: CREDIT WEEKS has 3 characters; its entry box takes "
+             "at most 2."},
             // An account's number, its employees' records following.
-            {"an account number", "tblAccounts", "0", "Account Number", "7654321", "", "0123456",
-             "7654321"},
-            {"an account's rule", "tblAccounts", "0", "Month 3", "x",
-             "Row 1, EMPLOYEES MONTH 3: NUMBER OF EMPLOYEES  for the third month must be numeric"},
+            {"an account number", "tblAccounts", "1", "Account Number", "7777777", "", "0123456",
+             "7777777"},
+            {"another account's number", "tblAccounts", "1", "Account Number", "7654321",
+             "Accounts, row 2, ACCOUNT NUMBER: Account 7654321 is already in this filing."},
+            {"an account's rule", "tblAccounts", "1", "Month 3", "x",
+             "Accounts, row 2, EMPLOYEES MONTH 3: NUMBER OF EMPLOYEES  for the third month must "
+             "be numeric"},
             {"the contact", "tblContact", "0", "Contact Email", "mary@example",
-             "Row 1, CONTACT EMAIL: CONTACT EMAIL must be a valid email address format"}};
+             "Contact, row 1, CONTACT EMAIL: CONTACT EMAIL must be a valid email address format"}};
+        for (const QString code : {"10000", "19999", "12030", "32032"}) // not offered in 2026
+            cases.append({code, "tblAccounts", "1", "Quarter/Year", code,
+                          "Accounts, row 2, QUARTER-YEAR: QUARTER-YEAR " + code +
+                              ": the year must be one the employer screen offers, 2019 to 2026"});
         for (const QStringList &cell : cases) {
             FilingRun run;
-            run.resume(threeEmployees, {true});
+            run.resume(threeEmployees, {true, true}); // despite ONE's SSN twice
             FilingRun::press(run.program->form3(), "cmdReviewEmployees");
             auto *view = run.program->form3().findChild<QTableView *>(cell[1]);
-            QApplication::setActiveWindow(view->window());
             const auto at = [&] { return FilingRun::cell(view, cell[2].toInt(), cell[3]); };
             const QString before = at().data().toString(), &message = cell[5];
-            if (cell[3] == "Credit Weeks") // more than the editor takes
-                QVERIFY2(!view->model()->setData(at(), cell[4]), qPrintable(cell[0]));
-            else
+            const bool typed = cell[3] != "Credit Weeks"; // more than the editor takes
+            run.desktop.answer({cell[0].endsWith("Yes")});
+            if (typed)
                 FilingRun::typeInCell(view, cell[2].toInt(), cell[3], cell[4]);
+            else
+                QVERIFY2(!view->model()->setData(at(), cell[4]), qPrintable(cell[0]));
+            // The questions after the version notice, the warnings and "Add an additional
+            // employee?".
+            const QString asked = run.desktop.questions().mid(3).join("") +
+                                  (run.desktop.shown.last().yesByDefault ? "" : " [No]");
+            const auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
             QCOMPARE(std::tuple(cell[0], FilingRun::labelText(*view->window(), "lblReviewMessage"),
                                 view->accessibleDescription(), at().data().toString(),
-                                run.workingFile()),
+                                editor ? editor->text() : "", asked, run.workingFile()),
                      std::tuple(cell[0], message, message, message.isEmpty() ? cell[4] : before,
+                                message.isEmpty() || !typed ? "" : cell[4], cell.value(8),
                                 QByteArray(threeEmployees)
                                     .replace(cell.value(6).toLatin1(), cell.value(7).toLatin1())));
         }
         FilingRun gone; // a working file that holds no filing any more: a notice, no window
-        gone.resume(threeEmployees, {true});
+        gone.resume(threeEmployees, {true, true});
         gone.write("testFile.TXT", "");
         FilingRun::press(gone.program->form3(), "cmdReviewEmployees");
         QCOMPARE(
@@ -274,37 +301,64 @@ private slots:
                              "Credit Weeks\r\n444-44-4444,FOUR,MARY,,,,\r\n555-55-5555,FIVE,"
                              "MARY,,,,\r\n");
                     // Review Filing over it: the focus on the first SSN, F2 and Escape
-                    // cancel an edit, the one employee entered stays, those still to enter are
-                    // no records; Close leaves the boxes as they were.
+                    // cancel an edit, the editor named by its column, the one employee entered
+                    // stays; those still to enter, no records, follow a corrected SSN, and FOUR,
+                    // taken off the list, goes from them and from the count; Escape leaves the
+                    // boxes as they were.
                     FilingRun::press(form, "cmdReviewEmployees");
                     auto *table = form.findChild<QTableView *>("tblEmployees");
                     QAbstractItemModel *rows = table->model();
-                    QApplication::setActiveWindow(table->window());
-                    QVERIFY(QApplication::focusWidget() == table && table->window()->isModal());
+                    QWidget &review = *table->window();
+                    QApplication::setActiveWindow(&review);
+                    QVERIFY(QApplication::focusWidget() == table && review.isModal());
+                    auto *accounts = form.findChild<QTableView *>("tblAccounts");
                     QCOMPARE(table->currentIndex(), rows->index(0, 0));
-                    QCOMPARE(form.findChild<QTableView *>("tblAccounts")->currentIndex(),
-                             form.findChild<QTableView *>("tblAccounts")->model()->index(1, 0));
+                    QCOMPARE(accounts->currentIndex(), accounts->model()->index(1, 0));
                     QTest::keyClick(table, Qt::Key_F2);
+                    QCOMPARE(QApplication::focusWidget()->accessibleName(), "SSN");
                     QTest::keyClicks(QApplication::focusWidget(), "9");
                     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-                    for (QPushButton *button : table->window()->findChildren<QPushButton *>())
+                    for (QPushButton *button : review.findChildren<QPushButton *>())
                         QVERIFY(!button->autoDefault() && !button->isDefault()); // Enter commits
+                    auto *remove = FilingRun::find(review, "cmdRemoveEmployee");
+                    QVERIFY(!remove->isEnabled());
                     QTest::keyClick(table, Qt::Key_Delete);
                     QCOMPARE(run.desktop.notices(), {"An account keeps at least one employee. "
                                                      "Correct this employee instead."});
-                    QVERIFY(rows->rowCount() == 3 && rows->index(2, 4).data() == "not entered");
+                    FilingRun::typeInCell(table, 0, "SSN", "555555555"); // THREE not entered
+                    QCOMPARE(rows->index(1, 0).data(), "333333333");
+                    FilingRun::typeInCell(table, 0, "SSN", "333333333");
+                    QCOMPARE(rows->index(1, 0).data(), "444444444");
+                    // A refused SSN's finding goes when another account is chosen.
+                    FilingRun::typeInCell(table, 0, "SSN", "12345678");
+                    QTest::keyClick(accounts, Qt::Key_Up);
+                    QCOMPARE(FilingRun::labelText(review, "lblReviewMessage") +
+                                 table->accessibleDescription() +
+                                 rows->index(0, 0).data().toString(),
+                             "111111111");
+                    QTest::keyClick(accounts, Qt::Key_Down);
+                    QVERIFY(rows->index(2, 4).data() == "not entered");
                     QVERIFY(!(rows->flags(rows->index(2, 0)) & Qt::ItemIsEditable));
-                    table->setCurrentIndex(rows->index(2, 0));
-                    QTest::keyClick(table, Qt::Key_Delete); // no record to remove: nothing shown
-                    QCOMPARE(run.desktop.notices().size(), 1);
-                    FilingRun::press(*table->window(), "cmdCloseReview");
-                    QVERIFY(!table->window()->isVisible());
+                    table->setCurrentIndex(rows->index(1, 0));
+                    QVERIFY(remove->isEnabled());
+                    run.desktop.answers.prepend(true);
+                    QTest::keyClick(table, Qt::Key_Delete);
+                    QCOMPARE(run.desktop.questions().last(),
+                             "Take 444444444, FOUR MARY off this quarter's list?");
+                    QVERIFY(!run.desktop.shown.last().yesByDefault);
+                    QVERIFY(rows->rowCount() == 2 && rows->index(1, 0).data() == "555555555");
+                    QTest::keyClick(table, Qt::Key_Escape);
+                    QVERIFY(!review.isVisible());
+                    QCOMPARE(FilingRun::labelText(form, "lblFromPrevious"),
+                             "1 of 2 employees from the previous report are still to enter.");
                 }
                 QApplication::setActiveWindow(&form);
                 QTest::keyClick(&form, Qt::Key_Return, Qt::ControlModifier); // Add Employee
             }
             QCOMPARE(FilingRun::labelText(form, "lblFromPrevious"),
-                     "All " + n + " employees from the previous report are entered.");
+                     "All " + (second ? "2" : n) +
+                         " employees from the previous report are "
+                         "entered."); // one taken off
             QVERIFY(!FilingRun::find(form, "cmdFillFromPrevious")->isEnabled());
         }
         run.nameReport();

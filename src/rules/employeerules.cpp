@@ -146,10 +146,4 @@ QString creditWeeks(const EmployeeEntries &entries)
     return QString();
 }
 
-QString ssnAlreadyEntered(QStringView ssn)
-{
-    return QStringLiteral("SSN %1 has already been entered for this account.")
-        .arg(rightTrimSpaces(ssn));
-}
-
 } // namespace EmployeeRules

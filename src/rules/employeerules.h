@@ -38,8 +38,6 @@ QString middleName(const EmployeeEntries &entries);
 QString grossWages(const EmployeeEntries &entries);
 QString taxableWages(const EmployeeEntries &entries);
 QString creditWeeks(const EmployeeEntries &entries);
-// An SSN may stand once in an account.
-QString ssnAlreadyEntered(QStringView ssn);
 
 // The S record's fields after the record type, in order; two reserved single spaces follow. The
 // account number is the employer screen's, carried by the flow; the rest are the screen's boxes,

@@ -153,6 +153,8 @@ QModelIndex FilingRun::cell(QAbstractItemView *table, int row, const QString &co
 void FilingRun::typeInCell(QAbstractItemView *table, int row, const QString &column,
                            const QString &text)
 {
+    QCoreApplication::processEvents(); // activations the platform still owes, before the table's
+    QApplication::setActiveWindow(table->window());
     table->setFocus();
     table->setCurrentIndex(cell(table, row, column));
     QTest::keyClick(table, text[0].toLatin1());

@@ -162,8 +162,8 @@ public:
     {
         QTest::mouseClick(find<QAbstractButton>(screen, button), Qt::LeftButton);
     }
-    // The cell of the row and the column of that caption, and typing over it as a user does: the
-    // first key opens the editor, Enter commits.
+    // The cell of the row and the column of that caption, and typing over it as a user does, its
+    // window active: the first key opens the editor, Enter commits.
     static QModelIndex cell(QAbstractItemView *table, int row, const QString &column);
     static void typeInCell(QAbstractItemView *table, int row, const QString &column,
                            const QString &text);
