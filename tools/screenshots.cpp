@@ -45,7 +45,9 @@ int main(int argc, char *argv[])
 
     // A quarter started from last quarter's report of the same account, with three employees.
     FilingRun run;
-    QByteArray last = aRecord + eRecord;
+    QByteArray last =
+        aRecord + records(with(validEmployer, {"EMPLOYEES MONTH 3", "3", "GROSS WAGES", "750000",
+                                               "TAXABLE WAGES", "300000"}));
     for (const char *ssn : {"123456789", "234567891", "345678912"})
         last += records(with(validEmployee, {"SSN", ssn}));
     run.write(QStringLiteral("FTP_WR4-4B_0123456_Q3.CSV"), last);
