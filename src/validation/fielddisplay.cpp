@@ -70,9 +70,11 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        auto *button = static_cast<QPushButton *>(watched);
         if (event->type() != QEvent::Shortcut ||
             static_cast<QShortcutEvent *>(event)->isAmbiguous())
+            return false;
+        auto *button = qobject_cast<QPushButton *>(watched);
+        if (!button)
             return false;
         button->click();
         return true;
