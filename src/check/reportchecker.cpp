@@ -6,6 +6,7 @@
 #include "rules/filingrules.h"
 #include "rules/records.h"
 #include "rules/reportname.h"
+#include "rules/runningtotals.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -188,24 +189,31 @@ void Checker::closeAccount()
 {
     if (account.line == 0)
         return;
-    const auto compare = [this](const QString &total, const WholeNumberSum &sum, QString &shown,
-                                int position, const char *field, const char *what) {
-        if (!sum.known())
-            return;
-        shown = sum.toString();
-        if (isDigitText(total) && compareWholeNumbers(total, shown) != 0)
+    // The sums are shown only when every S record's wages are numbers.
+    if (gross.known())
+        account.employeeGrossWages = gross.toString();
+    if (taxable.known())
+        account.employeeTaxableWages = taxable.toString();
+    const AccountComparison differs =
+        compareAccount(employer.thirdMonth, account.grossWages, account.taxableWages,
+                       account.employees, account.employeeGrossWages, account.employeeTaxableWages);
+    const auto compare = [this](std::optional<int> comparison, const QString &total,
+                                const QString &shown, int position, const char *field,
+                                const char *what) {
+        if (comparison.value_or(0) != 0)
             add(account.line, Severity::Warning, position, field,
                 QStringLiteral("%1 %2 is not the sum of the account's %3 %4, %5")
                     .arg(QLatin1String(field), total,
                          counted(account.employees, "S record's", "S records'"),
                          QLatin1String(what), shown));
     };
-    compare(account.grossWages, gross, account.employeeGrossWages, 8, "GROSS WAGES", "gross wages");
-    compare(account.taxableWages, taxable, account.employeeTaxableWages, 10, "TAXABLE WAGES",
-            "taxable wages");
+    compare(differs.grossWages, account.grossWages, account.employeeGrossWages, 8, "GROSS WAGES",
+            "gross wages");
+    compare(differs.taxableWages, account.taxableWages, account.employeeTaxableWages, 10,
+            "TAXABLE WAGES", "taxable wages");
     // Fewer S records than the third month's count may be a file cut short.
-    const QString &thirdMonth = employer.thirdMonth, count = QString::number(account.employees);
-    if (const int more = isDigitText(thirdMonth) ? compareWholeNumbers(thirdMonth, count) : 0)
+    const QString &thirdMonth = employer.thirdMonth;
+    if (const int more = differs.employees.value_or(0))
         add(account.line, Severity::Warning, 7, "EMPLOYEES MONTH 3",
             QStringLiteral("%1 %2 in the third month, but %3 in the account%4")
                 .arg(rightTrimSpaces(thirdMonth),
