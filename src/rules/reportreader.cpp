@@ -1,4 +1,4 @@
-#include "check/reportchecker.h"
+#include "rules/reportreader.h"
 
 #include "rules/amounts.h"
 #include "rules/calendar.h"
@@ -24,10 +24,9 @@ const QLatin1String cutShort("; the file may be cut short");
 
 // Follows the file line by line: each line's bytes, its fields through the rows of the field
 // tables, and where it stands in the file (one A record first, then each E record and its S
-// records, which must agree with it).
-struct Checker {
-    FileReport &r;
-    const QString notText; // why the file is no text, or empty
+// records, which must agree with it); and, when asked for, its records into the filing.
+struct Reader {
+    Report &r;
     qint64 line = 0;
     bool sawRecord = false;
     QString filingType; // of the first A record, when it is O or A
@@ -76,17 +75,32 @@ struct Checker {
                           .arg(position));
     }
 
+    void readLines(QByteArrayView bytes);
     void read(const char *bytes, qsizetype size, bool ended);
     void record(char kind, const Records::Fields *f);
+    void file(char kind, bool complete);
     void closeAccount();
-    void finish();
+    void finish(const QString &notText);
 };
 
-void Checker::read(const char *bytes, qsizetype size, bool ended)
+void Reader::readLines(QByteArrayView bytes)
+{
+    const char *start = bytes.begin();
+    for (const char *lf;
+         start != bytes.end() &&
+         (lf = static_cast<const char *>(std::memchr(start, '\n', bytes.end() - start)));
+         start = lf + 1)
+        read(start, lf - start, true);
+    if (start != bytes.end())
+        read(start, bytes.end() - start, false);
+}
+
+void Reader::read(const char *bytes, qsizetype size, bool ended)
 {
     r.lines = ++line;
     const bool cr = size > 0 && bytes[size - 1] == '\r';
     size -= cr;
+    r.accountLine |= size >= 2 && bytes[0] == 'E' && bytes[1] == ',';
     if (!ended || !cr)
         add(line, Severity::Error, 0, "line",
             ended ? QStringLiteral("the line ends with LF alone, not CR LF")
@@ -96,9 +110,12 @@ void Checker::read(const char *bytes, qsizetype size, bool ended)
               QStringLiteral("the file begins with a byte order mark (EF BB BF); TAVO takes "
                              "single-byte text without one"));
         bytes += 3, size -= 3;
+        r.filing.reset();
     }
-    if (std::all_of(bytes, bytes + size, [](char c) { return c == ' '; }))
+    if (std::all_of(bytes, bytes + size, [](char c) { return c == ' '; })) {
+        r.filing.reset();
         return error(0, "line", QStringLiteral("blank line"));
+    }
     const char *outside =
         std::find_if(bytes, bytes + size, [](char c) { return uchar(c - 0x20) > 0x5E; });
     if (outside != bytes + size)
@@ -121,10 +138,13 @@ void Checker::read(const char *bytes, qsizetype size, bool ended)
               QStringLiteral("%1 fields, %2 expected")
                   .arg(text.count(u',') + 1)
                   .arg(Records::fieldCount));
-    record(known ? char(type[0].unicode()) : '?', f ? &*f : nullptr);
+    const char kind = known ? char(type[0].unicode()) : '?';
+    record(kind, f ? &*f : nullptr);
+    if (r.filing)
+        file(kind, f.has_value());
 }
 
-void Checker::record(char kind, const Records::Fields *f)
+void Reader::record(char kind, const Records::Fields *f)
 {
     const bool first = !std::exchange(sawRecord, true);
     if (first && kind != 'A')
@@ -185,7 +205,23 @@ void Checker::record(char kind, const Records::Fields *f)
     }
 }
 
-void Checker::closeAccount()
+// The record just read, its entries filled, into the filing; a record out of its order, or not
+// one of eleven fields, leaves no filing.
+void Reader::file(char kind, bool complete)
+{
+    if (!complete)
+        r.filing.reset();
+    else if (kind == 'A' && line == 1)
+        r.filing->contact = contact;
+    else if (kind == 'E' && line > 1)
+        r.filing->accounts.append({employer, {}});
+    else if (kind == 'S' && !r.filing->accounts.isEmpty())
+        r.filing->accounts.last().employees.append(employee);
+    else
+        r.filing.reset();
+}
+
+void Reader::closeAccount()
 {
     if (account.line == 0)
         return;
@@ -240,7 +276,7 @@ void Checker::closeAccount()
     r.accounts.append(std::exchange(account, {}));
 }
 
-void Checker::finish()
+void Reader::finish(const QString &notText)
 {
     closeAccount();
     if (!notText.isEmpty())
@@ -282,26 +318,30 @@ void Checker::finish()
 
 } // namespace
 
-FileReport checkReport(QByteArrayView bytes, const QString &path)
+Report readReport(QByteArrayView bytes, const QString &path, bool withFiling)
 {
-    FileReport report{path};
-    Checker checker{report, encodingFault(bytes)};
-    const char *start = checker.notText.isEmpty() ? bytes.begin() : bytes.end();
-    for (const char *lf;
-         start != bytes.end() &&
-         (lf = static_cast<const char *>(std::memchr(start, '\n', bytes.end() - start)));
-         start = lf + 1)
-        checker.read(start, lf - start, true);
-    if (start != bytes.end())
-        checker.read(start, bytes.end() - start, false);
-    checker.finish();
+    Report report{path};
+    if (withFiling && !bytes.isEmpty())
+        report.filing.emplace();
+    Reader reader{report};
+    reader.readLines(bytes);
+    const QString notText = encodingFault(bytes);
+    if (notText.isEmpty()) {
+        reader.finish(notText);
+        return report;
+    }
+    // A file that is no text is not checked line by line: of its lines only the filing stays.
+    Report read = std::exchange(report, Report{path});
+    report.filing = std::move(read.filing);
+    report.accountLine = read.accountLine;
+    Reader{report}.finish(notText);
     return report;
 }
 
-FileReport checkReportFile(const QString &path)
+Report readReportFile(const QString &path, bool withFiling)
 {
     QFile file(path);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    return file.error() == QFileDevice::NoError ? checkReport(bytes, path)
-                                                : FileReport{path, file.errorString()};
+    return file.error() == QFileDevice::NoError ? readReport(bytes, path, withFiling)
+                                                : Report{path, file.errorString()};
 }
