@@ -28,6 +28,7 @@ const QLatin1String cutShort("; the file may be cut short");
 struct Reader {
     Report &r;
     qint64 line = 0;
+    bool bom = false; // the first line began with a byte order mark
     bool sawRecord = false;
     QString filingType; // of the first A record, when it is O or A
     // The line at hand, as bytes and in UTF-16, and its record's entries, all used again per line.
@@ -78,7 +79,8 @@ struct Reader {
     void readLines(QByteArrayView bytes);
     void read(const char *bytes, qsizetype size, bool ended);
     void record(char kind, const Records::Fields *f);
-    void file(char kind, bool complete);
+    // Out of line, so a reader that only checks carries no filing code in its loop.
+    Q_NEVER_INLINE void file(char kind, bool complete);
     void closeAccount();
     void finish(const QString &notText);
 };
@@ -100,7 +102,6 @@ void Reader::read(const char *bytes, qsizetype size, bool ended)
     r.lines = ++line;
     const bool cr = size > 0 && bytes[size - 1] == '\r';
     size -= cr;
-    r.accountLine |= size >= 2 && bytes[0] == 'E' && bytes[1] == ',';
     if (!ended || !cr)
         add(line, Severity::Error, 0, "line",
             ended ? QStringLiteral("the line ends with LF alone, not CR LF")
@@ -110,6 +111,7 @@ void Reader::read(const char *bytes, qsizetype size, bool ended)
               QStringLiteral("the file begins with a byte order mark (EF BB BF); TAVO takes "
                              "single-byte text without one"));
         bytes += 3, size -= 3;
+        bom = true;
         r.filing.reset();
     }
     if (std::all_of(bytes, bytes + size, [](char c) { return c == ' '; })) {
@@ -164,6 +166,7 @@ void Reader::record(char kind, const Records::Fields *f)
         if (f)
             fields(employer, *f);
         ++r.eRecords;
+        r.accountLine |= text.size() > 1 && !(line == 1 && bom); // "E," begins the line
         account = {line, employer.accountNumber, 0, employer.grossWages, employer.taxableWages};
         gross = taxable = WholeNumberSum(f != nullptr);
         padded = f ? employer.accountNumber + QStringLiteral("  ") : QString();
