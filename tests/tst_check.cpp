@@ -2,10 +2,10 @@
 // screen does not give: every finding at its line and field with its exact message, in order; then
 // the built program's exit statuses and JSON.
 
-#include "check/reportchecker.h"
 #include "recordproperties.h"
 #include "rules/calendar.h"
 #include "rules/records.h"
+#include "rules/reportreader.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -60,7 +60,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, name);
         QStringList list;
-        for (const Finding &f : checkReportFile(write(bytes, name)).findings)
+        for (const Finding &f : readReportFile(write(bytes, name)).findings)
             list << e(f.line, f.field, f.message,
                       f.severity == Severity::Error ? "error" : "warning");
         QTEST(list, "findings");

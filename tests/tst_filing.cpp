@@ -2,12 +2,12 @@
 // the records on disk byte for byte, the report file, and what tavo-check makes of it.
 
 #include "app/neededroutines.h"
-#include "check/reportchecker.h"
 #include "contact/form1.h"
 #include "employee/form3.h"
 #include "employer/form2.h"
 #include "filingrun.h"
 #include "naming/formnamefile.h"
+#include "rules/reportreader.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -28,7 +28,7 @@ const QString closing = "File named %1 has been created. This CSV file will be s
 // tavo-check's reading finds no error and no warning in the report, and all its lines.
 void verifyClean(const QString &report, qint64 lines)
 {
-    const FileReport checked = checkReportFile(report);
+    const Report checked = readReportFile(report);
     QVERIFY2(checked.findings.isEmpty(), qPrintable(findingText(checked.findings.value(0))));
     QVERIFY(checked.readError.isEmpty() && checked.lines == lines);
 }

@@ -7,7 +7,7 @@
 #include "employer/form2.h"
 #include "filingrun.h"
 #include "rules/employeeimport.h"
-#include "rules/filing.h"
+#include "rules/reportreader.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -227,7 +227,7 @@ private slots:
                                   "S,2222222  ,333333333,THREE,MARY,,250000,100000,13, , \r\n"
                                   "S,2222222  ,444444444,FOUR,MARY,,250000,100000,13, , \r\n"
                                   "S,2222222  ,555555555,FIVE,MARY,,250000,100000,13, , \r\n";
-        const Filing last = *readFiling(report);
+        const Filing last = *readReport(report, {}).filing;
         // The second account's wage template, filled in by a script.
         const QByteArray filled = EmployeeImport::wageTemplate(last.accounts.last().employees)
                                       .replace(",,,\r\n", ",2500.01,1000.00,12\r\n");

@@ -4,9 +4,9 @@
 
 #include "filingrun.h"
 #include "rules/amounts.h"
-#include "rules/filing.h"
 #include "rules/filingrules.h"
 #include "rules/namerules.h"
+#include "rules/reportreader.h"
 
 #include <QTest>
 
@@ -51,9 +51,10 @@ private slots:
         QVERIFY(!checkForGoodApostropheInEmployeeLastName(u"O' NEIL"));
         QCOMPARE(trimSpaces(QString("  \ta b\t  ")), "\ta b\t");
         // A working file read as a filing: employees after their account only.
-        QVERIFY(readFiling(aRecord + eRecord + sRecord));
-        QVERIFY(!readFiling(aRecord + sRecord + eRecord));
-        QVERIFY(!readFiling(eRecord + aRecord) && !readFiling(eRecord + sRecord));
+        QVERIFY(readReport(aRecord + eRecord + sRecord, {}).filing);
+        QVERIFY(!readReport(aRecord + sRecord + eRecord, {}).filing);
+        QVERIFY(!readReport(eRecord + aRecord, {}).filing &&
+                !readReport(eRecord + sRecord, {}).filing);
         // The rules that span records: a year the employer screen offers on 6 December 2026, and
         // a sheet of employees at least half of whom stand under one other account only.
         QCOMPARE(FilingRules::yearNotOffered(u"12019", 2026) +

@@ -11,7 +11,7 @@
 #include "employer/form2.h"
 #include "filingrun.h"
 #include "naming/formnamefile.h"
-#include "rules/filing.h"
+#include "rules/reportreader.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -56,7 +56,7 @@ const auto verifyWiring = [](const auto valid, int index, int wrongField) {
     // The contact's filing type is chosen with the screen's other entries.
     FilingRun run;
     run.start();
-    run.program->previousReport = {"last.CSV", *readFiling(aRecord + eRecord + sRecord)};
+    run.program->previousReport = {"last.CSV", *readReport(aRecord + eRecord + sRecord, {}).filing};
     if (index > 0) {
         run.desktop.answers.append(QList<bool>{true, false, false}.mid(index == 2 ? 0 : 1));
         run.acceptContact();

@@ -4,7 +4,6 @@
 #include "app/desktop.h"
 #include "app/neededroutines.h"
 #include "app/program.h"
-#include "check/reportchecker.h"
 #include "contact/form1.h"
 #include "employee/form3.h"
 #include "employer/form2.h"
@@ -12,6 +11,7 @@
 #include "output/workingfile.h"
 #include "rules/checkstring.h"
 #include "rules/finding.h"
+#include "rules/reportreader.h"
 
 #include <QFileInfo>
 
@@ -83,7 +83,7 @@ void cNeededRoutines::resumeFiling(const QString &fileName)
     QByteArray bytes;
     if (!readChosenFile(fileName, title, bytes))
         return;
-    const FileReport report = checkReport(bytes, fileName);
+    const Report report = readReport(bytes, fileName);
     const auto fileFault = [](const Finding &f) {
         return f.severity == Severity::Error && f.line == 0 && f.layout &&
                f.field != QLatin1String("RECORD TYPE");
@@ -95,7 +95,7 @@ void cNeededRoutines::resumeFiling(const QString &fileName)
             QStringLiteral("The file %1 holds no report to resume.").arg(fileName), title);
         return;
     }
-    const std::optional<Filing> filing = readFiling(bytes);
+    const std::optional<Filing> &filing = report.filing;
     const qint64 lastAccount = report.accounts.isEmpty() ? 0 : report.accounts.last().line;
     const QStringList errors = firstFindings(report, [fileFault](const Finding &f) {
         return f.severity == Severity::Error && (f.line > 0 || fileFault(f));
@@ -149,8 +149,9 @@ QString cNeededRoutines::unfinishedFilingLine()
         QByteArray bytes;
         FileError error;
         const std::optional<Filing> filing =
-            holdsUnfinishedFiling(name) && readFileBytes(name, bytes, error) ? readFiling(bytes)
-                                                                             : std::nullopt;
+            holdsUnfinishedFiling(name) && readFileBytes(name, bytes, error)
+                ? readReport(bytes, name).filing
+                : std::nullopt;
         if (filing)
             return QStringLiteral("An unfinished report with %1 and %2 is kept as %3; Resume "
                                   "Unfinished Report\u2026 carries on from it.")

@@ -8,7 +8,7 @@
 
 class Program;
 struct Finding;
-struct FileReport;
+struct Report;
 
 // The routines the screens call: the screen checks, the records' way to the disk, the questions
 // that lead from screen to screen and the naming of the report file. It keeps nothing between
@@ -94,10 +94,10 @@ private:
     void saveNamedFile(const QString &name);
     // A file read as tavo-check reads a report: the first ten findings of those that `stop` it,
     // each as "line N, FIELD: MESSAGE".
-    QStringList firstFindings(const FileReport &report,
+    QStringList firstFindings(const Report &report,
                               const std::function<bool(const Finding &)> &stop);
     // Its findings that make a file doubtful, among those `counts` keeps: they are asked about.
-    QList<Finding> doubtsOf(const FileReport &report,
+    QList<Finding> doubtsOf(const Report &report,
                             const std::function<bool(const Finding &)> &counts);
     // The fields of an account's totals, which its S records add up to.
     static bool accountTotalField(const QString &field);

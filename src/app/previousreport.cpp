@@ -5,13 +5,13 @@
 #include "app/desktop.h"
 #include "app/neededroutines.h"
 #include "app/program.h"
-#include "check/reportchecker.h"
 #include "contact/form1.h"
 #include "rules/checkstring.h"
+#include "rules/reportreader.h"
 
 #include <QFileInfo>
 
-QStringList cNeededRoutines::firstFindings(const FileReport &report,
+QStringList cNeededRoutines::firstFindings(const Report &report,
                                            const std::function<bool(const Finding &)> &stop)
 {
     QStringList findings;
@@ -27,7 +27,7 @@ bool cNeededRoutines::accountTotalField(const QString &field)
            field == QLatin1String("EMPLOYEES MONTH 3");
 }
 
-QList<Finding> cNeededRoutines::doubtsOf(const FileReport &report,
+QList<Finding> cNeededRoutines::doubtsOf(const Report &report,
                                          const std::function<bool(const Finding &)> &counts)
 {
     // The warnings, but for the file's name, which matters nothing to a filing taken from it; and
@@ -66,11 +66,10 @@ void cNeededRoutines::startFromPreviousReport(const QString &fileName)
     QByteArray bytes;
     if (!readChosenFile(fileName, title, bytes))
         return;
-    const FileReport report = checkReport(bytes, fileName);
+    const Report report = readReport(bytes, fileName);
     const QStringList findings =
         firstFindings(report, [](const Finding &finding) { return finding.layout; });
-    const std::optional<Filing> filing = findings.isEmpty() ? readFiling(bytes) : std::nullopt;
-    if (!filing) {
+    if (!findings.isEmpty() || !report.filing) {
         program.desktop().tell(QStringLiteral("The file %1 cannot be used:\n").arg(fileName) +
                                    findings.join(u'\n'),
                                title);
@@ -80,6 +79,6 @@ void cNeededRoutines::startFromPreviousReport(const QString &fileName)
     if (!goOnDespite(doubtsOf(report, [](const Finding &) { return true; }),
                      QStringLiteral("The report ") + name, QStringLiteral("Start from it anyway?")))
         return;
-    program.previousReport = Program::PreviousReport{name, *filing};
+    program.previousReport = Program::PreviousReport{name, *report.filing};
     program.form1().showPreviousReport();
 }

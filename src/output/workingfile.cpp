@@ -1,6 +1,7 @@
 #include "output/workingfile.h"
 
 #include "rules/reportname.h"
+#include "rules/reportreader.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -86,7 +87,7 @@ bool holdsUnfinishedFiling(const QString &fileName)
     FileError ignored;
     if (!QFileInfo(fileName).isFile() || !readFileBytes(fileName, bytes, ignored))
         return false; // nothing to keep; starting the new file reports what is in the way
-    if (!bytes.startsWith("E,") && !bytes.contains("\nE,"))
+    if (!readReport(bytes, fileName, false).accountLine)
         return false; // no account yet
     const QFileInfo working(fileName);
     for (const QFileInfo &other : working.dir().entryInfoList(QDir::Files)) {

@@ -6,6 +6,7 @@
 #include "output/workingfile.h"
 #include "rules/calendar.h"
 #include "rules/filingrules.h"
+#include "rules/reportreader.h"
 #include "rules/runningtotals.h"
 #include "validation/fielddisplay.h"
 
@@ -91,7 +92,7 @@ bool ReviewFiling::readWorkingFile()
     FileError error;
     std::optional<Filing> filing;
     if (readFileBytes(program.sOutFileName, bytes, error))
-        filing = readFiling(bytes);
+        filing = readReport(bytes, program.sOutFileName).filing;
     if (!filing) {
         program.desktop().tell(QStringLiteral("The working file %1 holds no filing to review.")
                                    .arg(program.sOutFileName),

@@ -51,31 +51,3 @@ QList<EmployeeEntries> stillToEnter(const FiledAccount &account,
     }
     return left;
 }
-
-std::optional<Filing> readFiling(QByteArrayView bytes)
-{
-    Filing filing;
-    const QString text = QString::fromLatin1(bytes);
-    qsizetype start = 0;
-    for (int line = 0; start < text.size(); ++line) {
-        qsizetype end = text.indexOf(u'\n', start);
-        end = end < 0 ? text.size() : end;
-        QStringView record = QStringView(text).sliced(start, end - start);
-        start = end + 1;
-        if (record.endsWith(u'\r'))
-            record.chop(1);
-        const std::optional<Records::Fields> f = Records::splitLine(record);
-        const QStringView type = f ? (*f)[0] : QStringView();
-        if (type == u"A" && line == 0)
-            Records::readEntries(*f, filing.contact);
-        else if (type == u"E" && line > 0)
-            filing.accounts.append({Records::readEntries<EmployerEntries>(*f), {}});
-        else if (type == u"S" && !filing.accounts.isEmpty())
-            filing.accounts.last().employees.append(Records::readEntries<EmployeeEntries>(*f));
-        else
-            return std::nullopt;
-    }
-    if (bytes.isEmpty())
-        return std::nullopt;
-    return filing;
-}

@@ -39,8 +39,3 @@ RunningTotals totalsOf(const FiledAccount &account);
 QList<EmployeeEntries> stillToEnter(const FiledAccount &account,
                                     const QHash<QString, QString> &entered,
                                     const QSet<QString> &takenOff = {});
-
-// Reads the records of a working file, lines ended by CR LF or LF, with the records' layout:
-// nothing when it does not begin with an A record, holds a line that is not an A, E or S record of
-// eleven fields, a second A record, or an S record before any E record.
-std::optional<Filing> readFiling(QByteArrayView bytes);

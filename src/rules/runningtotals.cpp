@@ -19,12 +19,22 @@ QString wagesText(QStringView gross, QStringView taxable)
            QStringLiteral(", taxable wages ") + formatCents(taxable);
 }
 
-bool sameAmount(QStringView a, QStringView b)
+std::optional<int> compareAmounts(QStringView total, QStringView sum)
 {
-    return isDigitText(a) && isDigitText(b) && compareWholeNumbers(a, b) == 0;
+    if (!isDigitText(total) || !isDigitText(sum))
+        return std::nullopt;
+    return compareWholeNumbers(total, sum);
 }
 
 } // namespace
+
+AccountComparison compareAccount(QStringView thirdMonth, QStringView grossWages,
+                                 QStringView taxableWages, qint64 employees, QStringView grossSum,
+                                 QStringView taxableSum)
+{
+    return {compareAmounts(thirdMonth, QString::number(employees)),
+            compareAmounts(grossWages, grossSum), compareAmounts(taxableWages, taxableSum)};
+}
 
 void RunningTotals::startAccount(const QString &thirdMonth, const QString &grossWages,
                                  const QString &taxableWages)
@@ -47,9 +57,9 @@ void RunningTotals::addEmployee(const EmployeeEntries &employee)
 
 bool RunningTotals::addUp() const
 {
-    return sameAmount(QString::number(m_employees), m_thirdMonth) &&
-           sameAmount(m_sGross.toString(), m_grossWages) &&
-           sameAmount(m_sTaxable.toString(), m_taxableWages);
+    return compareAccount(m_thirdMonth, m_grossWages, m_taxableWages, m_employees,
+                          m_sGross.toString(), m_sTaxable.toString())
+        .addsUp();
 }
 
 QString RunningTotals::text() const

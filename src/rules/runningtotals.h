@@ -7,6 +7,20 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
+// An account's E record against what its S records come to: the third month's count against the
+// number of S records, and each wage total against the S records' sum. Each is compared as
+// compareWholeNumbers does (the E record's figure first), or not at all when either text is no
+// whole number.
+struct AccountComparison {
+    std::optional<int> employees, grossWages, taxableWages;
+    bool addsUp() const { return employees == 0 && grossWages == 0 && taxableWages == 0; }
+};
+AccountComparison compareAccount(QStringView thirdMonth, QStringView grossWages,
+                                 QStringView taxableWages, qint64 employees, QStringView grossSum,
+                                 QStringView taxableSum);
+
 // What the S records written for the current account add up to, beside its E record's
 // third-month count and wage totals, for the employee screen to show while employees are entered.
 class RunningTotals

@@ -1,4 +1,4 @@
-#include "check/reportchecker.h"
+#include "rules/reportreader.h"
 
 #include "rules/amounts.h"
 #include "rules/calendar.h"
@@ -6,6 +6,7 @@
 #include "rules/filingrules.h"
 #include "rules/records.h"
 #include "rules/reportname.h"
+#include "rules/runningtotals.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -23,11 +24,11 @@ const QLatin1String cutShort("; the file may be cut short");
 
 // Follows the file line by line: each line's bytes, its fields through the rows of the field
 // tables, and where it stands in the file (one A record first, then each E record and its S
-// records, which must agree with it).
-struct Checker {
-    FileReport &r;
-    const QString notText; // why the file is no text, or empty
+// records, which must agree with it); and, when asked for, its records into the filing.
+struct Reader {
+    Report &r;
     qint64 line = 0;
+    bool bom = false; // the first line began with a byte order mark
     bool sawRecord = false;
     QString filingType; // of the first A record, when it is O or A
     // The line at hand, as bytes and in UTF-16, and its record's entries, all used again per line.
@@ -75,13 +76,28 @@ struct Checker {
                           .arg(position));
     }
 
+    void readLines(QByteArrayView bytes);
     void read(const char *bytes, qsizetype size, bool ended);
     void record(char kind, const Records::Fields *f);
+    // Out of line, so a reader that only checks carries no filing code in its loop.
+    Q_NEVER_INLINE void file(char kind, bool complete);
     void closeAccount();
-    void finish();
+    void finish(const QString &notText);
 };
 
-void Checker::read(const char *bytes, qsizetype size, bool ended)
+void Reader::readLines(QByteArrayView bytes)
+{
+    const char *start = bytes.begin();
+    for (const char *lf;
+         start != bytes.end() &&
+         (lf = static_cast<const char *>(std::memchr(start, '\n', bytes.end() - start)));
+         start = lf + 1)
+        read(start, lf - start, true);
+    if (start != bytes.end())
+        read(start, bytes.end() - start, false);
+}
+
+void Reader::read(const char *bytes, qsizetype size, bool ended)
 {
     r.lines = ++line;
     const bool cr = size > 0 && bytes[size - 1] == '\r';
@@ -95,9 +111,13 @@ void Checker::read(const char *bytes, qsizetype size, bool ended)
               QStringLiteral("the file begins with a byte order mark (EF BB BF); TAVO takes "
                              "single-byte text without one"));
         bytes += 3, size -= 3;
+        bom = true;
+        r.filing.reset();
     }
-    if (std::all_of(bytes, bytes + size, [](char c) { return c == ' '; }))
+    if (std::all_of(bytes, bytes + size, [](char c) { return c == ' '; })) {
+        r.filing.reset();
         return error(0, "line", QStringLiteral("blank line"));
+    }
     const char *outside =
         std::find_if(bytes, bytes + size, [](char c) { return uchar(c - 0x20) > 0x5E; });
     if (outside != bytes + size)
@@ -120,10 +140,13 @@ void Checker::read(const char *bytes, qsizetype size, bool ended)
               QStringLiteral("%1 fields, %2 expected")
                   .arg(text.count(u',') + 1)
                   .arg(Records::fieldCount));
-    record(known ? char(type[0].unicode()) : '?', f ? &*f : nullptr);
+    const char kind = known ? char(type[0].unicode()) : '?';
+    record(kind, f ? &*f : nullptr);
+    if (r.filing)
+        file(kind, f.has_value());
 }
 
-void Checker::record(char kind, const Records::Fields *f)
+void Reader::record(char kind, const Records::Fields *f)
 {
     const bool first = !std::exchange(sawRecord, true);
     if (first && kind != 'A')
@@ -143,6 +166,7 @@ void Checker::record(char kind, const Records::Fields *f)
         if (f)
             fields(employer, *f);
         ++r.eRecords;
+        r.accountLine |= text.size() > 1 && !(line == 1 && bom); // "E," begins the line
         account = {line, employer.accountNumber, 0, employer.grossWages, employer.taxableWages};
         gross = taxable = WholeNumberSum(f != nullptr);
         padded = f ? employer.accountNumber + QStringLiteral("  ") : QString();
@@ -184,28 +208,51 @@ void Checker::record(char kind, const Records::Fields *f)
     }
 }
 
-void Checker::closeAccount()
+// The record just read, its entries filled, into the filing; a record out of its order, or not
+// one of eleven fields, leaves no filing.
+void Reader::file(char kind, bool complete)
+{
+    if (!complete)
+        r.filing.reset();
+    else if (kind == 'A' && line == 1)
+        r.filing->contact = contact;
+    else if (kind == 'E' && line > 1)
+        r.filing->accounts.append({employer, {}});
+    else if (kind == 'S' && !r.filing->accounts.isEmpty())
+        r.filing->accounts.last().employees.append(employee);
+    else
+        r.filing.reset();
+}
+
+void Reader::closeAccount()
 {
     if (account.line == 0)
         return;
-    const auto compare = [this](const QString &total, const WholeNumberSum &sum, QString &shown,
-                                int position, const char *field, const char *what) {
-        if (!sum.known())
-            return;
-        shown = sum.toString();
-        if (isDigitText(total) && compareWholeNumbers(total, shown) != 0)
+    // The sums are shown only when every S record's wages are numbers.
+    if (gross.known())
+        account.employeeGrossWages = gross.toString();
+    if (taxable.known())
+        account.employeeTaxableWages = taxable.toString();
+    const AccountComparison differs =
+        compareAccount(employer.thirdMonth, account.grossWages, account.taxableWages,
+                       account.employees, account.employeeGrossWages, account.employeeTaxableWages);
+    const auto compare = [this](std::optional<int> comparison, const QString &total,
+                                const QString &shown, int position, const char *field,
+                                const char *what) {
+        if (comparison.value_or(0) != 0)
             add(account.line, Severity::Warning, position, field,
                 QStringLiteral("%1 %2 is not the sum of the account's %3 %4, %5")
                     .arg(QLatin1String(field), total,
                          counted(account.employees, "S record's", "S records'"),
                          QLatin1String(what), shown));
     };
-    compare(account.grossWages, gross, account.employeeGrossWages, 8, "GROSS WAGES", "gross wages");
-    compare(account.taxableWages, taxable, account.employeeTaxableWages, 10, "TAXABLE WAGES",
-            "taxable wages");
+    compare(differs.grossWages, account.grossWages, account.employeeGrossWages, 8, "GROSS WAGES",
+            "gross wages");
+    compare(differs.taxableWages, account.taxableWages, account.employeeTaxableWages, 10,
+            "TAXABLE WAGES", "taxable wages");
     // Fewer S records than the third month's count may be a file cut short.
-    const QString &thirdMonth = employer.thirdMonth, count = QString::number(account.employees);
-    if (const int more = isDigitText(thirdMonth) ? compareWholeNumbers(thirdMonth, count) : 0)
+    const QString &thirdMonth = employer.thirdMonth;
+    if (const int more = differs.employees.value_or(0))
         add(account.line, Severity::Warning, 7, "EMPLOYEES MONTH 3",
             QStringLiteral("%1 %2 in the third month, but %3 in the account%4")
                 .arg(rightTrimSpaces(thirdMonth),
@@ -232,7 +279,7 @@ void Checker::closeAccount()
     r.accounts.append(std::exchange(account, {}));
 }
 
-void Checker::finish()
+void Reader::finish(const QString &notText)
 {
     closeAccount();
     if (!notText.isEmpty())
@@ -274,26 +321,30 @@ void Checker::finish()
 
 } // namespace
 
-FileReport checkReport(QByteArrayView bytes, const QString &path)
+Report readReport(QByteArrayView bytes, const QString &path, bool withFiling)
 {
-    FileReport report{path};
-    Checker checker{report, encodingFault(bytes)};
-    const char *start = checker.notText.isEmpty() ? bytes.begin() : bytes.end();
-    for (const char *lf;
-         start != bytes.end() &&
-         (lf = static_cast<const char *>(std::memchr(start, '\n', bytes.end() - start)));
-         start = lf + 1)
-        checker.read(start, lf - start, true);
-    if (start != bytes.end())
-        checker.read(start, bytes.end() - start, false);
-    checker.finish();
+    Report report{path};
+    if (withFiling && !bytes.isEmpty())
+        report.filing.emplace();
+    Reader reader{report};
+    reader.readLines(bytes);
+    const QString notText = encodingFault(bytes);
+    if (notText.isEmpty()) {
+        reader.finish(notText);
+        return report;
+    }
+    // A file that is no text is not checked line by line: of its lines only the filing stays.
+    Report read = std::exchange(report, Report{path});
+    report.filing = std::move(read.filing);
+    report.accountLine = read.accountLine;
+    Reader{report}.finish(notText);
     return report;
 }
 
-FileReport checkReportFile(const QString &path)
+Report readReportFile(const QString &path, bool withFiling)
 {
     QFile file(path);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    return file.error() == QFileDevice::NoError ? checkReport(bytes, path)
-                                                : FileReport{path, file.errorString()};
+    return file.error() == QFileDevice::NoError ? readReport(bytes, path, withFiling)
+                                                : Report{path, file.errorString()};
 }
