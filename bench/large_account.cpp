@@ -39,9 +39,19 @@ int main(int argc, char *argv[])
     int employees = 0, runs = 0;
     if (!readArguments(argc, argv, employees, runs))
         return 2;
-    QByteArray bytes = aRecord + eRecord;
+    // An account whose totals add up, of employees whose SSNs can all have been issued (area 101,
+    // groups from 01, serials 0001 to 9999), so neither Resume nor the previous report asks.
+    const auto ssnOf = [](int i) {
+        return QString::number(101000000 + (1 + i / 9999) * 10000 + 1 + i % 9999);
+    };
+    const QString n = QString::number(employees);
+    QByteArray bytes =
+        aRecord +
+        records(with(validEmployer,
+                     {"EMPLOYEES MONTH 3", n, "GROSS WAGES", QString::number(employees * 250000LL),
+                      "TAXABLE WAGES", QString::number(employees * 100000LL)}));
     for (int i = 0; i < employees; ++i)
-        bytes += records(with(validEmployee, {"SSN", QString::number(100000000 + i)}));
+        bytes += records(with(validEmployee, {"SSN", ssnOf(i)}));
 
     FilingRun filing;
     filing.resume(bytes, {true});
@@ -76,7 +86,7 @@ int main(int argc, char *argv[])
     previous.enterAccount();
     const std::vector<double> filling = timed(
         100, [&](int) { FilingRun::press(previous.program->form3(), "cmdFillFromPrevious"); });
-    if (FilingRun::find<QLineEdit>(previous.program->form3(), "txtSSN")->text() != "100000099") {
+    if (FilingRun::find<QLineEdit>(previous.program->form3(), "txtSSN")->text() != ssnOf(99)) {
         std::fprintf(stderr, "Fill Next did not walk the report\n");
         return 1;
     }

@@ -2,8 +2,8 @@
 // what it reports must hang together: every finding on a line of the file, in line order, and the
 // counts of errors and warnings those of the findings.
 
-#include "check/reportchecker.h"
 #include "fuzzinput.h"
+#include "rules/reportreader.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     file.write(reinterpret_cast<const char *>(data), qint64(size));
     file.close();
-    const FileReport report = checkReportFile(path);
+    const Report report = readReportFile(path);
     qint64 errors = 0, previousLine = 0;
     bool inOrder = report.readError.isEmpty();
     for (const Finding &f : report.findings) {

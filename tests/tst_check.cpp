@@ -2,9 +2,10 @@
 // screen does not give: every finding at its line and field with its exact message, in order; then
 // the built program's exit statuses and JSON.
 
-#include "check/reportchecker.h"
 #include "recordproperties.h"
+#include "rules/calendar.h"
 #include "rules/records.h"
+#include "rules/reportreader.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -17,10 +18,10 @@
 // The A record, account 0123456 with two employees (lines 2 to 4) and account 7654321 with one
 // (lines 5 and 6).
 const QByteArray good = "A,O,Mary Smith,mary@example.com,8005551234,, , , , , \r\n"
-                        "E,0123456,123456789,22014,3,4,2,1500000,10500,1000000,36000\r\n"
+                        "E,0123456,123456789,22026,3,4,2,1500000,10500,1000000,36000\r\n"
                         "S,0123456  ,123456789,O'NEIL,MARY,,1000000 ,600000,13, , \r\n"
                         "S,0123456  ,223456789,SMITH-JONES,JOHN,Q,500000,400000,7 , , \r\n"
-                        "E,7654321,987654321,12014,1,1,1,250000,0,250000,9000\r\n"
+                        "E,7654321,987654321,12026,1,1,1,250000,0,250000,9000\r\n"
                         "S,7654321  ,323456789,GARCIA,ANA,,250000,250000,14, , \r\n";
 
 // The report with one field of one line (both counted from 1) replaced.
@@ -48,13 +49,18 @@ class CheckTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The employer screen offers the years 2019 to 2026.
+    void initTestCase()
+    {
+        setToday([] { return QDate(2026, 12, 6); });
+    }
     void faultyReport_findingsAtLineAndField_data();
     void faultyReport_findingsAtLineAndField()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, name);
         QStringList list;
-        for (const Finding &f : checkReportFile(write(bytes, name)).findings)
+        for (const Finding &f : readReportFile(write(bytes, name)).findings)
             list << e(f.line, f.field, f.message,
                       f.severity == Severity::Error ? "error" : "warning");
         QTEST(list, "findings");
@@ -66,7 +72,7 @@ private slots:
     void builtProgram_outputExitStatusesAndJson()
     {
         write(good);
-        write(withField(6, 9, "15"), "FTP_WR4-4B_7654321.CSV");
+        write(withField(6, 9, "15").replace("223456789", "123456789"), "FTP_WR4-4B_7654321.CSV");
         const auto run = [this](const QStringList &arguments) {
             QProcess process;
             process.setWorkingDirectory(dir.path());
@@ -92,7 +98,8 @@ private slots:
                      .arg(found["line"].toInt())
                      .arg(found["field"].toString(), found["severity"].toString(),
                           found["message"].toString()),
-                 "6:CREDIT WEEKS: error: " + findingOf(validEmployee, "CREDIT WEEKS", "15"));
+                 "4:SSN: warning: The SSN 123456789 is already entered for this account (O'NEIL "
+                 "MARY, line 3).");
     }
 
 private:
@@ -122,7 +129,8 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
     const QString aboveGross = "GROSS WAGES must be greater than or equal to TAXABLE WAGES";
     // An E record's wages against its S records': GROSS or TAXABLE, the amount, the S records
     // counted with the wages' kind, and their sum.
-    const QString notSum = "%1 WAGES %2 is not the sum of the account's %3 wages, %4";
+    const QString notSum = "%1 WAGES %2 is not the sum of the account's %3 wages, %4",
+                  cutShort = "; the file may be cut short";
     row("a report as the screens write it", good, {});
     // Faults of the bytes, the fields (through their rules and entry boxes' lengths) and the
     // accounts (their sums, counts and SSNs), each at its line, in the order of the fields.
@@ -130,38 +138,42 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
         QByteArray(good)
                 .replace(",3,4,2,1500000,", ",3,4,3,1500001,")
                 .replace("O'NEIL,MARY,,1000000 ,600000,13, , \r\n",
-                         "O'NEIL,MA\x7fRY,,1000000 ,600000,13, , \n")
+                         "O'NEIL,MARY,\x7f,1000000 ,600000,13, , \n")
                 .replace(",223456789,SMITH-JONES,", ",123456789 ,SMITH JONES,")
                 .replace(",9000\r\n", ",x\r\n")
                 .replace(",323456789,GARCIA,ANA,,250000,250000,14,",
                          ",666456789,GARCIA,ANA,,250000,240000,014,") +
             "  \r\nX",
         {w(2, "EMPLOYEES MONTH 3",
-           "3 covered employees in the third month, but 2 S records in the account"),
+           "3 covered employees in the third month, but 2 S records in the account" + cutShort),
          w(2, "GROSS WAGES", notSum.arg("GROSS", "1500001", "2 S records' gross", "1500000")),
          e(3, "line", "the line ends with LF alone, not CR LF"),
-         e(3, "line", "byte 0x7f at column 32 is not printable ASCII"),
-         e(3, "FIRST NAME", employee("FIRST NAME", "MA\x7fRY")),
+         e(3, "line", "byte 0x7f at column 35 is not printable ASCII"),
+         e(3, "MIDDLE NAME", employee("MIDDLE NAME", "\x7f")),
          e(4, "SSN", employee("SSN", "123456789 ")),
-         w(4, "SSN", "SSN 123456789 is already on line 3 in this account"),
+         w(4, "SSN",
+           "The SSN 123456789 is already entered for this account (O'NEIL MARY, line 3)."),
          e(4, "LAST NAME", employee("LAST NAME", "SMITH JONES")),
          w(5, "TAXABLE WAGES", notSum.arg("TAXABLE", "250000", "1 S record's taxable", "240000")),
          e(5, "EMPLOYER CONTRIBUTIONS", findingOf(validEmployer, "EMPLOYER CONTRIBUTIONS", "x")),
          w(6, "SSN", "SSN 666456789 cannot have been issued: no SSN begins with 666"),
          e(6, "CREDIT WEEKS", employee("CREDIT WEEKS", "014")), e(7, "line", "blank line"),
-         e(8, "line", "the last line has no CR LF line end"),
+         e(8, "line", "the last line has no CR LF line end" + cutShort),
          e(8, "RECORD TYPE", "record type \"X\" is none of A, E and S")});
     // Partner fields, a byte order mark, an S record's account number and then its SSN, under a
     // name the naming screen gives otherwise, for the other filing type.
     row("partner fields, a byte order mark, S account and SSN, the name's case and filing type",
-        "\xEF\xBB\xBF" +
-            withField(3, 8, "2000000").replace("S,7654321  ,323456789,", "S,7654321 ,32345678,"),
+        "\xEF\xBB\xBF" + withField(3, 8, "2000000")
+                             .replace("S,7654321  ,323456789,", "S,7654321 ,32345678,")
+                             .replace(",3,4,2,", ",3,4,1,"),
         {fileName("FILEUPLOAD_WR4X-4BX_0123456_1q.CSV is not the name the naming screen gives: "
                   "FILEUPLOAD_WR4X-4BX_0123456_1Q.CSV"),
          fileName("the name is for an Amended filing, but the A record's filing type is O"),
          e(1, "line",
            "the file begins with a byte order mark (EF BB BF); TAVO takes single-byte text without "
            "one"),
+         w(2, "EMPLOYEES MONTH 3",
+           "1 covered employee in the third month, but 2 S records in the account"),
          w(2, "TAXABLE WAGES", notSum.arg("TAXABLE", "1000000", "2 S records' taxable", "2400000")),
          e(3, "GROSS WAGES", aboveGross), e(3, "TAXABLE WAGES", aboveGross),
          e(6, "ACCOUNT NUMBER",
@@ -177,7 +189,7 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
             good.left(good.indexOf('\n') + 1),
         {e(1, "RECORD TYPE", "the file must begin with the A record"),
          w(1, "EMPLOYEES MONTH 3",
-           "2 covered employees in the third month, but 1 S record in the account"),
+           "2 covered employees in the third month, but 1 S record in the account" + cutShort),
          e(3, "RECORD TYPE", "the A record must be the first line"),
          e(3, "FILING TYPE", "FILING TYPE must be O (Original) or A (Amended)"),
          e(3, "CONTACT EMAIL", "CONTACT EMAIL must be a valid email address format"),
@@ -185,7 +197,23 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
          e(3, "RESERVED", "field 10 is reserved and must be a single space"),
          e(4, "RECORD TYPE", "a second A record: a file holds one A record"),
          e(6, "line", "12 fields, 11 expected"),
+         w(8, "ACCOUNT NUMBER", "account 7654321 appears again (first at line 1)"),
          e(10, "RECORD TYPE", "a second A record: a file holds one A record")});
+    // An account filed twice, with years the employer screen does not offer in December 2026.
+    const QString notOffered = "QUARTER-YEAR %1: the year must be one the employer screen offers, "
+                               "2019 to 2026";
+    row("an account twice, years not offered",
+        withField(2, 4, "22018").replace("7654321", "0123456").replace("12026", "12027"),
+        {w(2, "QUARTER-YEAR", notOffered.arg("22018")),
+         w(5, "ACCOUNT NUMBER", "account 0123456 appears again (first at line 2)"),
+         w(5, "QUARTER-YEAR", notOffered.arg("12027"))});
+    // Bytes that are not single-byte text: one finding for the file. "A," in UTF-16, then NUL.
+    const QString saveAsCsv = " Save it as CSV (comma-separated values) and use that file instead.";
+    row("UTF-16", QByteArray::fromHex("fffe41002c00"),
+        {e(0, "file",
+           "The file is UTF-16 text, as a spreadsheet saves \"Unicode text\"." + saveAsCsv)});
+    row("NUL bytes", good + '\0',
+        {e(0, "file", "The file holds NUL bytes, so it is not text." + saveAsCsv)});
     // Files without records or accounts, under names the naming screen does not give.
     row("no E record, a short account number in the name", good.left(good.indexOf('\n') + 1),
         {fileName("ACCOUNT NUMBER  must be 7 digits long.  Please include leading zeros."),

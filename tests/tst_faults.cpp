@@ -80,6 +80,25 @@ private slots:
         QCOMPARE(run.workingFile(), aRecord + eRecord);
     }
 
+    // A working file only its owner may read stays so through a correction's rewrite, and the
+    // report made from it is as private: wages and SSNs are not left readable by others.
+    void privateWorkingFile_staysPrivate()
+    {
+        FilingRun run;
+        run.fileOneAccount({true, false, false}, 1);
+        const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+        QVERIFY(QFile::setPermissions(run.path("testFile.TXT"), ownerOnly));
+        FilingRun::press(run.program->form3(), "cmdReviewEmployees");
+        auto *table = run.program->form3().findChild<QAbstractItemView *>("tblEmployees");
+        QApplication::setActiveWindow(table->window());
+        FilingRun::typeInCell(table, 0, "Gross Wages", "250001");
+        run.nameReport();
+        for (const QString &file : {QString("testFile.TXT"), reportName})
+            QCOMPARE(QFileInfo(run.path(file)).permissions() & 0x0777, // of user, group, others
+                     QFile::ReadUser | QFile::WriteUser);
+        QVERIFY(run.read(reportName).contains(",250001,"));
+    }
+
     // A fault at each kind of write, at the save and at the printer: the one failure message
     // names what failed and the run ends; the working file keeps whole records, the ones before,
     // and no part of a file is left.
@@ -144,7 +163,9 @@ private slots:
         contact ? run.start() : run.fileOneAccount({true, !save, false}, 1);
         const QByteArray before = run.workingFile();
         Form3 &employees = run.program->form3();
-        FilingRun::fill(employees, fault == "full import" ? EmployeeEntries() : validEmployee);
+        FilingRun::fill(employees, fault == "full import"
+                                       ? EmployeeEntries()
+                                       : with(validEmployee, {"SSN", "223456789"}));
         run.write("employees.csv", "111223333,LEE,ANN,,40.00,30.00,13\n"
                                    "222334444,KIM,BO,J,40.00,30.00,1\n");
         run.desktop.filesToOpen.enqueue(run.path("employees.csv"));

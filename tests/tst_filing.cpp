@@ -2,12 +2,12 @@
 // the records on disk byte for byte, the report file, and what tavo-check makes of it.
 
 #include "app/neededroutines.h"
-#include "check/reportchecker.h"
 #include "contact/form1.h"
 #include "employee/form3.h"
 #include "employer/form2.h"
 #include "filingrun.h"
 #include "naming/formnamefile.h"
+#include "rules/reportreader.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -28,7 +28,7 @@ const QString closing = "File named %1 has been created. This CSV file will be s
 // tavo-check's reading finds no error and no warning in the report, and all its lines.
 void verifyClean(const QString &report, qint64 lines)
 {
-    const FileReport checked = checkReportFile(report);
+    const Report checked = readReportFile(report);
     QVERIFY2(checked.findings.isEmpty(), qPrintable(findingText(checked.findings.value(0))));
     QVERIFY(checked.readError.isEmpty() && checked.lines == lines);
 }
@@ -69,7 +69,7 @@ private slots:
         QWidget &employer = run.program->form2(), &employees = run.program->form3();
         QCOMPARE(employer.focusWidget(), FilingRun::find(employer, "cmdCreateELine"));
         QCOMPARE(FilingRun::labelText(employer, "lblMessage"), "The filing type is AMENDED.");
-        run.desktop.answer({false, true, true, true, false, true, true, false, false});
+        run.desktop.answer({false, true, true, true, false, false, true, true, false, false});
         // Each account's quarter-year, number, FEIN, employees of the three months and amounts.
         run.enterAccount({"12024", "1111111", "123456789", "0", "0", "0", "0", "0", "0", "0"});
         QCOMPARE(FilingRun::labelText(employer, "lblMessage"),
@@ -84,16 +84,25 @@ private slots:
         const auto half = with(validEmployee, {"GROSS WAGES", "750000", "TAXABLE WAGES", "500000"});
         run.enterEmployee(with(half, {"SSN", "323456789"}));
         QVERIFY(isUpEmptied(employees));
+        // The same SSN again is asked about, No the default; No keeps the screen as it is.
+        const auto second = with(half, {"LAST NAME", " SMITH-JONES ", "MIDDLE NAME", "Q"});
+        run.enterEmployee(with(second, {"SSN", "323456789"}));
+        QVERIFY(!run.desktop.shown.last().yesByDefault &&
+                FilingRun::find<QLineEdit>(employees, "txtEmpLastName")->text() == " SMITH-JONES ");
         run.enterEmployee(
             with(half, {"SSN", "423456789", "LAST NAME", " SMITH-JONES ", "MIDDLE NAME", "Q"}));
         QVERIFY(isUpEmptied(employer));
         run.enterAccount({"42019", "3333333", "123456789", "3", "4", "1", "1500000", "10500",
                           "1000000", "36000"});
         run.enterEmployee(with(half, {"GROSS WAGES", "1500000", "TAXABLE WAGES", "1000000"}));
-        QCOMPARE(run.desktop.questions().mid(1), (QStringList{any, account, any, another, another,
-                                                              account, any, another, account}));
+        const QString ssnAgain = "The SSN 323456789 is already entered for this account (O'NEIL "
+                                 "MARY). Add it a second time?";
+        QCOMPARE(run.desktop.questions().mid(1),
+                 (QStringList{any, account, any, another, ssnAgain, another, account, any, another,
+                              account}));
         // The screens up at each box, a bar between boxes: none at the first four.
-        QCOMPARE(screens.mid(0, 10), QString("||||Form3|Form3|Form3||Form3|Form3").split('|'));
+        QCOMPARE(screens.mid(0, 11),
+                 QString("||||Form3|Form3|Form3|Form3||Form3|Form3").split('|'));
         QCOMPARE(run.visibleScreens(), QStringList{"FormNameFile"});
         QVERIFY(run.program->formNameFile().isModal());
         run.nameReport({FilerKind::Tpa, FilingMethod::Ftp, "0000012345", "q4"});
@@ -109,8 +118,9 @@ private slots:
             "S,3333333  ,123456789,O'NEIL,MARY,,1500000,1000000,13, , \r\n";
         QCOMPARE((QByteArrayList{run.read(name), run.workingFile()}), QByteArrayList(2, records));
         const auto first = [&](int n) { return records.split('\n').mid(0, n).join('\n') + '\n'; };
-        QCOMPARE(written, (QByteArrayList{"", first(2), first(2), first(3), first(4), first(5),
-                                          first(5), first(6), first(7), first(7), records}));
+        QCOMPARE(written,
+                 (QByteArrayList{"", first(2), first(2), first(3), first(4), first(4), first(5),
+                                 first(5), first(6), first(7), first(7), records}));
         QCOMPARE(run.files(), (QStringList{name, "testFile.TXT"}));
         QCOMPARE(run.desktop.notices(), QStringList{closing.arg(name)});
         QVERIFY(run.desktop.ended && run.desktop.exitCode == 0);
@@ -139,18 +149,31 @@ private slots:
             run.enterEmployee(typed);
         FilingRun::press(run.program->form3(), "cmdReviewEmployees");
         auto *employees = run.program->form3().findChild<QTableView *>("tblEmployees");
-        QApplication::setActiveWindow(employees->window());
-        FilingRun::typeInCell(employees, 1, "Gross Wages", "500000");
+        QWidget &review = *employees->window();
         employees->setCurrentIndex(employees->model()->index(2, 0));
-        QTest::keyClick(employees, Qt::Key_Delete); // asked, No
+        QTest::keyClick(employees, Qt::Key_Delete); // asked, No, the default
         QTest::keyClick(employees, Qt::Key_Delete); // asked, Yes
         const QString remove = "Remove the employee 444444444, O'NEIL MARY, from account 0123456?";
         QCOMPARE(run.desktop.questions().mid(5), QStringList(2, remove));
-        QCOMPARE(FilingRun::labelText(*employees->window(), "lblReviewTotals"),
-                 "Entered for this account: 2 employees, gross wages $10,000.00, taxable wages "
+        QVERIFY(!run.desktop.shown.last().yesByDefault);
+        QCOMPARE(FilingRun::labelText(review, "lblReviewTotals"),
+                 "Entered for this account: 2 employees, gross wages $55,000.00, taxable wages "
                  "$6,000.00\nEmployer screen: 4 employees in the third month, gross wages "
                  "$15,000.00, taxable wages $10,000.00");
-        QTest::keyClick(employees, Qt::Key_Escape);
+        // The slip corrected, Close pressed with the editor open: a typo, refused, stays in its
+        // editor and the window open; mended, it is written and the window closes.
+        FilingRun::typeInCell(employees, 1, "Gross Wages", "200000");
+        FilingRun::press(review, "cmdCloseReview");
+        QApplication::processEvents(); // the refused value back in its editor
+        auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QCOMPARE(FilingRun::labelText(review, "lblReviewMessage") + ", " +
+                     (editor && review.isVisible() ? editor->text() : "closed"),
+                 "Employees, row 2, GROSS WAGES: GROSS WAGES must be greater than or equal to "
+                 "TAXABLE WAGES, 200000");
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(editor, "500000");
+        FilingRun::press(review, "cmdCloseReview");
+        QVERIFY(!review.isVisible());
         QVERIFY(FilingRun::labelText(run.program->form3(), "lblRunningTotals")
                     .startsWith("Entered for this account: 2 employees,"));
         run.enterEmployee(three);

@@ -37,20 +37,28 @@ private slots:
             return QString("line %1, %2: ").arg(line).arg(field) +
                    findingOf(validEmployee, field, entry, which);
         };
-        row("not converted: one decimal, a short group, dashes elsewhere; box lengths",
-            "12-345-6789,A,B,,1234.5,0,1\n123456789,A,B,,\"1,23.45\",0,1\n"
-            "123456789 ,A,B,,0.00,0.00,013\n223456789,A,B,,10000000000.00,0,1",
+        // Dollars without two decimals: the line, GROSS or TAXABLE, the text, and how to write it.
+        const QString cents = "line %1, %2 WAGES: %2 WAGES %3 is not an amount in dollars and "
+                              "cents: write it with two decimals, as %4.";
+        row("not converted: decimals not two, a short group, dashes elsewhere; box lengths",
+            "12-345-6789,A,B,,1234.5,0,1\n123456789,A,B,,\"1,23.45\",\"$1,800.5\",1\n"
+            "123456789 ,A,B,,0.00,0.00,013\n223456789,A,B,,10000000000.00,1800.555,1",
             {finding(1, "SSN", "12345678"), finding(1, "SSN", "12345678901", 1),
-             finding(1, "GROSS WAGES", "x"), finding(2, "GROSS WAGES", "x"),
+             cents.arg("1", "GROSS", "1234.5", "1234.50 or $1,234.50"),
+             cents.arg("2", "GROSS", "1,23.45", "1234.56 or $1,234.56"),
+             cents.arg("2", "TAXABLE", "$1,800.5", "1800.50 or $1,800.50"),
              finding(3, "SSN", "123456789 "), finding(3, "CREDIT WEEKS", "013"),
-             finding(4, "GROSS WAGES", "1111111111111")});
+             finding(4, "GROSS WAGES", "1111111111111"),
+             cents.arg("4", "TAXABLE", "1800.555", "1234.56 or $1,234.56")});
         // What LibreOffice Calc's command-line conversion made of a sheet (calc-wages.fods) whose
         // wages show as $2,500.00 and whose SSN column is numbers: the cells' values.
         QFile calc(QStringLiteral(TESTDATA "/calc-wages.csv"));
         QVERIFY(calc.open(QIODevice::ReadOnly));
         // Wages in bare digits: the line, GROSS or TAXABLE, the amount, and that in dollars.
         const QString bare = "line %1, %2 WAGES: %2 WAGES %3 has no cents: write the amount in "
-                             "dollars and cents, as %3.00 or $%4.00.";
+                             "dollars and cents, as %3.00 or $%4.00. A spreadsheet writes the "
+                             "cell's value unless the file is saved with the cells' content as "
+                             "shown.";
         row("plain digits are dollars to a spreadsheet; an SSN that lost its zero", calc.readAll(),
             {bare.arg("2", "GROSS", "2500", "2,500"), bare.arg("2", "TAXABLE", "1000", "1,000"),
              finding(3, "SSN", "12345678") +
@@ -67,13 +75,16 @@ private slots:
              "gross wages, taxable wages, credit weeks.",
              "line 5, line: A quotation mark is not closed.",
              "line 6, line: Only a comma may follow a closing quotation mark."});
-        row("an SSN twice in the file, one already written",
-            "123456789,A,B,,0,0,1\n111111111,A,B,,5,0.06,1\n123-45-6789,C,D,,0,0,\"1\"",
-            {"line 2, SSN: SSN 111111111 has already been entered for this account.",
-             bare.arg("2", "GROSS", "5", "5"),
-             "line 3, SSN: SSN 123456789 stands twice in the file, first on line 1."});
-        const QString saveAsCsv = " Save the sheet from the spreadsheet as CSV (comma-separated "
-                                  "values) and import that file.";
+        // A masked SSN with wages is no column name.
+        row("an SSN twice in the file, one already written, a masked SSN first",
+            "N/A,A,B,,0,0,1\n123456789, A ,B,,0,0,1\n111111111,A,B,,5,0.06,1\n"
+            "123-45-6789,C,D,,0,0,\"1\"",
+            {finding(1, "SSN", "N/A"),
+             "line 3, SSN: The SSN 111111111 is already entered for this account (DOE JOHN).",
+             bare.arg("3", "GROSS", "5", "5"),
+             "line 4, SSN: The SSN 123456789 is already entered for this account (A B, line 2)."});
+        const QString saveAsCsv = " Save it as CSV (comma-separated values) and use that file "
+                                  "instead.";
         const QString utf16 =
             "file: The file is UTF-16 text, as a spreadsheet saves \"Unicode text\"." + saveAsCsv;
         // "12,\n" in UTF-16 after its byte order mark and without; then a file with NUL bytes.
@@ -85,7 +96,8 @@ private slots:
     void importRecordsOrFindings()
     {
         QFETCH(QByteArray, bytes);
-        const auto result = EmployeeImport::importEmployees(bytes, "0123456", {"111111111"});
+        const auto result =
+            EmployeeImport::importEmployees(bytes, "0123456", {{"111111111", "DOE JOHN"}});
         QStringList got;
         for (const EmployeeEntries &employee : result.employees)
             got << Records::makeLine(employee);
@@ -117,7 +129,8 @@ private slots:
 #endif
         run.import(threeEmployees + "123456789,X,Y,,1.00,1.00,1\n"); // written by the screen
         QCOMPARE(run.desktop.shown.last().text,
-                 "line 5, SSN: SSN 123456789 has already been entered for this account.");
+                 "Nothing was imported.\nline 5, SSN: The SSN 123456789 "
+                 "is already entered for this account (O'NEIL MARY).");
         QCOMPARE(run.workingFile(), aRecord + eRecord + sRecord);
         QVERIFY(!totals().contains("add up"));
         run.desktop.answer({false, true}); // no other employee, another account
@@ -134,7 +147,8 @@ private slots:
                            "wages $10,000.00\nEmployer screen: 4 employees in the third month, "
                            "gross wages $15,000.00, taxable wages $10,000.00\nThe employees add "
                            "up to the employer screen's totals.");
-        run.desktop.answer({true, false, false}); // employees for the next account, then no more
+        // The same account again, filed on Yes; employees for it, then no more.
+        run.desktop.answer({true, true, false, false});
         run.enterAccount(with(validEmployer, {"EMPLOYEES MONTH 3", "1"}));
         run.import("123456789,A,B,,$1.00,0.01,1"); // an SSN of the account before
         QCOMPARE(run.desktop.notices().last(), "1 employee was imported.");

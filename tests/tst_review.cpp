@@ -7,7 +7,7 @@
 #include "employer/form2.h"
 #include "filingrun.h"
 #include "rules/employeeimport.h"
-#include "rules/filing.h"
+#include "rules/reportreader.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,11 +17,13 @@
 
 namespace
 {
-// The valid account's three employees, ONE, TWO and THREE, its third month's count three.
-const QByteArray threeEmployees = aRecord + QByteArray(eRecord).replace(",4,4,", ",4,3,") +
+// Account 7654321 without employees, then the valid account's three employees, ONE, TWO and
+// THREE, ONE's SSN standing twice, its third month's count three.
+const QByteArray threeEmployees = aRecord + "E,7654321,123456789,22026,0,0,0,0,0,0,0\r\n" +
+                                  QByteArray(eRecord).replace(",4,4,", ",4,3,") +
                                   "S,0123456  ,111111111,ONE,MARY,,250000,100000,13, , \r\n"
                                   "S,0123456  ,222222222,TWO,MARY,,250000,100000,13, , \r\n"
-                                  "S,0123456  ,333333333,THREE,MARY,,250000,100000,13, , \r\n";
+                                  "S,0123456  ,111111111,THREE,MARY,,250000,100000,13, , \r\n";
 
 // The notice on a file that is no report, chosen as last quarter's: its findings.
 const QString noReport =
@@ -30,11 +32,14 @@ const QString noReport =
     "TYPE: the file must begin with the A record\nline 2, RECORD TYPE: record type "
     "\"123-45-6789\" is none of A, E and S";
 
-// A new filing started from the bytes as last quarter's report, chosen in the file dialog.
-void startFromPreviousReport(FilingRun &run, const QByteArray &report)
+// A new filing started from the bytes as last quarter's report, chosen in the file dialog, with
+// the answers to the questions on the way.
+void startFromPreviousReport(FilingRun &run, const QByteArray &report,
+                             std::initializer_list<bool> answers = {})
 {
     run.write("last.CSV", report);
     run.start();
+    run.desktop.answer(answers);
     run.desktop.filesToOpen.enqueue(run.path("last.CSV"));
     FilingRun::press(run.program->form1(), "cmdFromPreviousReport");
 }
@@ -46,51 +51,76 @@ class ReviewTest : public QObject
 
 private slots:
     // A cell typed over in Review Filing, opened on the employee screen of the filing resumed: the
-    // value passes and is written, or it is refused with its message and the cell keeps its value.
-    // Each case compared whole, its name first.
+    // value passes and is written, or it is refused with its message and stays in the open editor
+    // while the cell keeps its value. Each case compared whole, its name first.
     void correction_checkedAndWrittenOrRefused()
     {
-        // The case, then table, row, column, typed, the message (empty: written) and, written,
-        // the bytes of the working file the correction replaces, and with what.
-        const QList<QStringList> cases = {
+        // The case, then table, row, column, typed, the message (empty: written), written, the
+        // bytes of the working file the correction replaces, and with what, and a question asked
+        // (answered Yes when the case's name ends so) with its default button.
+        const QString again = "The SSN 111111111 is already entered for this account (ONE MARY). "
+                              "Add it a second time? [No]";
+        QList<QStringList> cases = {
             {"an employee passes", "tblEmployees", "1", "Gross Wages", "260000", "",
              "TWO,MARY,,250000", "TWO,MARY,,260000"},
             {"a rule", "tblEmployees", "0", "SSN", "12345678",
-             "Row 1, SSN: Employee SSN  must be 9 digits long."},
-            {"an SSN already in the account", "tblEmployees", "2", "SSN", "111111111",
-             "Row 3, SSN: SSN 111111111 has already been entered for this account."},
+             "Employees, row 1, SSN: Employee SSN  must be 9 digits long."},
+            {"an SSN already in the account, No", "tblEmployees", "1", "SSN", "111111111",
+             "Employees, row 2, SSN: The SSN 111111111 is already entered for this account (ONE "
+             "MARY).",
+             "", "", again},
+            {"an SSN already in the account, Yes", "tblEmployees", "1", "SSN", "111111111", "",
+             "222222222", "111111111", again},
+            {"an SSN standing twice, another cell", "tblEmployees", "2", "Last Name", "THREEE", "",
+             "THREE,", "THREEE,"},
             {"a partner field", "tblEmployees", "0", "Taxable Wages", "900000",
-             "Row 1, GROSS WAGES: GROSS WAGES must be greater than or equal to TAXABLE WAGES"},
+             "Employees, row 1, GROSS WAGES: GROSS WAGES must be greater than or equal to TAXABLE "
+             "WAGES"},
             {"a box length, set by another program", "tblEmployees", "0", "Credit Weeks", "014",
-             "Row 1, CREDIT WEEKS: CREDIT WEEKS has 3 characters; its entry box takes at most 2."},
+             "Employees, row 1, CREDIT WEEKS: CREDIT WEEKS has 3 characters; its entry box takes "
+             "at most 2."},
             // An account's number, its employees' records following.
-            {"an account number", "tblAccounts", "0", "Account Number", "7654321", "", "0123456",
-             "7654321"},
-            {"an account's rule", "tblAccounts", "0", "Month 3", "x",
-             "Row 1, EMPLOYEES MONTH 3: NUMBER OF EMPLOYEES  for the third month must be numeric"},
+            {"an account number", "tblAccounts", "1", "Account Number", "7777777", "", "0123456",
+             "7777777"},
+            {"another account's number", "tblAccounts", "1", "Account Number", "7654321",
+             "Accounts, row 2, ACCOUNT NUMBER: Account 7654321 is already in this filing."},
+            {"an account's rule", "tblAccounts", "1", "Month 3", "x",
+             "Accounts, row 2, EMPLOYEES MONTH 3: NUMBER OF EMPLOYEES  for the third month must "
+             "be numeric"},
             {"the contact", "tblContact", "0", "Contact Email", "mary@example",
-             "Row 1, CONTACT EMAIL: CONTACT EMAIL must be a valid email address format"}};
+             "Contact, row 1, CONTACT EMAIL: CONTACT EMAIL must be a valid email address format"}};
+        for (const QString code : {"10000", "19999", "12030", "32032"}) // not offered in 2026
+            cases.append({code, "tblAccounts", "1", "Quarter/Year", code,
+                          "Accounts, row 2, QUARTER-YEAR: QUARTER-YEAR " + code +
+                              ": the year must be one the employer screen offers, 2019 to 2026"});
         for (const QStringList &cell : cases) {
             FilingRun run;
-            run.resume(threeEmployees, {true});
+            run.resume(threeEmployees, {true, true}); // despite ONE's SSN twice
             FilingRun::press(run.program->form3(), "cmdReviewEmployees");
             auto *view = run.program->form3().findChild<QTableView *>(cell[1]);
-            QApplication::setActiveWindow(view->window());
             const auto at = [&] { return FilingRun::cell(view, cell[2].toInt(), cell[3]); };
             const QString before = at().data().toString(), &message = cell[5];
-            if (cell[3] == "Credit Weeks") // more than the editor takes
-                QVERIFY2(!view->model()->setData(at(), cell[4]), qPrintable(cell[0]));
-            else
+            const bool typed = cell[3] != "Credit Weeks"; // more than the editor takes
+            run.desktop.answer({cell[0].endsWith("Yes")});
+            if (typed)
                 FilingRun::typeInCell(view, cell[2].toInt(), cell[3], cell[4]);
+            else
+                QVERIFY2(!view->model()->setData(at(), cell[4]), qPrintable(cell[0]));
+            // The questions after the version notice, the warnings and "Add an additional
+            // employee?".
+            const QString asked = run.desktop.questions().mid(3).join("") +
+                                  (run.desktop.shown.last().yesByDefault ? "" : " [No]");
+            const auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
             QCOMPARE(std::tuple(cell[0], FilingRun::labelText(*view->window(), "lblReviewMessage"),
                                 view->accessibleDescription(), at().data().toString(),
-                                run.workingFile()),
+                                editor ? editor->text() : "", asked, run.workingFile()),
                      std::tuple(cell[0], message, message, message.isEmpty() ? cell[4] : before,
+                                message.isEmpty() || !typed ? "" : cell[4], cell.value(8),
                                 QByteArray(threeEmployees)
                                     .replace(cell.value(6).toLatin1(), cell.value(7).toLatin1())));
         }
         FilingRun gone; // a working file that holds no filing any more: a notice, no window
-        gone.resume(threeEmployees, {true});
+        gone.resume(threeEmployees, {true, true});
         gone.write("testFile.TXT", "");
         FilingRun::press(gone.program->form3(), "cmdReviewEmployees");
         QCOMPARE(
@@ -117,6 +147,10 @@ private slots:
         const QByteArray errors = aRecord + QByteArray(eRecord).replace("123456789", "12345678") +
                                   QByteArray("S\r\n").repeated(11);
         QTest::newRow("errors, the first ten shown") << errors << ten;
+        QTest::newRow("UTF-16") << QByteArray::fromHex("fffe41002c00") // "A," in UTF-16
+                                << "The file %1 cannot be resumed:\nfile: The file is UTF-16 "
+                                   "text, as a spreadsheet saves \"Unicode text\". Save it as "
+                                   "CSV (comma-separated values) and use that file instead.";
     }
     void resume_fromEachPlaceAFileCanEnd()
     {
@@ -125,16 +159,25 @@ private slots:
         FilingRun run;
         const QByteArray there = aRecord + eRecord + sRecord + sRecord; // the working file there
         run.write("testFile.TXT.previous", bytes);
+        QString behind; // the screen up while the first question stands, and what it says
+        run.desktop.whileShowing = [&](const ScriptedDesktop::Shown &box) {
+            if (box.title.isEmpty() && box.text.endsWith('?') && behind.isEmpty())
+                behind = run.visibleScreens().join("") + ": " +
+                         FilingRun::labelText(run.program->form3(), "lblResumed");
+        };
         run.resume(there, {false, false}, "testFile.TXT.previous");
         const bool resumed = !shown.startsWith("The file");
         QCOMPARE(run.desktop.shown[1].title + ": " + run.desktop.shown[1].text,
-                 "Resume Unfinished Report: Working files (testFile.TXT testFile.TXT.*)");
+                 "Resume Unfinished Report: Working files (testFile.TXT testFile.TXT.previous*)");
         QCOMPARE(run.desktop.shown.value(2).title, resumed ? "" : "Resume Unfinished Report");
         QCOMPARE(shown == "Form2" ? run.visibleScreens().join("") : run.desktop.shown[2].text,
                  QString(shown).replace("%1", run.path("testFile.TXT.previous")));
         QCOMPARE(run.workingFile(), resumed ? bytes : there);
         QCOMPARE(run.read("testFile.TXT.previous"), resumed ? there : bytes);
-        QCOMPARE(run.read("testFile.TXT.previous-2"), resumed ? bytes : QByteArray());
+        QCOMPARE(run.read("testFile.TXT.previous-2"), QByteArray()); // moved back, not copied
+        if (shown.endsWith('?')) // the question stands over the screen that says what it resumed
+            QCOMPARE(behind, QString("Form3: Resumed testFile.TXT.previous: 1 account, %1.")
+                                 .arg(bytes.contains("\nS,") ? "1 employee" : "0 employees"));
     }
 
     // A file with an account that was not saved as a report is kept when a new filing starts,
@@ -155,7 +198,13 @@ private slots:
             for (const QString &file : files)
                 run.write(file, killed);
             run.restart();
-            run.start();
+            run.start(); // the contact screen names the unfinished filing Resume carries on
+            QCOMPARE(FilingRun::labelText(run.program->form1(), "lblUnfinished"),
+                     files.size() > 1 ? "" // saved as a report: nothing unfinished
+                                      : "An unfinished report with 1 account and 1 employee is "
+                                        "kept as testFile.TXT" +
+                                            QString(files.isEmpty() ? ".previous" : "") +
+                                            "; Resume Unfinished Report\u2026 carries on from it.");
             run.acceptContact();
             run.program->endProgram();
         }
@@ -171,14 +220,17 @@ private slots:
     void quarterFromPreviousReport_sameAsTypedByHand()
     {
         const QByteArray report = "A,O,Pat Payroll,mary@example.com,8005551234,, , , , , \r\n"
-                                  "E,1111111,123456789,22026,3,4,4,1500000,10500,1000000,36000\r\n"
+                                  "E,1111111,123456789,22026,3,4,2,500000,10500,200000,36000\r\n"
                                   "S,1111111  ,111111111,ONE,MARY,,250000,100000,13, , \r\n"
                                   "S,1111111  ,222222222,TWO,MARY,,250000,100000,13, , \r\n"
-                                  "E,2222222,123456789,22026,3,4,4,1500000,10500,1000000,36000\r\n"
+                                  "E,2222222,123456789,22026,3,4,3,750000,10500,300000,36000\r\n"
                                   "S,2222222  ,333333333,THREE,MARY,,250000,100000,13, , \r\n"
                                   "S,2222222  ,444444444,FOUR,MARY,,250000,100000,13, , \r\n"
                                   "S,2222222  ,555555555,FIVE,MARY,,250000,100000,13, , \r\n";
-        const Filing last = *readFiling(report);
+        const Filing last = *readReport(report, {}).filing;
+        // The second account's wage template, filled in by a script.
+        const QByteArray filled = EmployeeImport::wageTemplate(last.accounts.last().employees)
+                                      .replace(",,,\r\n", ",2500.01,1000.00,12\r\n");
         // This quarter's gross wages and weeks, typed by hand, give these records.
         const QByteArray typed = QByteArray(report).replace("250000,100000,13", "250001,100000,12");
         FilingRun run;
@@ -189,8 +241,8 @@ private slots:
         FilingRun::press(run.program->form1(), "cmdCreateALine");
         QWidget &employer = run.program->form2(), &form = run.program->form3();
         // The questions on the way, for both accounts: any employees, another employee, another
-        // account.
-        run.desktop.answer({true, true, false, true, true, true, true, false, false});
+        // account; the first account typed again is not filed a second time.
+        run.desktop.answer({true, true, false, true, false, true, true, true, true, false, false});
         for (const FiledAccount &old : last.accounts) {
             const bool second = &old == &last.accounts.last(); // of last quarter's two accounts
             FilingRun::fill(employer, with(old.employer, {"ACCOUNT NUMBER", "", "FEIN", ""}));
@@ -201,21 +253,49 @@ private slots:
                              .arg(offered->count()),
                          "1111111, FEIN 123456789, 2 employees (filed) / 2222222, FEIN 123456789, "
                          "3 employees / 2");
+            if (second) { // the filed one cannot be chosen; typed, it is asked about, and No
+                FilingRun::choose(offered, offered->item(0)->text());
+                QVERIFY(offered->selectedItems().isEmpty());
+                FilingRun::fill(employer, old.employer);
+                FilingRun::put(employer, "txtEAN", "1111111");
+                FilingRun::press(employer, "cmdCreateELine");
+                QVERIFY(employer.isVisible() && run.desktop.questions().last().startsWith(
+                                                    "Account 1111111 is already in this filing."));
+            }
             FilingRun::choose(offered, offered->item(second)->text());
             FilingRun::press(employer, "cmdCreateELine");
+            if (!second) { // the other account's sheet is asked about, No the default
+                run.desktop.answers.prepend(false);
+                run.import(filled);
+                QCOMPARE(run.desktop.questions().last(),
+                         "These employees are listed under account 2222222 in the previous "
+                         "report, not under 1111111. Import them into 1111111?");
+                QVERIFY(!run.desktop.shown.last().yesByDefault);
+            }
             const QString n = QString::number(old.employees.size());
             QCOMPARE(FilingRun::labelText(form, "lblFromPrevious"),
                      n + " of " + n + " employees from the previous report are still to enter.");
             for (int i = 0; i < old.employees.size(); ++i) {
                 // In the report's order; a second press skips one, after the last comes the
-                // first again.
-                for (int press = 0; press < (second && i == 0 ? 4 : 1); ++press)
-                    FilingRun::press(form, "cmdFillFromPrevious");
+                // first again, the whole screen filled afresh, the marks of the last try gone.
+                if (second && i == 0)
+                    FilingRun::press(form, "cmdAddEmployee"); // every box marked
+                QApplication::setActiveWindow(&form);
+                auto *gross = FilingRun::find<QLineEdit>(form, "txtEmployeeGrossWages");
+                for (int press = 0; press < (second && i == 0 ? 4 : 1); ++press) {
+                    FilingRun::type(gross, "777700");
+                    QTest::keyClick(gross, Qt::Key_N, Qt::AltModifier); // Fill Next, at once
+                    QCOMPARE(gross->text(), "");
+                }
+                QCOMPARE(FilingRun::labelText(form, "lblEmployeeGrossWages_errorMessage"), "");
                 QCOMPARE(FilingRun::find<QLineEdit>(form, "txtSSN")->text(), old.employees[i].ssn);
-                QCOMPARE(form.focusWidget(), FilingRun::find(form, "txtEmployeeGrossWages"));
-                FilingRun::put(form, "txtEmployeeGrossWages", "250001");
-                FilingRun::put(form, "txtEmpTaxableWages", "100000");
-                FilingRun::put(form, "txtEmployeeCreditWeek", "12");
+                // A carried employee: Alt+N, the gross wages, Tab, the taxable wages, Tab, the
+                // weeks, Ctrl+Enter (below), and Enter for the question.
+                for (const char *typed : {"250001", "100000", "12"}) {
+                    QTest::keyClicks(form.focusWidget(), typed);
+                    if (QByteArray(typed) != "12")
+                        QTest::keyClick(form.focusWidget(), Qt::Key_Tab);
+                }
                 if (second && i == 1) { // the template; those still to enter, greyed, no records
                     run.desktop.filesToOpen.enqueue(run.path("wages.csv"));
                     FilingRun::press(form, "cmdSaveTemplate");
@@ -225,43 +305,69 @@ private slots:
                              "Credit Weeks\r\n444-44-4444,FOUR,MARY,,,,\r\n555-55-5555,FIVE,"
                              "MARY,,,,\r\n");
                     // Review Filing over it: the focus on the first SSN, F2 and Escape
-                    // cancel an edit, the one employee entered stays, those still to enter are
-                    // no records; Close leaves the boxes as they were.
+                    // cancel an edit, the editor named by its column, the one employee entered
+                    // stays; those still to enter, no records, follow a corrected SSN, and FOUR,
+                    // taken off the list, goes from them and from the count; Escape leaves the
+                    // boxes as they were.
                     FilingRun::press(form, "cmdReviewEmployees");
                     auto *table = form.findChild<QTableView *>("tblEmployees");
                     QAbstractItemModel *rows = table->model();
-                    QApplication::setActiveWindow(table->window());
-                    QVERIFY(QApplication::focusWidget() == table && table->window()->isModal());
+                    QWidget &review = *table->window();
+                    QApplication::setActiveWindow(&review);
+                    QVERIFY(QApplication::focusWidget() == table && review.isModal());
+                    auto *accounts = form.findChild<QTableView *>("tblAccounts");
                     QCOMPARE(table->currentIndex(), rows->index(0, 0));
-                    QCOMPARE(form.findChild<QTableView *>("tblAccounts")->currentIndex(),
-                             form.findChild<QTableView *>("tblAccounts")->model()->index(1, 0));
+                    QCOMPARE(accounts->currentIndex(), accounts->model()->index(1, 0));
                     QTest::keyClick(table, Qt::Key_F2);
+                    QCOMPARE(QApplication::focusWidget()->accessibleName(), "SSN");
                     QTest::keyClicks(QApplication::focusWidget(), "9");
                     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-                    for (QPushButton *button : table->window()->findChildren<QPushButton *>())
+                    for (QPushButton *button : review.findChildren<QPushButton *>())
                         QVERIFY(!button->autoDefault() && !button->isDefault()); // Enter commits
+                    auto *remove = FilingRun::find(review, "cmdRemoveEmployee");
+                    QVERIFY(!remove->isEnabled());
                     QTest::keyClick(table, Qt::Key_Delete);
                     QCOMPARE(run.desktop.notices(), {"An account keeps at least one employee. "
                                                      "Correct this employee instead."});
-                    QVERIFY(rows->rowCount() == 3 && rows->index(2, 4).data() == "not entered");
+                    FilingRun::typeInCell(table, 0, "SSN", "555555555"); // THREE not entered
+                    QCOMPARE(rows->index(1, 0).data(), "333333333");
+                    FilingRun::typeInCell(table, 0, "SSN", "333333333");
+                    QCOMPARE(rows->index(1, 0).data(), "444444444");
+                    // A refused SSN's finding goes when another account is chosen.
+                    FilingRun::typeInCell(table, 0, "SSN", "12345678");
+                    QTest::keyClick(accounts, Qt::Key_Up);
+                    QCOMPARE(FilingRun::labelText(review, "lblReviewMessage") +
+                                 table->accessibleDescription() +
+                                 rows->index(0, 0).data().toString(),
+                             "111111111");
+                    QTest::keyClick(accounts, Qt::Key_Down);
+                    QVERIFY(rows->index(2, 4).data() == "not entered");
                     QVERIFY(!(rows->flags(rows->index(2, 0)) & Qt::ItemIsEditable));
-                    table->setCurrentIndex(rows->index(2, 0));
-                    QTest::keyClick(table, Qt::Key_Delete); // no record to remove: nothing shown
-                    QCOMPARE(run.desktop.notices().size(), 1);
-                    FilingRun::press(*table->window(), "cmdCloseReview");
-                    QVERIFY(!table->window()->isVisible());
+                    table->setCurrentIndex(rows->index(1, 0));
+                    QVERIFY(remove->isEnabled());
+                    run.desktop.answers.prepend(true);
+                    QTest::keyClick(table, Qt::Key_Delete);
+                    QCOMPARE(run.desktop.questions().last(),
+                             "Take 444444444, FOUR MARY off this quarter's list?");
+                    QVERIFY(!run.desktop.shown.last().yesByDefault);
+                    QVERIFY(rows->rowCount() == 2 && rows->index(1, 0).data() == "555555555");
+                    QTest::keyClick(table, Qt::Key_Escape);
+                    QVERIFY(!review.isVisible());
+                    QCOMPARE(FilingRun::labelText(form, "lblFromPrevious"),
+                             "1 of 2 employees from the previous report are still to enter.");
                 }
-                FilingRun::press(form, "cmdAddEmployee");
+                QApplication::setActiveWindow(&form);
+                QTest::keyClick(&form, Qt::Key_Return, Qt::ControlModifier); // Add Employee
             }
             QCOMPARE(FilingRun::labelText(form, "lblFromPrevious"),
-                     "All " + n + " employees from the previous report are entered.");
+                     "All " + (second ? "2" : n) +
+                         " employees from the previous report are "
+                         "entered."); // one taken off
             QVERIFY(!FilingRun::find(form, "cmdFillFromPrevious")->isEnabled());
         }
         run.nameReport();
         QCOMPARE(run.read(reportName), typed);
         // The template of the second account, filled in and imported, gives the same records.
-        const QByteArray filled = EmployeeImport::wageTemplate(last.accounts.last().employees)
-                                      .replace(",,,\r\n", ",2500.01,1000.00,12\r\n");
         const auto imported = EmployeeImport::importEmployees(filled, "2222222", {}).employees;
         QCOMPARE(imported.size(), 3);
         QCOMPARE(records(imported[0], imported[1], imported[2]),
@@ -269,21 +375,46 @@ private slots:
     }
 
     // A file that is no report is refused with its findings, and fills nothing; one whose values
-    // break today's rules fills the boxes all the same, and the screen marks them as if typed.
+    // break today's rules fills the boxes all the same, and the screen marks them as if typed. One
+    // that tavo-check warns about is used only on Yes to a question that lists the warnings.
     void previousReport_refusedOrItsContactFilled()
     {
         const QByteArray report =
             QByteArray(aRecord).replace("@example.com", "@example") + eRecord + sRecord;
-        // A file that is no report, an empty one and the report, with the notices on each.
-        for (const auto &[bytes, notices] :
-             {std::pair{QByteArray("SSN,Last name,First name\r\n123-45-6789,O'NEIL,MARY\r\n"),
-                        QStringList{noReport}},
-              {QByteArray(), {"The file %1 cannot be used:\nline: the file holds no record"}},
-              {report, {}}}) {
+        const QByteArray cut = aRecord +
+                               QByteArray(eRecord).replace(",4,4,1500000,10500,1000000,",
+                                                           ",4,2,500000,10500,200000,") +
+                               sRecord + sRecord.chopped(2);
+        const QString asked = "The report last.CSV has %1\nStart from it anyway?0";
+        // A file that is no report, an empty one, the report and a doubtful one, with the
+        // notices on each, the question asked and its answer.
+        for (const auto &[bytes, notices, question] :
+             {std::tuple{QByteArray("SSN,Last name,First name\r\n123-45-6789,O'NEIL,MARY\r\n"),
+                         QStringList{noReport}, QString()},
+              {QByteArray(), {"The file %1 cannot be used:\nline: the file holds no record"}, {}},
+              {report,
+               {},
+               asked.arg("3 warnings:\nline 2, EMPLOYEES MONTH 3: 4 covered employees in the "
+                         "third month, but 1 S record in the account; the file may be cut "
+                         "short\nline 2, GROSS WAGES: GROSS "
+                         "WAGES 1500000 is not the sum of the "
+                         "account's 1 S record's gross wages, 250000\nline 2, TAXABLE WAGES: "
+                         "TAXABLE WAGES 1000000 is not the sum of the account's 1 S record's "
+                         "taxable wages, 100000")},
+              {cut,
+               {},
+               asked.arg("2 warnings:\nline 4, line: the last line has no CR LF line end; the "
+                         "file may be cut short\nline 4, SSN: The SSN 123456789 is already "
+                         "entered for this account (O'NEIL MARY, line 3).")}}) {
             FilingRun run;
-            startFromPreviousReport(run, bytes);
-            QCOMPARE(run.desktop.shown[1].title + ", " + run.desktop.shown.last().title,
-                     "Start from Previous Report, Start from Previous Report"); // dialog, notice
+            startFromPreviousReport(run, bytes, {bytes == report});
+            const auto &last = run.desktop.shown.last();
+            QCOMPARE(run.desktop.shown[1].title + ", " + last.title,
+                     question.isEmpty() ? "Start from Previous Report, Start from Previous Report"
+                                        : "Start from Previous Report, ");
+            QCOMPARE(question.isEmpty() ? QString()
+                                        : last.text + QString::number(last.yesByDefault),
+                     question);
             QCOMPARE(run.desktop.notices(),
                      QStringList(notices).replaceInStrings("%1", run.path("last.CSV")));
             QCOMPARE(FilingRun::labelText(run.program->form1(), "lblPreviousReport"),

@@ -4,8 +4,9 @@
 
 #include "filingrun.h"
 #include "rules/amounts.h"
-#include "rules/filing.h"
+#include "rules/filingrules.h"
 #include "rules/namerules.h"
+#include "rules/reportreader.h"
 
 #include <QTest>
 
@@ -50,9 +51,38 @@ private slots:
         QVERIFY(!checkForGoodApostropheInEmployeeLastName(u"O' NEIL"));
         QCOMPARE(trimSpaces(QString("  \ta b\t  ")), "\ta b\t");
         // A working file read as a filing: employees after their account only.
-        QVERIFY(readFiling(aRecord + eRecord + sRecord));
-        QVERIFY(!readFiling(aRecord + sRecord + eRecord));
-        QVERIFY(!readFiling(eRecord + aRecord) && !readFiling(eRecord + sRecord));
+        QVERIFY(readReport(aRecord + eRecord + sRecord, {}).filing);
+        QVERIFY(!readReport(aRecord + sRecord + eRecord, {}).filing);
+        QVERIFY(!readReport(eRecord + aRecord, {}).filing &&
+                !readReport(eRecord + sRecord, {}).filing);
+        // The rules that span records: a year the employer screen offers on 6 December 2026, and
+        // a sheet of employees at least half of whom stand under one other account only.
+        QCOMPARE(FilingRules::yearNotOffered(u"12019", 2026) +
+                     FilingRules::yearNotOffered(u"42026", 2026) +
+                     FilingRules::yearNotOffered(u"02018", 2026),
+                 "");
+        for (const char *code : {"12018", "12027"})
+            QCOMPARE(FilingRules::yearNotOffered(QString(code), 2026),
+                     QString("QUARTER-YEAR %1: the year must be one the employer screen offers, "
+                             "2019 to 2026")
+                         .arg(code));
+        const auto staff = [](QStringList ssns) {
+            QList<EmployeeEntries> list;
+            for (const QString &ssn : ssns)
+                list << with(validEmployee, {"SSN", ssn});
+            return list;
+        };
+        const Filing last{
+            validContact,
+            {{validEmployer, staff({"111111111", "222222222"})},
+             {with(validEmployer, {"ACCOUNT NUMBER", "7654321"}), staff({"333333333"})}}};
+        QCOMPARE(QStringList({FilingRules::otherAccountOfEmployees(
+                                  last, u"7654321", staff({"111111111", "222222222", "9"})),
+                              FilingRules::otherAccountOfEmployees(
+                                  last, u"7654321", staff({"111111111", "333333333"})),
+                              FilingRules::otherAccountOfEmployees(
+                                  last, u"7654321", staff({"111111111", "8", "9"}))}),
+                 QStringList({"0123456", "", ""}));
         QCOMPARE((QStringList{formatCents(u"1500000"), formatCents(u""), formatCents(u"000123"),
                               formatCents(u"7  "), formatCents(u"99999999999999999999"),
                               addWholeNumbers(u"99999999999999999999", u"1")}),
@@ -124,7 +154,7 @@ void RulesTest::fieldRules_data()
     rows(qy, "You must select a YEAR for this filing.", {"2"});
     rows(qy, "", {"12019", "42026"});
     rows(qy, "QUARTER-YEAR must be the quarter, 1 to 4, followed by the four-digit year, as 12014",
-         {"02026", "52026", "220261", "22O26", "2x026", "220"});
+         {"02026", "52026", "220261", "22O26", "2x026", "220", "1201", "X"});
     rows(account, "", {"0123456 "});
     rows(account, "ACCOUNT NUMBER must not be blank.", {"   "});
     rows(account, "ACCOUNT NUMBER must be 7 digits long." + zeros, {"012345", "01234567"});

@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -28,10 +29,10 @@ int runBox(const QString &text, const QString &title, QMessageBox::Icon icon,
 }
 } // namespace
 
-bool QtDesktop::ask(const QString &text, const QString &title)
+bool QtDesktop::ask(const QString &text, const QString &title, bool yesByDefault)
 {
     return runBox(text, title, QMessageBox::NoIcon, QMessageBox::Yes | QMessageBox::No,
-                  QMessageBox::Yes) == QMessageBox::Yes;
+                  yesByDefault ? QMessageBox::Yes : QMessageBox::No) == QMessageBox::Yes;
 }
 
 void QtDesktop::tell(const QString &text, const QString &title)
@@ -78,19 +79,22 @@ QString QtDesktop::chooseFileToSave(const QString &title, const QString &filter,
                                         QFileDialog::DontUseNativeDialog);
 }
 
-void QtDesktop::showFindings(const QString &title, const QStringList &lines)
+void QtDesktop::showFindings(const QString &title, const QString &text, const QStringList &lines)
 {
     QDialog window(QApplication::activeWindow());
     window.setWindowTitle(title);
+    auto *heading = new QLabel(text);
+    heading->setTextFormat(Qt::PlainText);
     auto *list = new QPlainTextEdit(lines.join(u'\n'));
     list->setAccessibleName(QStringLiteral("Findings"));
     list->setReadOnly(true);
     list->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     list->setTabChangesFocus(true);
-    list->setLineWrapMode(QPlainTextEdit::NoWrap);
+    list->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &window, &QDialog::reject);
     auto *layout = new QVBoxLayout(&window);
+    layout->addWidget(heading);
     layout->addWidget(list);
     layout->addWidget(buttons);
     window.resize(720, 360);

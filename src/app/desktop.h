@@ -14,8 +14,10 @@ class Desktop
 public:
     virtual ~Desktop() = default;
 
-    // A modal question with Yes and No, no icon, Yes the default. True for Yes.
-    virtual bool ask(const QString &text, const QString &title = QString()) = 0;
+    // A modal question with Yes and No, no icon, Yes the default unless `yesByDefault` is false
+    // (a question whose Yes would write something doubtful). True for Yes.
+    virtual bool ask(const QString &text, const QString &title = QString(),
+                     bool yesByDefault = true) = 0;
     // A modal notice with only an OK button and no icon.
     virtual void tell(const QString &text, const QString &title = QString()) = 0;
     // The message shown when a file operation fails; the program ends right after it.
@@ -34,14 +36,17 @@ public:
     // with `suggested`; it asks before an existing file is chosen. The path, or an empty text.
     virtual QString chooseFileToSave(const QString &title, const QString &filter,
                                      const QString &suggested) = 0;
-    // A modal window listing the lines, selectable for copying, closed with Close or Escape.
-    virtual void showFindings(const QString &title, const QStringList &lines) = 0;
+    // A modal window with the text above the lines, which wrap and can be selected for copying;
+    // closed with Close or Escape.
+    virtual void showFindings(const QString &title, const QString &text,
+                              const QStringList &lines) = 0;
 };
 
 class QtDesktop : public Desktop
 {
 public:
-    bool ask(const QString &text, const QString &title) override;
+    bool ask(const QString &text, const QString &title = QString(),
+             bool yesByDefault = true) override;
     void tell(const QString &text, const QString &title) override;
     void showFailure(const QString &text) override;
     void openWebPage(const QUrl &url) override;
@@ -50,5 +55,5 @@ public:
     QString chooseFileToOpen(const QString &title, const QString &filter) override;
     QString chooseFileToSave(const QString &title, const QString &filter,
                              const QString &suggested) override;
-    void showFindings(const QString &title, const QStringList &lines) override;
+    void showFindings(const QString &title, const QString &text, const QStringList &lines) override;
 };

@@ -8,9 +8,14 @@
 #include "employee/form3.h"
 #include "employer/form2.h"
 #include "naming/formnamefile.h"
+#include "output/workingfile.h"
+#include "rules/checkstring.h"
 #include "rules/finding.h"
+#include "rules/reportreader.h"
 
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace
 {
@@ -68,41 +73,92 @@ void cNeededRoutines::showFirstAccount()
 }
 
 // The filing of the file carries on where the file ends, as if its records had been typed: the
-// question that follows its last record is asked, or the employer screen shows when it holds
-// only the A record. The file is read as tavo-check reads a report; its errors stop it, its
-// warnings do not, nor the lack of an account.
+// question that follows its last record is asked over the employee screen, which says what was
+// resumed, or the employer screen shows when it holds only the A record. The file is read as
+// tavo-check reads a report: its errors stop it, its warnings are asked about (but for the last
+// account's totals, which an unfinished account cannot meet yet), the lack of an account is none.
 void cNeededRoutines::resumeFiling(const QString &fileName)
 {
     const QString title = QStringLiteral("Resume Unfinished Report");
     QByteArray bytes;
     if (!readChosenFile(fileName, title, bytes))
         return;
-    const std::optional<Filing> filing = readFiling(bytes);
-    if (!bytes.startsWith("A,")) {
+    const Report report = readReport(bytes, fileName);
+    const auto fileFault = [](const Finding &f) {
+        return f.severity == Severity::Error && f.line == 0 && f.layout &&
+               f.field != QLatin1String("RECORD TYPE");
+    };
+    const bool noReport = !bytes.startsWith("A,") &&
+                          std::none_of(report.findings.begin(), report.findings.end(), fileFault);
+    if (noReport) {
         program.desktop().tell(
             QStringLiteral("The file %1 holds no report to resume.").arg(fileName), title);
         return;
     }
-    const QStringList findings = firstFindings(bytes, fileName, [](const Finding &finding) {
-        return finding.severity == Severity::Error && finding.line > 0;
+    const std::optional<Filing> &filing = report.filing;
+    const qint64 lastAccount = report.accounts.isEmpty() ? 0 : report.accounts.last().line;
+    const QStringList errors = firstFindings(report, [fileFault](const Finding &f) {
+        return f.severity == Severity::Error && (f.line > 0 || fileFault(f));
     });
-    if (!findings.isEmpty() || !filing) {
+    if (!errors.isEmpty() || !filing) {
         program.desktop().tell(QStringLiteral("The file %1 cannot be resumed:\n").arg(fileName) +
-                                   findings.join(u'\n'),
+                                   errors.join(u'\n'),
                                title);
         return;
     }
+    const QList<Finding> doubts = doubtsOf(report, [lastAccount](const Finding &f) {
+        return f.line != lastAccount || !accountTotalField(f.field);
+    });
+    const QString name = QFileInfo(fileName).fileName();
+    if (!goOnDespite(doubts, QStringLiteral("The file ") + name,
+                     QStringLiteral("Resume it anyway?")))
+        return;
     const QString working = program.sOutFileName;
     if (QFileInfo(fileName).absoluteFilePath() != QFileInfo(working).absoluteFilePath()) {
-        if (!keepUnfinishedFiling(working) || !rewriteFile(working, bytes))
+        // A kept file comes back by renames; any other file is copied in.
+        FileError error;
+        if (const int age = keptFileAge(working, fileName); age > 0) {
+            if (!takeBackKeptFile(working, age, error))
+                return program.fail(QStringLiteral("The file %1 could not be taken up again, so "
+                                                   "nothing was written.")
+                                        .arg(error.file),
+                                    error);
+        } else if (!keepUnfinishedFiling(working) || !rewriteFile(working, bytes)) {
             return;
+        }
     }
     program.reportingTypeCode = filing->contact.filingType;
     program.takeFiling(*filing);
     if (filing->accounts.isEmpty())
         return showFirstAccount();
     program.form1().hide();
+    Form3 &employee = program.form3();
+    employee.bringUp();
+    employee.showResumed(QStringLiteral("Resumed %1: %2, %3.")
+                             .arg(name, counted(filing->accounts.size(), "account", "accounts"),
+                                  counted(filing->employeeCount(), "employee", "employees")));
     addEmployee(filing->accounts.last().employees.isEmpty());
+}
+
+// The contact screen's line about an unfinished filing that Resume can carry on: the working
+// file's, or else the newest kept one's.
+QString cNeededRoutines::unfinishedFilingLine()
+{
+    const QString working = program.sOutFileName;
+    for (const QString &name : {working, keptFileName(working, 1)}) {
+        QByteArray bytes;
+        FileError error;
+        const std::optional<Filing> filing =
+            holdsUnfinishedFiling(name) && readFileBytes(name, bytes, error)
+                ? readReport(bytes, name).filing
+                : std::nullopt;
+        if (filing)
+            return QStringLiteral("An unfinished report with %1 and %2 is kept as %3; Resume "
+                                  "Unfinished Report\u2026 carries on from it.")
+                .arg(counted(filing->accounts.size(), "account", "accounts"),
+                     counted(filing->employeeCount(), "employee", "employees"), name);
+    }
+    return QString();
 }
 
 void cNeededRoutines::addEmployee(bool firstEmp)

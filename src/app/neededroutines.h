@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class Program;
 struct Finding;
+struct Report;
 
 // The routines the screens call: the screen checks, the records' way to the disk, the questions
 // that lead from screen to screen and the naming of the report file. It keeps nothing between
@@ -29,6 +33,8 @@ public:
     void showFirstAccount();
     // Carries on the unfinished filing of the working file `fileName`, or says why it cannot.
     void resumeFiling(const QString &fileName);
+    // A line for the contact screen on the unfinished filing Resume can carry on, or nothing.
+    QString unfinishedFilingLine();
     // Remembers last quarter's report for the screens to offer, or says why it cannot be used.
     void startFromPreviousReport(const QString &fileName);
     void addEmployee(bool firstEmp);
@@ -86,10 +92,18 @@ private:
     bool goodSequenceNumber();
 
     void saveNamedFile(const QString &name);
-    // The file's bytes read as tavo-check reads a report: the first ten findings of those that
-    // `stop` it, each as "line N, FIELD: MESSAGE".
-    QStringList firstFindings(const QByteArray &bytes, const QString &fileName,
-                              bool (*stop)(const Finding &));
+    // A file read as tavo-check reads a report: the first ten findings of those that `stop` it,
+    // each as "line N, FIELD: MESSAGE".
+    QStringList firstFindings(const Report &report,
+                              const std::function<bool(const Finding &)> &stop);
+    // Its findings that make a file doubtful, among those `counts` keeps: they are asked about.
+    QList<Finding> doubtsOf(const Report &report,
+                            const std::function<bool(const Finding &)> &counts);
+    // The fields of an account's totals, which its S records add up to.
+    static bool accountTotalField(const QString &field);
+    // True when there are no doubts, or when the user answers Yes to "SUBJECT has N warnings:
+    // (the first ten) QUESTION", No the default.
+    bool goOnDespite(const QList<Finding> &doubts, const QString &subject, const QString &question);
 
     Program &program;
 };

@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/desktop.h"
+#include "app/neededroutines.h"
 #include "contact/form1.h"
 #include "employee/form3.h"
 #include "employer/form2.h"
@@ -25,8 +26,7 @@ QString Program::versionNotice()
 }
 
 Program::Program(Desktop &desktop)
-    : sOutFileName(QStringLiteral("testFile.TXT")), m_desktop(desktop),
-      m_today([] { return QDate::currentDate(); })
+    : sOutFileName(QStringLiteral("testFile.TXT")), m_desktop(desktop)
 {
 }
 
@@ -45,7 +45,7 @@ void Program::start()
 {
     if (!takeWorkingFileLock())
         return;
-    form1();
+    form1().showUnfinished(cNeededRoutines(*this).unfinishedFilingLine());
     if (m_desktop.ask(versionNotice(), versionNoticeTitle))
         m_desktop.openWebPage(QUrl(versionPageAddress));
     form1().show();

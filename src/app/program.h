@@ -1,10 +1,14 @@
 #pragma once
 
+#include "rules/calendar.h"
+#include "rules/checkstring.h"
 #include "rules/employerrules.h"
 #include "rules/filing.h"
 #include "rules/runningtotals.h"
 
 #include <QDate>
+#include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -53,8 +57,8 @@ public:
     QString filingTypeWord() const;
 
     // The date the employer screen takes its years from.
-    QDate today() const { return m_today(); }
-    void setToday(std::function<QDate()> today) { m_today = std::move(today); }
+    QDate today() const { return ::today(); }
+    void setToday(std::function<QDate()> today) { ::setToday(std::move(today)); }
 
     // Ends the run: every screen goes away and the desktop ends the program. Code that may have
     // ended the run checks hasEnded() and does nothing further.
@@ -88,6 +92,13 @@ public:
     struct PreviousReport {
         QString name;
         Filing filing;
+        // Per account number, the SSNs of its employees taken off this quarter's list (they left):
+        // they no longer count as still to enter.
+        QHash<QString, QSet<QString>> takenOff;
+        QSet<QString> takenOffOf(QStringView accountNumber) const
+        {
+            return takenOff.value(trimSpaces(accountNumber.toString()));
+        }
     };
     std::optional<PreviousReport> previousReport;
     QStringList filedAccounts;
@@ -108,7 +119,6 @@ private:
 
     Desktop &m_desktop;
     std::unique_ptr<QLockFile> m_lock;
-    std::function<QDate()> m_today;
     bool m_ended = false;
     std::unique_ptr<Form1> m_form1;
     std::unique_ptr<Form2> m_form2;

@@ -1,7 +1,7 @@
 // tavo-check: checks report files before upload with the screens' own rules; see the usage.
 
-#include "check/reportchecker.h"
 #include "rules/checkstring.h"
+#include "rules/reportreader.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -48,7 +48,7 @@ int fail(const QString &message, bool withUsage)
     return 2;
 }
 
-QJsonObject toJson(const FileReport &report)
+QJsonObject toJson(const Report &report)
 {
     QJsonArray findings, accounts;
     for (const Finding &f : report.findings)
@@ -77,7 +77,7 @@ QJsonObject toJson(const FileReport &report)
 
 // One line per finding, FILE:LINE:FIELD: error|warning: MESSAGE, then the file's accounts with
 // their E totals beside the sums of their S records, and its counts.
-QString toText(const FileReport &report)
+QString toText(const Report &report)
 {
     const QString &path = report.path;
     const auto sum = [](const QString &sum) {
@@ -140,7 +140,7 @@ int main(int argc, char *argv[])
     QJsonArray all;
     qint64 errors = 0, warnings = 0;
     for (const QString &path : std::as_const(files)) {
-        const FileReport report = checkReportFile(path);
+        const Report report = readReportFile(path, false);
         if (!report.readError.isEmpty()) {
             status = fail("cannot read " + path + ": " + report.readError, false);
             if (json)

@@ -5,12 +5,7 @@
 
 bool cNeededRoutines::A_lineGood()
 {
-    // Every rule runs, so one press marks every wrong field.
-    const bool name = goodContactName();
-    const bool phone = goodContactPhone();
-    const bool email = goodContactEmail();
-    const bool extension = goodPhoneExt();
-    return name && phone && email && extension;
+    return checkEveryField(program.form1(), ContactRules::fields);
 }
 
 bool cNeededRoutines::goodContactName()

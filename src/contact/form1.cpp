@@ -87,7 +87,7 @@ void Form1::cmdResumeReport_Click()
 {
     const QString fileName = program.desktop().chooseFileToOpen(
         QStringLiteral("Resume Unfinished Report"),
-        QStringLiteral("Working files (testFile.TXT testFile.TXT.*)"));
+        QStringLiteral("Working files (testFile.TXT testFile.TXT.previous*)"));
     if (!fileName.isEmpty())
         cNeededRoutines(program).resumeFiling(fileName);
 }
@@ -100,12 +100,16 @@ void Form1::cmdFromPreviousReport_Click()
         cNeededRoutines(program).startFromPreviousReport(fileName);
 }
 
+void Form1::showUnfinished(const QString &line)
+{
+    ui.lblUnfinished->setText(line);
+    ui.lblUnfinished->setVisible(!line.isEmpty());
+}
+
 void Form1::showPreviousReport()
 {
     const Program::PreviousReport &report = *program.previousReport;
-    for (const FieldRow<ContactEntries> &row : ContactRules::fields)
-        if (QLineEdit *box = entryBox(this, row.box))
-            box->setText(trimSpaces(report.filing.contact.*row.entry));
+    fillBoxes(this, ContactRules::fields, report.filing.contact);
     const qsizetype accounts = report.filing.accounts.size(),
                     employees = report.filing.employeeCount();
     ui.lblPreviousReport->setText(QStringLiteral("Previous report: %1, %2, %3.")

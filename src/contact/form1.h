@@ -25,6 +25,8 @@ public:
     // The previous report's contact in the boxes, without padding, and a line about the report;
     // the filing type stays for the user to choose.
     void showPreviousReport();
+    // The line on an unfinished filing that Resume can carry on; empty: none.
+    void showUnfinished(const QString &line);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -4,15 +4,9 @@
 #include "rules/employeerules.h"
 #include "validation/fielddisplay.h"
 
-#include <algorithm>
-
 bool cNeededRoutines::S_lineGood()
 {
-    // Every rule runs, so one press marks every wrong field.
-    const bool results[] = {goodSSN(),           goodEmpLastName(),   goodEmpFirstName(),
-                            goodEmpMiddleName(), goodEmpGrossWages(), goodEmpTaxableWages(),
-                            goodEmpCreditWeeks()};
-    return std::all_of(std::begin(results), std::end(results), [](bool passed) { return passed; });
+    return checkEveryField(program.form3(), EmployeeRules::fields);
 }
 
 bool cNeededRoutines::goodSSN()

@@ -8,10 +8,12 @@
 #include "review/reviewfiling.h"
 #include "rules/checkstring.h"
 #include "rules/employeeimport.h"
+#include "rules/filingrules.h"
 #include "rules/records.h"
 #include "validation/fielddisplay.h"
 
 #include <QCloseEvent>
+#include <QShortcut>
 
 Form3::Form3(Program &program) : program(program)
 {
@@ -23,6 +25,10 @@ Form3::Form3(Program &program) : program(program)
     connect(ui.cmdReviewEmployees, &QPushButton::clicked, this, &Form3::cmdReviewEmployees_Click);
     connect(ui.cmdFillFromPrevious, &QPushButton::clicked, this, &Form3::cmdFillFromPrevious_Click);
     connect(ui.cmdSaveTemplate, &QPushButton::clicked, this, &Form3::cmdSaveTemplate_Click);
+    // Ctrl+Enter adds the employee from any box, so a carried employee takes no Tab to the button.
+    for (const QKeyCombination keys : {Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter})
+        connect(new QShortcut(keys, this), &QShortcut::activated, ui.cmdAddEmployee,
+                &QPushButton::click);
 }
 
 QString Form3::accountInformation() const
@@ -58,10 +64,16 @@ void Form3::showSsnEntry()
     ui.txtSSN->setVisible(true);
 }
 
+void Form3::showResumed(const QString &line)
+{
+    ui.lblResumed->setText(line);
+}
+
 void Form3::bringUp()
 {
     // Composed each time, so every account shows its own number, quarter and year.
     ui.lblEANInfo->setText(accountInformation());
+    ui.lblResumed->clear();
     showRunningTotals();
     show();
     raise();
@@ -75,14 +87,29 @@ void Form3::cmdAddEmployee_Click()
         return;
 
     const EmployeeEntries employee = entries();
+    // An SSN the account holds already is written again only when the user says so.
+    const QString ssn = rightTrimSpaces(employee.ssn);
+    if (const auto earlier = program.accountTotals.ssns().constFind(ssn);
+        earlier != program.accountTotals.ssns().cend() &&
+        !program.desktop().ask(FilingRules::addSsnAgainQuestion(ssn, *earlier), QString(), false))
+        return;
     if (!cNeededRoutines(program).writeToFile(program.sOutFileName, Records::makeLine(employee),
                                               QStringLiteral("A")))
         return;
 
     ++program.numberOFEmployee;
-    program.accountTotals.addEmployee(employee.ssn, employee.grossWages, employee.taxableWages);
+    program.accountTotals.addEmployee(employee);
     showRunningTotals();
     cNeededRoutines(program).addEmployee(false);
+}
+
+QList<EmployeeEntries> Form3::stillToEnter() const
+{
+    const FiledAccount *previous = program.previousAccount();
+    return previous ? ::stillToEnter(
+                          *previous, program.accountTotals.ssns(),
+                          program.previousReport->takenOffOf(program.currentAccount.accountNumber))
+                    : QList<EmployeeEntries>();
 }
 
 void Form3::showRunningTotals()
@@ -95,8 +122,11 @@ void Form3::showRunningTotals()
         shown->setVisible(previous);
     if (!previous)
         return;
-    const qsizetype all = previous->employees.size();
-    const qsizetype left = stillToEnter(*previous, program.accountTotals.ssns()).size();
+    // Those taken off this quarter's list count neither as entered nor as still to enter.
+    const qsizetype all =
+        previous->employees.size() -
+        program.previousReport->takenOffOf(previous->employer.accountNumber).size();
+    const qsizetype left = stillToEnter().size();
     ui.lblFromPrevious->setText(
         left > 0
             ? QStringLiteral("%1 of %2 employees from the previous report are still to enter.")
@@ -109,27 +139,31 @@ void Form3::showRunningTotals()
 void Form3::cmdFillFromPrevious_Click()
 {
     // The next one still to enter after the one offered last, in the report's order, so that a
-    // second press skips one; after the last one, the first still to enter again.
+    // second press skips one; after the last one, the first still to enter again. The whole
+    // screen is filled: the wages and weeks emptied for this quarter's, the old marks gone.
+    QSet<QString> left;
+    for (const EmployeeEntries &employee : stillToEnter())
+        left.insert(trimSpaces(employee.ssn));
     const FiledAccount *previous = program.previousAccount();
-    if (!previous)
+    if (left.isEmpty() || !previous)
         return;
     const QList<EmployeeEntries> &employees = previous->employees;
     const qsizetype count = employees.size();
     qsizetype at = -1;
     for (qsizetype i = 0; i < count && at < 0; ++i)
         at = trimSpaces(employees[i].ssn) == m_offered ? i : at;
-    for (qsizetype step = 1; step <= count; ++step) {
-        const EmployeeEntries &next = employees[(at + step + count) % count];
-        if (program.accountTotals.ssns().contains(trimSpaces(next.ssn)))
-            continue;
-        m_offered = trimSpaces(next.ssn);
-        ui.txtSSN->setText(m_offered);
-        ui.txtEmpLastName->setText(trimSpaces(next.lastName));
-        ui.txtEmpFirstName->setText(trimSpaces(next.firstName));
-        ui.txtEmployeeMiddleName->setText(trimSpaces(next.middleName));
-        ui.txtEmployeeGrossWages->setFocus();
-        return;
-    }
+    const EmployeeEntries *next = nullptr;
+    for (qsizetype step = 1; step <= count && !next; ++step)
+        if (left.contains(trimSpaces(employees[(at + step + count) % count].ssn)))
+            next = &employees[(at + step + count) % count];
+    m_offered = trimSpaces(next->ssn);
+    EmployeeEntries filled;
+    filled.ssn = next->ssn;
+    filled.lastName = next->lastName;
+    filled.firstName = next->firstName;
+    filled.middleName = next->middleName;
+    fillBoxes(this, EmployeeRules::fields, filled);
+    ui.txtEmployeeGrossWages->setFocus();
 }
 
 void Form3::cmdSaveTemplate_Click()
@@ -144,10 +178,7 @@ void Form3::cmdSaveTemplate_Click()
     if (fileName.isEmpty())
         return;
     FileError error;
-    if (!replaceFile(
-            fileName,
-            EmployeeImport::wageTemplate(stillToEnter(*previous, program.accountTotals.ssns())),
-            error))
+    if (!replaceFile(fileName, EmployeeImport::wageTemplate(stillToEnter()), error))
         program.desktop().tell(QStringLiteral("The file %1 could not be written.\n\n%2")
                                    .arg(fileName, errorText(error)),
                                title);
@@ -171,7 +202,7 @@ void Form3::cmdImportEmployees_Click()
         QStringList lines;
         for (const Finding &finding : result.findings)
             lines.append(findingText(finding));
-        program.desktop().showFindings(title, lines);
+        program.desktop().showFindings(title, QStringLiteral("Nothing was imported."), lines);
         return;
     }
     // A first line skipped as column names is said, so a typo there cannot lose an employee.
@@ -183,6 +214,16 @@ void Form3::cmdImportEmployees_Click()
             QStringLiteral("The file %1 holds no employees.").arg(fileName) + header, title);
         return;
     }
+    // A sheet of another account's employees, by the previous report, is imported only on Yes.
+    if (program.previousReport) {
+        const QString listedUnder = FilingRules::otherAccountOfEmployees(
+            program.previousReport->filing, program.currentAccount.accountNumber, result.employees);
+        if (!listedUnder.isEmpty() &&
+            !program.desktop().ask(FilingRules::importIntoAccountQuestion(
+                                       listedUnder, program.currentAccount.accountNumber),
+                                   QString(), false))
+            return;
+    }
     QStringList records;
     for (const EmployeeEntries &employee : result.employees)
         records.append(Records::makeLine(employee));
@@ -191,7 +232,7 @@ void Form3::cmdImportEmployees_Click()
 
     program.numberOFEmployee += qint32(result.employees.size());
     for (const EmployeeEntries &employee : result.employees)
-        program.accountTotals.addEmployee(employee.ssn, employee.grossWages, employee.taxableWages);
+        program.accountTotals.addEmployee(employee);
     showRunningTotals();
     // Without a title of its own, like the questions of the flow that follow it.
     program.desktop().tell(

@@ -29,6 +29,8 @@ public:
     void clearEntries();
     // The SSN's caption and box are shown.
     void showSsnEntry();
+    // A line on what was just taken up again, until the screen is next brought up.
+    void showResumed(const QString &line);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -44,6 +46,8 @@ private:
     QString accountInformation() const;
     // The running totals, and how many of the previous report's employees are still to enter.
     void showRunningTotals();
+    // The previous report's employees of the account at hand not yet entered nor taken off.
+    QList<EmployeeEntries> stillToEnter() const;
 
     Ui::Form3 ui;
     Program &program;

@@ -3,17 +3,9 @@
 #include "employer/form2.h"
 #include "validation/fielddisplay.h"
 
-#include <algorithm>
-
 bool cNeededRoutines::E_lineGood()
 {
-    // Every rule runs, so one press marks every wrong field.
-    const bool results[] = {goodQuarterYear(),  goodEAN(),
-                            goodFEIN(),         goodFirstMonth(),
-                            goodSecondMonth(),  goodThirdMonth(),
-                            goodGrossWages(),   goodEmployeeWithholding(),
-                            goodTaxableWages(), goodEmployerContributions()};
-    return std::all_of(std::begin(results), std::end(results), [](bool passed) { return passed; });
+    return checkEveryField(program.form2(), EmployerRules::fields);
 }
 
 bool cNeededRoutines::goodQuarterYear()

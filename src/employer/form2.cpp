@@ -1,7 +1,9 @@
 #include "employer/form2.h"
 
+#include "app/desktop.h"
 #include "app/neededroutines.h"
 #include "app/program.h"
+#include "rules/filingrules.h"
 #include "rules/records.h"
 #include "validation/fielddisplay.h"
 
@@ -83,13 +85,18 @@ void Form2::offerPreviousAccounts()
     if (!program.previousReport)
         return;
     for (const FiledAccount &account : program.previousReport->filing.accounts) {
-        ui.lstPreviousAccounts->addItem(
+        const bool filed =
+            program.filedAccounts.contains(trimSpaces(account.employer.accountNumber));
+        auto *item = new QListWidgetItem(
             QStringLiteral("%1, FEIN %2, %3")
-                .arg(trimSpaces(account.employer.accountNumber), trimSpaces(account.employer.fein),
-                     counted(account.employees.size(), "employee", "employees")) +
-            (program.filedAccounts.contains(trimSpaces(account.employer.accountNumber))
-                 ? QStringLiteral(" (filed)")
-                 : QString()));
+                    .arg(trimSpaces(account.employer.accountNumber),
+                         trimSpaces(account.employer.fein),
+                         counted(account.employees.size(), "employee", "employees")) +
+                (filed ? QStringLiteral(" (filed)") : QString()),
+            ui.lstPreviousAccounts);
+        // A filed account is shown, not offered: neither the mouse nor the keys choose it.
+        if (filed)
+            item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
     }
 }
 
@@ -116,6 +123,11 @@ void Form2::cmdCreateELine_Click()
         return;
 
     const EmployerEntries account = entries();
+    // An account this filing holds already is filed again only when the user says so.
+    if (program.filedAccounts.contains(trimSpaces(account.accountNumber)) &&
+        !program.desktop().ask(FilingRules::fileAccountAgainQuestion(account.accountNumber),
+                               QString(), false))
+        return;
     if (!cNeededRoutines(program).writeToFile(program.sOutFileName, Records::makeLine(account),
                                               QStringLiteral("A")))
         return;

@@ -123,7 +123,10 @@ void FormNameFile::txtSequenceNumber_LostFocus()
 {
     if (program.hasEnded() || !isVisible())
         return;
+    // The message goes, and a screen reader's description with it; the yellow stays until the
+    // naming rules pass.
     ui.lblSequenceNumber_errorMessage->hide();
+    ui.txtSequenceNumber->setAccessibleDescription(QString());
     const QString text = ui.txtSequenceNumber->text();
     if (text.isEmpty())
         return;
@@ -157,5 +160,8 @@ void FormNameFile::cmdNameFile_Click()
     for (QLabel *label : {ui.lblEANorTPAIDerrorMessage, ui.lblFTPorUPLOAD_errorMessage,
                           ui.lblSequenceNumber_errorMessage, ui.employerOrTPA_errorMessage})
         label->clear();
+    for (QWidget *entry : {ui.EAN_TPAID, ui.txtSequenceNumber})
+        entry->setAccessibleDescription(QString()); // gone with the messages
+
     ui.lstEmployeOrTPA->setFocus();
 }

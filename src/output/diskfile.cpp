@@ -169,8 +169,27 @@ QString temporaryNameBeside(const QString &fileName)
                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
 }
 
-// Writes a file that must not exist yet, synced to the disk. On failure nothing is left behind.
-bool writeNewFile(const QString &fileName, const QByteArray &content, FileError &error)
+// Gives the open file the permissions, owner and group of the file `model`, when there is one.
+// An owner or group the system does not let us give stays ours.
+void takePermissions(std::FILE *file, const QString &model)
+{
+#ifndef Q_OS_WIN
+    struct stat status;
+    if (model.isEmpty() || ::stat(QFile::encodeName(model).constData(), &status) != 0)
+        return;
+    if (::fchown(fileno(file), status.st_uid, status.st_gid) != 0)
+        (void)::fchown(fileno(file), uid_t(-1), status.st_gid);
+    ::fchmod(fileno(file), status.st_mode & 07777);
+#else
+    Q_UNUSED(file);
+    Q_UNUSED(model);
+#endif
+}
+
+// Writes a file that must not exist yet, synced to the disk, with the permissions of `model`. On
+// failure nothing is left behind.
+bool writeNewFile(const QString &fileName, const QByteArray &content, FileError &error,
+                  const QString &model)
 {
     // "x": the open fails when the file exists, so nobody else's file is ever written over.
     std::FILE *file = openFile(fileName, "wbx");
@@ -178,6 +197,7 @@ bool writeNewFile(const QString &fileName, const QByteArray &content, FileError 
         error = lastSystemError(fileName);
         return false;
     }
+    takePermissions(file, model);
     errno = 0;
     bool written = std::fwrite(content.constData(), 1, static_cast<size_t>(content.size()), file) ==
                        static_cast<size_t>(content.size()) &&
@@ -270,10 +290,10 @@ MoveOutcome moveIntoPlace(const QString &from, const QString &to, bool replace, 
 }
 
 MoveOutcome writeFileSafely(const QString &fileName, const QByteArray &bytes, bool replace,
-                            FileError &error)
+                            FileError &error, const QString &permissionsOf)
 {
     const QString part = temporaryNameBeside(fileName);
-    if (!writeNewFile(part, bytes, error)) {
+    if (!writeNewFile(part, bytes, error, permissionsOf)) {
         error.file = fileName;
         return MoveOutcome::Failed;
     }

@@ -52,5 +52,8 @@ MoveOutcome moveIntoPlace(const QString &from, const QString &to, bool replace, 
 // Writes the bytes under the name safely: beside it first, synced, then given its name in one
 // step as moveIntoPlace does, with `replace` as there. Killed at any moment, the name holds its
 // old bytes or the new ones, whole; when the bytes do not get the name, nothing new is left behind.
+// The new file takes the permissions (and, where the system lets it, the owner and group) of
+// `permissionsOf`, the file it replaces or copies, before any byte is written: a working file
+// only its owner may read stays so.
 MoveOutcome writeFileSafely(const QString &fileName, const QByteArray &bytes, bool replace,
-                            FileError &error);
+                            FileError &error, const QString &permissionsOf);

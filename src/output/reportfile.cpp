@@ -8,7 +8,7 @@ CopyOutcome copyReportFile(const QByteArray &records, const QString &source, con
                            bool replace, FileError &error,
                            const std::function<void(const QString &)> &beforeReadBack)
 {
-    const MoveOutcome moved = writeFileSafely(target, records, replace, error);
+    const MoveOutcome moved = writeFileSafely(target, records, replace, error, source);
     if (moved != MoveOutcome::Moved)
         return moved == MoveOutcome::TargetExists ? CopyOutcome::TargetExists : CopyOutcome::Failed;
 

@@ -1,6 +1,7 @@
 #include "output/workingfile.h"
 
 #include "rules/reportname.h"
+#include "rules/reportreader.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -71,35 +72,75 @@ bool appendLinesToFile(const QString &fileName, const QStringList &lines, FileEr
 
 bool replaceFile(const QString &fileName, const QByteArray &bytes, FileError &error)
 {
-    return writeFileSafely(fileName, bytes, true, error) == MoveOutcome::Moved;
+    return writeFileSafely(fileName, bytes, true, error, fileName) == MoveOutcome::Moved;
 }
 
-bool keepWorkingFile(const QString &fileName, FileError &error)
+QString keptFileName(const QString &fileName, int age)
+{
+    return fileName + QStringLiteral(".previous") +
+           (age > 1 ? QStringLiteral("-%1").arg(age) : QString());
+}
+
+bool holdsUnfinishedFiling(const QString &fileName)
 {
     QByteArray bytes;
-    if (!QFileInfo(fileName).isFile() || !readFileBytes(fileName, bytes, error))
-        return true; // nothing to keep; starting the new file reports what is in the way
-    if (!bytes.startsWith("E,") && !bytes.contains("\nE,"))
-        return true; // no account yet
+    FileError ignored;
+    if (!QFileInfo(fileName).isFile() || !readFileBytes(fileName, bytes, ignored))
+        return false; // nothing to keep; starting the new file reports what is in the way
+    if (!readReport(bytes, fileName, false).accountLine)
+        return false; // no account yet
     const QFileInfo working(fileName);
     for (const QFileInfo &other : working.dir().entryInfoList(QDir::Files)) {
         QByteArray report;
         if (other.size() == bytes.size() && readReportFileName(other.fileName()) &&
-            readFileBytes(other.filePath(), report, error) && report == bytes)
-            return true; // already saved as this report
+            readFileBytes(other.filePath(), report, ignored) && report == bytes)
+            return false; // already saved as this report
     }
-    // The newest kept file is NAME.previous, the older ones NAME.previous-2 to -5.
-    const auto kept = [&fileName](int age) {
-        return fileName + QStringLiteral(".previous") +
-               (age > 1 ? QStringLiteral("-%1").arg(age) : QString());
-    };
-    for (int age = keptWorkingFiles; age >= 1; --age) {
-        const QString from = age > 1 ? kept(age - 1) : fileName;
-        if (QFileInfo(from).exists() &&
-            moveIntoPlace(from, kept(age), true, error) != MoveOutcome::Moved) {
-            error.file = from;
+    return true;
+}
+
+namespace
+{
+// Moves the kept files from `age` on one place older, dropping the oldest; false, naming the file
+// that did not move, on a failure.
+bool moveKeptFiles(const QString &fileName, int from, int to, FileError &error)
+{
+    const int step = to > from ? -1 : 1;
+    for (int age = to; age != from; age += step) {
+        const QString older = age + step > 0 ? keptFileName(fileName, age + step) : fileName;
+        if (QFileInfo(older).exists() &&
+            moveIntoPlace(older, keptFileName(fileName, age), true, error) != MoveOutcome::Moved) {
+            error.file = older;
             return false;
         }
     }
     return true;
+}
+} // namespace
+
+bool keepWorkingFile(const QString &fileName, FileError &error)
+{
+    // The newest kept file is NAME.previous, the older ones NAME.previous-2 to -5.
+    return !holdsUnfinishedFiling(fileName) || moveKeptFiles(fileName, 0, keptWorkingFiles, error);
+}
+
+int keptFileAge(const QString &fileName, const QString &chosen)
+{
+    for (int age = 1; age <= keptWorkingFiles; ++age)
+        if (QFileInfo(keptFileName(fileName, age)).absoluteFilePath() ==
+            QFileInfo(chosen).absoluteFilePath())
+            return age;
+    return 0;
+}
+
+bool takeBackKeptFile(const QString &fileName, int age, FileError &error)
+{
+    // Out of the kept ones first, under a name the file dialog still offers, the older ones
+    // closing the gap; then the working file is kept as ever, and no kept file is dropped for it.
+    const QString aside = fileName + QStringLiteral(".previous-resumed");
+    if (moveIntoPlace(keptFileName(fileName, age), aside, true, error) != MoveOutcome::Moved)
+        return false;
+    return moveKeptFiles(fileName, keptWorkingFiles, age, error) &&
+           keepWorkingFile(fileName, error) &&
+           moveIntoPlace(aside, fileName, true, error) == MoveOutcome::Moved;
 }

@@ -27,9 +27,16 @@ bool appendLinesToFile(const QString &fileName, const QStringList &lines, FileEr
 // bytes or its new ones; on a failure it keeps its old ones.
 bool replaceFile(const QString &fileName, const QByteArray &bytes, FileError &error);
 
-// Before a new working file starts: one that holds an account (an E record) and was not saved as
-// a report in its folder is kept as NAME.previous, the kept ones before it moving to
-// NAME.previous-2 up to NAME.previous-5 and the oldest dropped; each move is a rename. A file that
-// cannot be moved fills `error`, naming it, and stops the keeping.
+// Before a new working file starts: one that holds an unfinished filing (an account, an E record,
+// and not saved as a report in its folder) is kept as NAME.previous, the kept ones before it
+// moving to NAME.previous-2 up to NAME.previous-5 and the oldest dropped; each move is a rename.
+// A file that cannot be moved fills `error`, naming it, and stops the keeping.
 inline constexpr int keptWorkingFiles = 5;
+QString keptFileName(const QString &fileName, int age); // age 1: NAME.previous
+bool holdsUnfinishedFiling(const QString &fileName);
 bool keepWorkingFile(const QString &fileName, FileError &error);
+// The age of `chosen` among the working file's kept files, or 0 when it is none of them.
+int keptFileAge(const QString &fileName, const QString &chosen);
+// A kept file resumed becomes the working file again, by renames: it is no longer among the kept
+// ones, the older ones take its place, and the working file is kept as before a new filing.
+bool takeBackKeptFile(const QString &fileName, int age, FileError &error);

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "review/celleditor.h"
 #include "rules/fieldtable.h"
 
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QLineEdit>
-#include <QStyledItemDelegate>
 
 #include <functional>
 #include <vector>
@@ -13,7 +13,8 @@
 // Records of one kind as a table: a row per record, a column per field of the kind's table that
 // has a caption. A cell shows its field as the record holds it, without padding spaces. An edit
 // hands the record, that field changed, to `commit`, which checks and writes it; only a commit
-// that succeeds changes the table, so a refused edit leaves the value that is on disk.
+// that succeeds changes the table, so a refused edit leaves the value that is on disk (its editor
+// keeps the refused text).
 template <typename Entries> class RecordTable : public QAbstractTableModel
 {
 public:
@@ -34,7 +35,23 @@ public:
         m_notRecords = std::move(notRecords);
         endResetModel();
     }
+    // The rows below the records replaced; the records' rows, and an editor open on one, stay.
+    void setNotRecords(QList<Entries> notRecords)
+    {
+        const int first = int(m_records.size());
+        if (!m_notRecords.isEmpty()) {
+            beginRemoveRows({}, first, first + int(m_notRecords.size()) - 1);
+            m_notRecords.clear();
+            endRemoveRows();
+        }
+        if (!notRecords.isEmpty()) {
+            beginInsertRows({}, first, first + int(notRecords.size()) - 1);
+            m_notRecords = std::move(notRecords);
+            endInsertRows();
+        }
+    }
     const QList<Entries> &records() const { return m_records; }
+    const QList<Entries> &notRecords() const { return m_notRecords; }
     const FieldRow<Entries> &field(int column) const { return *m_columns[std::size_t(column)]; }
 
     int rowCount(const QModelIndex &parent = {}) const override
@@ -89,15 +106,14 @@ private:
 };
 
 // The editor of a cell takes as much as its field's entry box on the screen.
-template <typename Entries> class RecordEditor : public QStyledItemDelegate
+template <typename Entries> class RecordEditor : public CellEditor
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using CellEditor::CellEditor;
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override
     {
-        auto *editor =
-            qobject_cast<QLineEdit *>(QStyledItemDelegate::createEditor(parent, option, index));
+        auto *editor = qobject_cast<QLineEdit *>(CellEditor::createEditor(parent, option, index));
         const auto *table = static_cast<const RecordTable<Entries> *>(index.model());
         if (editor && table->field(index.column()).boxLength > 0)
             editor->setMaxLength(table->field(index.column()).boxLength);

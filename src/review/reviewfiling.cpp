@@ -4,11 +4,16 @@
 #include "app/neededroutines.h"
 #include "app/program.h"
 #include "output/workingfile.h"
+#include "rules/calendar.h"
+#include "rules/filingrules.h"
+#include "rules/reportreader.h"
 #include "rules/runningtotals.h"
 #include "validation/fielddisplay.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
+
+#include <algorithm>
 
 namespace
 {
@@ -23,6 +28,30 @@ template <typename Entries> void showTable(QTableView *view, RecordTable<Entries
     view->setTabKeyNavigation(false);
     view->horizontalHeader()->setResizeContentsPrecision(50); // fast with many rows
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+}
+
+CellEditor *editorOf(QTableView *view)
+{
+    return static_cast<CellEditor *>(view->itemDelegate());
+}
+
+// "FIELD: MESSAGE" for the first finding of the record's fields, or an empty text.
+template <typename Entries> QString firstFinding(const Entries &entries)
+{
+    for (const auto &field : fieldsOf(entries)) {
+        const QStringList findings = fieldFindings(field, entries);
+        if (!findings.isEmpty())
+            return QLatin1String(field.name) + QStringLiteral(": ") + findings.first();
+    }
+    return QString();
+}
+
+// "FIELD: MESSAGE" for a rule that spans records, the field named by its row.
+template <typename Entries, std::size_t N>
+QString spanningFinding(const FieldRow<Entries> (&fields)[N], QString (*rule)(const Entries &),
+                        const QString &message)
+{
+    return QLatin1String(fieldWithRule(fields, rule).name) + QStringLiteral(": ") + message;
 }
 } // namespace
 
@@ -42,8 +71,16 @@ ReviewFiling::ReviewFiling(Program &program, QWidget *parent)
     showTable(ui.tblAccounts, &m_accounts);
     showTable(ui.tblEmployees, &m_employees);
     ui.tblEmployees->installEventFilter(this);
+    for (QTableView *table : {ui.tblContact, ui.tblAccounts, ui.tblEmployees})
+        connect(table->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+                [this, table](QWidget *, QAbstractItemDelegate::EndEditHint hint) {
+                    if (hint == QAbstractItemDelegate::RevertModelCache) // Escape
+                        clearFinding(table);
+                });
     connect(ui.tblAccounts->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) { showAccount(current.row()); });
+    connect(ui.tblEmployees->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &ReviewFiling::updateRemoveButton);
     connect(ui.cmdRemoveEmployee, &QPushButton::clicked, this,
             &ReviewFiling::cmdRemoveEmployee_Click);
     connect(ui.cmdCloseReview, &QPushButton::clicked, this, &QDialog::accept);
@@ -55,7 +92,7 @@ bool ReviewFiling::readWorkingFile()
     FileError error;
     std::optional<Filing> filing;
     if (readFileBytes(program.sOutFileName, bytes, error))
-        filing = readFiling(bytes);
+        filing = readReport(bytes, program.sOutFileName).filing;
     if (!filing) {
         program.desktop().tell(QStringLiteral("The working file %1 holds no filing to review.")
                                    .arg(program.sOutFileName),
@@ -81,24 +118,39 @@ bool ReviewFiling::readWorkingFile()
 void ReviewFiling::showAccount(int account)
 {
     m_account = account;
+    editorOf(ui.tblEmployees)->forget();
+    clearFinding(ui.tblEmployees);
     const FiledAccount &shown = m_filing.accounts.value(account);
-    // Below them the previous report's employees of the account still to enter, greyed.
-    QList<EmployeeEntries> notEntered;
+    m_employees.setRecords(shown.employees, notEntered());
+    showTotals(totalsOf(shown));
+    updateRemoveButton();
+}
+
+QList<EmployeeEntries> ReviewFiling::notEntered() const
+{
+    const FiledAccount &shown = m_filing.accounts.value(m_account);
+    const auto &report = program.previousReport;
     const FiledAccount *previous =
-        program.previousReport
-            ? program.previousReport->filing.account(shown.employer.accountNumber)
-            : nullptr;
-    const RunningTotals totals = totalsOf(shown);
-    for (const EmployeeEntries &employee :
-         previous ? stillToEnter(*previous, totals.ssns()) : QList<EmployeeEntries>())
-        notEntered.append({{},
-                           employee.ssn,
-                           employee.lastName,
-                           employee.firstName,
-                           employee.middleName,
-                           QStringLiteral("not entered")});
-    m_employees.setRecords(shown.employees, notEntered);
-    showTotals(totals);
+        report ? report->filing.account(shown.employer.accountNumber) : nullptr;
+    QList<EmployeeEntries> rows;
+    if (!previous)
+        return rows;
+    for (const EmployeeEntries &employee : stillToEnter(
+             *previous, totalsOf(shown).ssns(), report->takenOffOf(shown.employer.accountNumber)))
+        rows.append({{},
+                     employee.ssn,
+                     employee.lastName,
+                     employee.firstName,
+                     employee.middleName,
+                     QStringLiteral("not entered")});
+    return rows;
+}
+
+void ReviewFiling::updateRemoveButton()
+{
+    const int row = ui.tblEmployees->currentIndex().row();
+    const qsizetype records = m_employees.records().size();
+    ui.cmdRemoveEmployee->setEnabled(row >= 0 && (row >= records || records > 1));
 }
 
 void ReviewFiling::showTotals(const RunningTotals &totals)
@@ -106,28 +158,35 @@ void ReviewFiling::showTotals(const RunningTotals &totals)
     ui.lblReviewTotals->setText(m_account >= 0 ? totals.text() : QString());
 }
 
-template <typename Entries>
-bool ReviewFiling::refuse(QWidget *table, int row, const Entries &changed, const QString &more)
+bool ReviewFiling::showFinding(QTableView *table, int row, const QString &finding)
 {
-    QString message;
-    for (const auto &field : fieldsOf(changed)) {
-        const QStringList findings = fieldFindings(field, changed);
-        if (!findings.isEmpty()) {
-            message =
-                QStringLiteral("Row %1, %2: %3").arg(row + 1).arg(field.name, findings.first());
-            break;
-        }
-    }
-    if (message.isEmpty() && !more.isEmpty())
-        message = QStringLiteral("Row %1, %2").arg(row + 1).arg(more);
-    ui.lblReviewMessage->setText(message);
-    table->setAccessibleDescription(message);
-    return !message.isEmpty();
+    clearFinding();
+    if (finding.isEmpty())
+        return false;
+    QString name; // the table's caption
+    for (const QLabel *label : findChildren<QLabel *>())
+        if (label->buddy() == table)
+            name = label->text();
+    const QString text =
+        QStringLiteral("%1, row %2, %3").arg(name, QString::number(row + 1), finding);
+    ui.lblReviewMessage->setText(text);
+    table->setAccessibleDescription(text);
+    m_findingTable = table;
+    return true;
+}
+
+void ReviewFiling::clearFinding(QTableView *of)
+{
+    if (!m_findingTable || (of && of != m_findingTable))
+        return;
+    ui.lblReviewMessage->clear();
+    m_findingTable->setAccessibleDescription(QString());
+    m_findingTable = nullptr;
 }
 
 bool ReviewFiling::commitContact(int row, const ContactEntries &changed)
 {
-    if (refuse(ui.tblContact, row, changed))
+    if (showFinding(ui.tblContact, row, firstFinding(changed)))
         return false;
     Filing filing = m_filing;
     filing.contact = changed;
@@ -136,7 +195,19 @@ bool ReviewFiling::commitContact(int row, const ContactEntries &changed)
 
 bool ReviewFiling::commitAccount(int row, const EmployerEntries &changed)
 {
-    if (refuse(ui.tblAccounts, row, changed))
+    // The rules that span records hold for the cell that changes: another account's number, a
+    // year the employer screen does not offer today.
+    const EmployerEntries before = m_filing.accounts.at(row).employer;
+    QString finding = firstFinding(changed);
+    if (finding.isEmpty() &&
+        trimSpaces(changed.accountNumber) != trimSpaces(before.accountNumber) &&
+        m_filing.account(changed.accountNumber))
+        finding = spanningFinding(EmployerRules::fields, EmployerRules::accountNumber,
+                                  FilingRules::accountAlreadyInFiling(changed.accountNumber));
+    const QString year = FilingRules::yearNotOffered(changed.quarterYear, today().year());
+    if (finding.isEmpty() && changed.quarterYear != before.quarterYear && !year.isEmpty())
+        finding = spanningFinding(EmployerRules::fields, EmployerRules::quarterYear, year);
+    if (showFinding(ui.tblAccounts, row, finding))
         return false;
     Filing filing = m_filing;
     FiledAccount &account = filing.accounts[row];
@@ -151,17 +222,29 @@ bool ReviewFiling::commitAccount(int row, const EmployerEntries &changed)
 
 bool ReviewFiling::commitEmployee(int row, const EmployeeEntries &changed)
 {
-    QString twice;
-    const QList<EmployeeEntries> &employees = m_filing.accounts[m_account].employees;
-    for (int other = 0; other < employees.size(); ++other)
-        if (other != row && rightTrimSpaces(employees[other].ssn) == rightTrimSpaces(changed.ssn))
-            twice = QStringLiteral("SSN: ") + EmployeeRules::ssnAlreadyEntered(changed.ssn);
-    if (refuse(ui.tblEmployees, row, changed, twice))
+    // An SSN changed to one another employee of the account holds is taken only on the user's
+    // Yes; a record whose SSN stands twice is otherwise corrected as any other.
+    const QList<EmployeeEntries> &employees = m_filing.accounts.at(m_account).employees;
+    const QString ssn = rightTrimSpaces(changed.ssn);
+    const bool newSsn = ssn != rightTrimSpaces(employees.at(row).ssn);
+    const auto holder = std::find_if(employees.begin(), employees.end(), [&](const auto &other) {
+        return rightTrimSpaces(other.ssn) == ssn;
+    });
+    QString finding = firstFinding(changed);
+    if (finding.isEmpty() && newSsn && holder != employees.end()) {
+        const QString name = FilingRules::nameOf(*holder);
+        if (!program.desktop().ask(FilingRules::addSsnAgainQuestion(ssn, name), QString(), false))
+            finding = spanningFinding(EmployeeRules::fields, EmployeeRules::ssn,
+                                      FilingRules::ssnAlreadyEntered(ssn, name));
+    }
+    if (showFinding(ui.tblEmployees, row, finding))
         return false;
     Filing filing = m_filing;
     filing.accounts[m_account].employees[row] = changed;
     if (!write(filing))
         return false;
+    if (newSsn) // the greyed rows follow
+        m_employees.setNotRecords(notEntered());
     showTotals(totalsOf(m_filing.accounts.value(m_account)));
     return true;
 }
@@ -169,7 +252,7 @@ bool ReviewFiling::commitEmployee(int row, const EmployeeEntries &changed)
 bool ReviewFiling::write(const Filing &filing)
 {
     if (!cNeededRoutines(program).rewriteFile(program.sOutFileName, filing.toBytes())) {
-        reject();
+        QDialog::done(Rejected); // the run has ended: nothing is committed any more
         return false;
     }
     m_filing = filing;
@@ -177,13 +260,24 @@ bool ReviewFiling::write(const Filing &filing)
     return true;
 }
 
+void ReviewFiling::done(int result)
+{
+    for (QTableView *table : {ui.tblContact, ui.tblAccounts, ui.tblEmployees})
+        if (!editorOf(table)->settle())
+            return;
+    QDialog::done(result);
+}
+
 void ReviewFiling::cmdRemoveEmployee_Click()
 {
     const int row = ui.tblEmployees->currentIndex().row();
-    if (m_account < 0 || row < 0 || row >= m_employees.records().size())
+    const qsizetype records = m_employees.records().size();
+    if (m_account < 0 || row < 0)
         return;
-    const FiledAccount &account = m_filing.accounts[m_account];
-    if (account.employees.size() == 1) {
+    if (row >= records)
+        return takeOff(row);
+    const FiledAccount &account = m_filing.accounts.at(m_account);
+    if (records == 1) {
         program.desktop().tell(QStringLiteral(
             "An account keeps at least one employee. Correct this employee instead."));
         return;
@@ -192,13 +286,32 @@ void ReviewFiling::cmdRemoveEmployee_Click()
     if (!program.desktop().ask(QStringLiteral("Remove the employee %1, %2 %3, from account %4?")
                                    .arg(trimSpaces(employee.ssn), trimSpaces(employee.lastName),
                                         trimSpaces(employee.firstName),
-                                        account.employer.accountNumber)))
+                                        account.employer.accountNumber),
+                               QString(), false))
         return;
     Filing filing = m_filing;
     filing.accounts[m_account].employees.removeAt(row);
     if (!write(filing))
         return;
     showAccount(m_account);
+    ui.tblEmployees->setCurrentIndex(
+        m_employees.index(std::min(row, m_employees.rowCount() - 1), 0));
+}
+
+void ReviewFiling::takeOff(int row)
+{
+    // One of the previous report's employees who left: no longer counted as still to enter.
+    // Nothing of the working file changes.
+    const EmployeeEntries employee =
+        m_employees.notRecords().at(row - m_employees.records().size());
+    const QString ssn = trimSpaces(employee.ssn);
+    if (!program.desktop().ask(QStringLiteral("Take %1, %2 off this quarter's list?")
+                                   .arg(ssn, FilingRules::nameOf(employee)),
+                               QString(), false))
+        return;
+    const QString &number = m_filing.accounts.at(m_account).employer.accountNumber;
+    program.previousReport->takenOff[trimSpaces(number)].insert(ssn);
+    m_employees.setNotRecords(notEntered());
     ui.tblEmployees->setCurrentIndex(
         m_employees.index(std::min(row, m_employees.rowCount() - 1), 0));
 }

@@ -74,3 +74,17 @@ QList<CsvLine> readCsvLines(QByteArrayView bytes)
     }
     return lines;
 }
+
+QString encodingFault(QByteArrayView bytes)
+{
+    const QString saveAsCsv = QStringLiteral(" Save it as CSV (comma-separated values) and use "
+                                             "that file instead.");
+    const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") ||
+                       (bytes.size() >= 2 && (bytes[0] == '\0' || bytes[1] == '\0'));
+    if (utf16)
+        return QStringLiteral("The file is UTF-16 text, as a spreadsheet saves \"Unicode text\".") +
+               saveAsCsv;
+    if (bytes.contains('\0'))
+        return QStringLiteral("The file holds NUL bytes, so it is not text.") + saveAsCsv;
+    return QString();
+}

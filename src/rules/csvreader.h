@@ -18,3 +18,8 @@ struct CsvLine {
 // as one; only a comma or the end of the line may follow it. Blank lines (nothing but spaces and
 // tabs) are left out. Bytes that are not UTF-8 come out as U+FFFD.
 QList<CsvLine> readCsvLines(QByteArrayView bytes);
+
+// Why the bytes are no single-byte or UTF-8 text, or an empty text: UTF-16, as a spreadsheet saves
+// "Unicode text", or bytes that hold NUL. Such a file is not read line by line, which would only
+// give findings on lines that are not there; the import and tavo-check both refuse it with this.
+QString encodingFault(QByteArrayView bytes);

@@ -2,8 +2,10 @@
 
 #include "rules/amounts.h"
 #include "rules/csvreader.h"
+#include "rules/filingrules.h"
 
 #include <QHash>
+#include <QRegularExpression>
 
 namespace EmployeeImport
 {
@@ -16,35 +18,38 @@ bool holds(QStringView text, bool (*kind)(char32_t))
     return std::any_of(text.begin(), text.end(), [kind](QChar c) { return kind(c.unicode()); });
 }
 
-// A file a spreadsheet saved as "Unicode text", or one that is no text at all, is not read line
-// by line: it would only give findings on lines that are not there.
-QString encodingFault(QByteArrayView bytes)
+// A wage as a spreadsheet may write it that the screen's box would read wrongly, refused with the
+// ways to write it: plain digits are dollars to most people but cents to the box (zero is zero
+// either way), and dollars need exactly two decimals. Any other text is left to the screen's rule.
+QString amountFault(const char *field, QStringView text)
 {
-    const QString saveAsCsv = QStringLiteral(" Save the sheet from the spreadsheet as CSV "
-                                             "(comma-separated values) and import that file.");
-    const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") ||
-                       (bytes.size() >= 2 && (bytes[0] == '\0' || bytes[1] == '\0'));
-    if (utf16)
-        return QStringLiteral("The file is UTF-16 text, as a spreadsheet saves \"Unicode text\".") +
-               saveAsCsv;
-    if (bytes.contains('\0'))
-        return QStringLiteral("The file holds NUL bytes, so it is not text.") + saveAsCsv;
-    return QString();
-}
-
-// An amount of plain digits is dollars to most people, cents to the screen's boxes: it is refused
-// with the two ways to write it. Zero is zero either way.
-QString plainDigitsFault(const char *field, QStringView text)
-{
-    const QStringView digits = trimSpaces(text);
-    if (!isDigitText(digits))
+    const QStringView value = trimSpaces(text);
+    if (isDigitText(value)) {
+        const QString dollars = addWholeNumbers(value, u"0");
+        if (dollars == QLatin1String("0"))
+            return QString();
+        return QStringLiteral("%1 %2 has no cents: write the amount in dollars and cents, as %3.00 "
+                              "or %4. A spreadsheet writes the cell's value unless the file is "
+                              "saved with the cells' content as shown.")
+            .arg(QLatin1String(field), value.toString(), dollars, formatCents(dollars + "00"));
+    }
+    // Dollars: an optional $, digits with commas, a point and decimals. Shown with two decimals
+    // when that is the same amount, else with an example.
+    static const QRegularExpression dollarsLike(
+        QStringLiteral("^\\$?[0-9,]*[0-9][0-9,]*(\\.[0-9]*)?$"));
+    if (!centsFromDollars(value).isEmpty() || !dollarsLike.match(value).hasMatch())
         return QString();
-    const QString dollars = addWholeNumbers(digits, u"0");
-    if (dollars == QLatin1String("0"))
-        return QString();
-    return QStringLiteral("%1 %2 has no cents: write the amount in dollars and cents, as %3.00 "
-                          "or %4.")
-        .arg(QLatin1String(field), digits.toString(), dollars, formatCents(dollars + "00"));
+    const bool point = value.contains(u'.');
+    const qsizetype decimals = point ? value.size() - value.indexOf(u'.') - 1 : 0;
+    const QString cents =
+        decimals > 2 ? QString()
+                     : centsFromDollars(value.toString() + QLatin1String(point ? "" : ".") +
+                                        QString(2 - decimals, u'0'));
+    const QString shown = cents.isEmpty() ? QStringLiteral("$1,234.56") : formatCents(cents);
+    return QStringLiteral("%1 %2 is not an amount in dollars and cents: write it with two "
+                          "decimals, as %3 or %4.")
+        .arg(QLatin1String(field), value.toString(), QString(shown).remove(u',').remove(u'$'),
+             shown);
 }
 
 // The file's columns: the rows of the S record that have a box on the employee screen, in order.
@@ -55,6 +60,22 @@ QList<const FieldRow<EmployeeEntries> *> fileColumns()
         if (row.box)
             columns.append(&row);
     return columns;
+}
+
+bool isWage(const FieldRow<EmployeeEntries> &row)
+{
+    return row.rule == EmployeeRules::grossWages || row.rule == EmployeeRules::taxableWages;
+}
+
+// Column names rather than an employee: letters in the first field and no digit in the SSN nor in
+// the wages, which an employee's line has even when its SSN is masked, as XXX-XX-XXXX.
+bool isHeader(const QStringList &fields, const QList<const FieldRow<EmployeeEntries> *> &columns)
+{
+    bool header = !fields.isEmpty() && holds(fields.first(), QChar::isLetter);
+    for (qsizetype i = 0; i < fields.size() && i < columns.size(); ++i)
+        if (columns[i]->rule == EmployeeRules::ssn || isWage(*columns[i]))
+            header = header && !holds(fields[i], QChar::isDigit);
+    return header;
 }
 
 const QString ssnHint = QStringLiteral(
@@ -101,7 +122,7 @@ QByteArray wageTemplate(const QList<EmployeeEntries> &employees)
 }
 
 Result importEmployees(QByteArrayView bytes, const QString &accountNumber,
-                       const QSet<QString> &ssnsWritten)
+                       const QHash<QString, QString> &ssnsWritten)
 {
     Result result;
     if (const QString fault = encodingFault(bytes); !fault.isEmpty()) {
@@ -110,14 +131,12 @@ Result importEmployees(QByteArrayView bytes, const QString &accountNumber,
     }
     const QList<const FieldRow<EmployeeEntries> *> columns = fileColumns();
     const QList<CsvLine> lines = readCsvLines(bytes);
-    QHash<QString, qsizetype> firstLineOfSsn; // the SSNs of the file so far
+    QHash<QString, std::pair<qsizetype, QString>> firstOfSsn; // line and name, the file's so far
     for (const CsvLine &line : lines) {
         const auto find = [&](const char *field, const QString &message) {
             result.findings.append({line.number, QLatin1String(field), message});
         };
-        if (&line == &lines.first() && !line.fields.isEmpty() &&
-            holds(line.fields.first(), QChar::isLetter) &&
-            !holds(line.fields.first(), QChar::isDigit)) {
+        if (&line == &lines.first() && isHeader(line.fields, columns)) {
             result.headerSkipped = true;
             continue;
         }
@@ -135,16 +154,15 @@ Result importEmployees(QByteArrayView bytes, const QString &accountNumber,
         }
         EmployeeEntries employee;
         employee.accountNumber = accountNumber;
-        QStringList plainDigits(columns.size()); // a wage's fault that stands for its findings
+        QStringList amountFaults(columns.size()); // a wage's fault that stands for its findings
         for (qsizetype i = 0; i < columns.size(); ++i) {
             const FieldRow<EmployeeEntries> &row = *columns[i];
             QString value = line.fields[i];
             if (row.rule == EmployeeRules::ssn) {
                 value = ssnFromFile(value);
-            } else if (row.rule == EmployeeRules::grossWages ||
-                       row.rule == EmployeeRules::taxableWages) {
-                plainDigits[i] = plainDigitsFault(row.name, value);
-                if (!plainDigits[i].isEmpty())
+            } else if (isWage(row)) {
+                amountFaults[i] = amountFault(row.name, value);
+                if (!amountFaults[i].isEmpty())
                     value.clear(); // compared with nothing, so the partner reports nothing of it
                 value = wagesFromFile(value);
             }
@@ -152,8 +170,8 @@ Result importEmployees(QByteArrayView bytes, const QString &accountNumber,
         }
         const auto findings = [&](qsizetype column) {
             const FieldRow<EmployeeEntries> &row = *columns[column];
-            if (!plainDigits[column].isEmpty())
-                return QStringList{plainDigits[column]};
+            if (!amountFaults[column].isEmpty())
+                return QStringList{amountFaults[column]};
             QStringList found = fieldFindings(row, employee);
             if (row.rule == EmployeeRules::ssn && !found.isEmpty() &&
                 rightTrimSpaces(employee.ssn).size() == 8 && isDigitText(employee.ssn))
@@ -163,14 +181,13 @@ Result importEmployees(QByteArrayView bytes, const QString &accountNumber,
         // A good SSN that stands twice is reported where it comes again, before the fields.
         if (findings(0).isEmpty()) {
             const QString ssn = rightTrimSpaces(employee.ssn);
+            const auto earlier = firstOfSsn.constFind(ssn);
             if (ssnsWritten.contains(ssn))
-                find("SSN", EmployeeRules::ssnAlreadyEntered(ssn));
-            else if (const qsizetype first = firstLineOfSsn.value(ssn); first > 0)
-                find("SSN", QStringLiteral("SSN %1 stands twice in the file, first on line %2.")
-                                .arg(ssn)
-                                .arg(first));
+                find("SSN", FilingRules::ssnAlreadyEntered(ssn, ssnsWritten.value(ssn)));
+            else if (earlier != firstOfSsn.cend())
+                find("SSN", FilingRules::ssnAlreadyEntered(ssn, earlier->second, earlier->first));
             else
-                firstLineOfSsn.insert(ssn, line.number);
+                firstOfSsn.insert(ssn, {line.number, FilingRules::nameOf(employee)});
         }
         for (qsizetype column = 0; column < columns.size(); ++column) {
             for (const QString &message : findings(column))

@@ -4,8 +4,8 @@
 #include "rules/finding.h"
 
 #include <QByteArrayView>
+#include <QHash>
 #include <QList>
-#include <QSet>
 #include <QString>
 #include <QStringView>
 
@@ -28,10 +28,11 @@ QString ssnFromFile(QStringView text);
 QString wagesFromFile(QStringView text);
 
 // Reads the file's bytes for the account. The first line that is not blank is a header, and left
-// out, when its first field holds a letter and no digit. An SSN may not stand twice in the file
-// nor be among `ssnsWritten`, those already written for the account (nine digits each).
+// out, when its first field holds a letter and neither its SSN nor its wages hold a digit. An SSN
+// may not stand twice in the file nor be among `ssnsWritten`, those already written for the
+// account (nine digits each, with the name written with each, "LAST FIRST").
 Result importEmployees(QByteArrayView bytes, const QString &accountNumber,
-                       const QSet<QString> &ssnsWritten);
+                       const QHash<QString, QString> &ssnsWritten);
 
 // A file to fill in with a spreadsheet and import again: the column names, then each employee's
 // SSN (with dashes, so a spreadsheet keeps its leading zeros) and names, its wages and credit

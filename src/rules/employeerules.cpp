@@ -29,12 +29,27 @@ QString ssn(const EmployeeEntries &entries)
                              9, QStringLiteral("Employee SSN  must be 9 digits long.")});
 }
 
+QString unusableSsn(quint64 ssn)
+{
+    const quint64 area = ssn / 1000000, group = ssn / 10000 % 100, serial = ssn % 10000;
+    if (ssn == 78051120 || ssn == 219099999)
+        return QStringLiteral("is a widely misused number that belongs to no employee");
+    if (area == 0 || area == 666 || area >= 900)
+        return QStringLiteral("cannot have been issued: no SSN begins with %1")
+            .arg(area, 3, 10, QLatin1Char('0'));
+    if (group == 0)
+        return QStringLiteral("cannot have been issued: its group number (digits 4 and 5) is 00");
+    if (serial == 0)
+        return QStringLiteral("cannot have been issued: its serial number (digits 6 to 9) is 0000");
+    return QString();
+}
+
 QString lastName(const EmployeeEntries &entries)
 {
     const QStringView trimmed = trimSpaces(QStringView(entries.lastName));
     if (trimmed.isEmpty())
         return QStringLiteral("Employee Last Name in S line must not be blank. ");
-    if (trimmed.size() > 25)
+    if (trimmed.size() > lastNameLength)
         return QStringLiteral("EMPLOYEE LAST NAME too long must only be 25 characters.");
     if (!checkString(trimmed, nameSet, true))
         return QStringLiteral("EMPLOYEE LAST NAME  must only contain alphanumerics, apostrophe and "
@@ -59,7 +74,7 @@ QString firstName(const EmployeeEntries &entries)
     const QStringView trimmed = trimSpaces(QStringView(entries.firstName));
     if (trimmed.isEmpty())
         return QStringLiteral("EMPLOYEE FIRST NAME in S line must not be blank. ");
-    if (trimmed.size() > 15)
+    if (trimmed.size() > givenNameLength)
         return QStringLiteral("EMPLOYEE FIRST NAME  too long must only be 15 characters long.");
     // The character test and the hyphen test both run; the hyphen message wins when both fail.
     QString message;
@@ -78,7 +93,7 @@ QString middleName(const EmployeeEntries &entries)
     if (text.isEmpty())
         return QString(); // nothing typed at all: the middle name is optional
     const QStringView trimmed = trimSpaces(text);
-    if (trimmed.size() > 15)
+    if (trimmed.size() > givenNameLength)
         return QStringLiteral("EMPLOYEE MIDDLE NAME too long must only be 15 characters long.");
     // A middle name of spaces only fails here: blank text is never in a character set.
     QString message;
@@ -129,12 +144,6 @@ QString creditWeeks(const EmployeeEntries &entries)
     if (compareWholeNumbers(text, u"15") >= 0)
         return outOfRange;
     return QString();
-}
-
-QString ssnAlreadyEntered(QStringView ssn)
-{
-    return QStringLiteral("SSN %1 has already been entered for this account.")
-        .arg(rightTrimSpaces(ssn));
 }
 
 } // namespace EmployeeRules

@@ -23,6 +23,10 @@ struct EmployeeEntries {
 namespace EmployeeRules
 {
 
+// The longest names the screen and the rules take: the last name, the first and middle names.
+inline constexpr int lastNameLength = 25;
+inline constexpr int givenNameLength = 15;
+
 // Apostrophe, hyphen, the Latin letters and the digits: no space, no full stop, no accents.
 inline constexpr CharacterSet nameSet{
     u"'-ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789"};
@@ -34,8 +38,6 @@ QString middleName(const EmployeeEntries &entries);
 QString grossWages(const EmployeeEntries &entries);
 QString taxableWages(const EmployeeEntries &entries);
 QString creditWeeks(const EmployeeEntries &entries);
-// An SSN may stand once in an account.
-QString ssnAlreadyEntered(QStringView ssn);
 
 // The S record's fields after the record type, in order; two reserved single spaces follow. The
 // account number is the employer screen's, carried by the flow; the rest are the screen's boxes,
@@ -44,12 +46,12 @@ inline constexpr FieldRow<EmployeeEntries> fields[] = {
     {"ACCOUNT NUMBER", nullptr, &EmployeeEntries::accountNumber, 0, nullptr, nullptr, nullptr,
      Written::PaddedAccount},
     {"SSN", "SSN", &EmployeeEntries::ssn, 9, "txtSSN", "lblSSN_errorMesage", ssn},
-    {"LAST NAME", "Last Name", &EmployeeEntries::lastName, 25, "txtEmpLastName",
+    {"LAST NAME", "Last Name", &EmployeeEntries::lastName, lastNameLength, "txtEmpLastName",
      "lblEmpLastName_errorMessage", lastName, Written::Trimmed},
-    {"FIRST NAME", "First Name", &EmployeeEntries::firstName, 15, "txtEmpFirstName",
+    {"FIRST NAME", "First Name", &EmployeeEntries::firstName, givenNameLength, "txtEmpFirstName",
      "lblEmpFirstName_errorMessage", firstName, Written::Trimmed},
-    {"MIDDLE NAME", "Middle Name", &EmployeeEntries::middleName, 15, "txtEmployeeMiddleName",
-     "lblEmployeMiddleName_errorMessage", middleName, Written::Trimmed},
+    {"MIDDLE NAME", "Middle Name", &EmployeeEntries::middleName, givenNameLength,
+     "txtEmployeeMiddleName", "lblEmployeMiddleName_errorMessage", middleName, Written::Trimmed},
     {"GROSS WAGES", "Gross Wages", &EmployeeEntries::grossWages, 12, "txtEmployeeGrossWages",
      "lblEmployeeGrossWages_errorMessage", grossWages},
     {"TAXABLE WAGES", "Taxable Wages", &EmployeeEntries::taxableWages, 12, "txtEmpTaxableWages",
@@ -57,6 +59,10 @@ inline constexpr FieldRow<EmployeeEntries> fields[] = {
     {"CREDIT WEEKS", "Credit Weeks", &EmployeeEntries::creditWeeks, 2, "txtEmployeeCreditWeek",
      "lblEmployeeCreditWeek_errorMessage", creditWeeks},
 };
+
+// Why an SSN of nine digits cannot belong to an employee: one never issued (area 000, 666 or 900
+// to 999, group 00, serial 0000) or a widely misused one. An empty text for any other.
+QString unusableSsn(quint64 ssn);
 
 } // namespace EmployeeRules
 

@@ -1,8 +1,10 @@
 #include "rules/employerrules.h"
 
+#include "rules/calendar.h"
 #include "rules/checkstring.h"
 
 #include <algorithm>
+
 #include <initializer_list>
 
 namespace
@@ -41,19 +43,28 @@ QString amountField(QStringView text, const NumberFieldMessages &messages,
 namespace EmployerRules
 {
 
+bool isOfferedYear(QStringView year, int currentYear)
+{
+    const bool number = year.size() == 4 && isDigitText(year);
+    const int value = number ? year.toInt() : 0;
+    return number && value <= currentYear && value >= currentYear - earlierYearsOffered;
+}
+
 QString quarterYear(const EmployerEntries &entries)
 {
     const QString &code = entries.quarterYear;
-    // A year alone is four digits, a quarter alone one: the other list has no choice.
+    // A list without a choice adds nothing to the code: a quarter alone is its digit, a year alone
+    // one of the years the list offers. Anything else is a code from elsewhere, wrongly formed.
+    const auto quarter = [](QChar c) { return c >= u'1' && c <= u'4'; };
     if (code.isEmpty())
         return QStringLiteral("You must select a QUARTER and YEAR for this filing.");
-    if (code.size() == 4)
+    if (code.size() == 4 && isOfferedYear(code, today().year()))
         return QStringLiteral("You must select a QUARTER for this filing.");
-    if (code.size() == 1)
+    if (code.size() == 1 && quarter(code[0]))
         return QStringLiteral("You must select a YEAR for this filing.");
     const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
-    const bool good = code.size() == 5 && code[0] >= u'1' && code[0] <= u'4' &&
-                      std::all_of(code.begin() + 1, code.end(), digit);
+    const bool good =
+        code.size() == 5 && quarter(code[0]) && std::all_of(code.begin() + 1, code.end(), digit);
     return good ? QString()
                 : QStringLiteral("QUARTER-YEAR must be the quarter, 1 to 4, followed by the "
                                  "four-digit year, as 12014");

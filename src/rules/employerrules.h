@@ -27,6 +27,9 @@ namespace EmployerRules
 {
 // A tax account number has seven digits, leading zeros included.
 inline constexpr int accountNumberLength = 7;
+// The year list offers the current year and the seven before it, newest first.
+inline constexpr int earlierYearsOffered = 7;
+bool isOfferedYear(QStringView year, int currentYear);
 
 QString quarterYear(const EmployerEntries &entries);
 QString accountNumber(const EmployerEntries &entries);

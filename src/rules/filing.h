@@ -34,10 +34,8 @@ struct Filing {
 // The account's running totals, as the employee screen keeps them while its records are typed.
 RunningTotals totalsOf(const FiledAccount &account);
 
-// The employees of the account whose SSN is not among `entered` (nine digits each), in order.
-QList<EmployeeEntries> stillToEnter(const FiledAccount &account, const QSet<QString> &entered);
-
-// Reads the records of a working file, lines ended by CR LF or LF, with the records' layout:
-// nothing when it does not begin with an A record, holds a line that is not an A, E or S record of
-// eleven fields, a second A record, or an S record before any E record.
-std::optional<Filing> readFiling(QByteArrayView bytes);
+// The employees of the account whose SSN is not among `entered` (nine digits each) nor among
+// `takenOff`, in order.
+QList<EmployeeEntries> stillToEnter(const FiledAccount &account,
+                                    const QHash<QString, QString> &entered,
+                                    const QSet<QString> &takenOff = {});

@@ -2,6 +2,7 @@
 
 #include "rules/amounts.h"
 #include "rules/checkstring.h"
+#include "rules/filingrules.h"
 
 namespace
 {
@@ -18,12 +19,22 @@ QString wagesText(QStringView gross, QStringView taxable)
            QStringLiteral(", taxable wages ") + formatCents(taxable);
 }
 
-bool sameAmount(QStringView a, QStringView b)
+std::optional<int> compareAmounts(QStringView total, QStringView sum)
 {
-    return isDigitText(a) && isDigitText(b) && compareWholeNumbers(a, b) == 0;
+    if (!isDigitText(total) || !isDigitText(sum))
+        return std::nullopt;
+    return compareWholeNumbers(total, sum);
 }
 
 } // namespace
+
+AccountComparison compareAccount(QStringView thirdMonth, QStringView grossWages,
+                                 QStringView taxableWages, qint64 employees, QStringView grossSum,
+                                 QStringView taxableSum)
+{
+    return {compareAmounts(thirdMonth, QString::number(employees)),
+            compareAmounts(grossWages, grossSum), compareAmounts(taxableWages, taxableSum)};
+}
 
 void RunningTotals::startAccount(const QString &thirdMonth, const QString &grossWages,
                                  const QString &taxableWages)
@@ -34,19 +45,21 @@ void RunningTotals::startAccount(const QString &thirdMonth, const QString &gross
     m_taxableWages = taxableWages;
 }
 
-void RunningTotals::addEmployee(QStringView ssn, QStringView grossWages, QStringView taxableWages)
+void RunningTotals::addEmployee(const EmployeeEntries &employee)
 {
     ++m_employees;
-    m_sGross.add(grossWages);
-    m_sTaxable.add(taxableWages);
-    m_ssns.insert(rightTrimSpaces(ssn).toString());
+    m_sGross.add(employee.grossWages);
+    m_sTaxable.add(employee.taxableWages);
+    const QString ssn = rightTrimSpaces(employee.ssn);
+    if (!m_ssns.contains(ssn))
+        m_ssns.insert(ssn, FilingRules::nameOf(employee));
 }
 
 bool RunningTotals::addUp() const
 {
-    return sameAmount(QString::number(m_employees), m_thirdMonth) &&
-           sameAmount(m_sGross.toString(), m_grossWages) &&
-           sameAmount(m_sTaxable.toString(), m_taxableWages);
+    return compareAccount(m_thirdMonth, m_grossWages, m_taxableWages, m_employees,
+                          m_sGross.toString(), m_sTaxable.toString())
+        .addsUp();
 }
 
 QString RunningTotals::text() const

@@ -1,10 +1,25 @@
 #pragma once
 
 #include "rules/amounts.h"
+#include "rules/employeerules.h"
 
-#include <QSet>
+#include <QHash>
 #include <QString>
 #include <QStringView>
+
+#include <optional>
+
+// An account's E record against what its S records come to: the third month's count against the
+// number of S records, and each wage total against the S records' sum. Each is compared as
+// compareWholeNumbers does (the E record's figure first), or not at all when either text is no
+// whole number.
+struct AccountComparison {
+    std::optional<int> employees, grossWages, taxableWages;
+    bool addsUp() const { return employees == 0 && grossWages == 0 && taxableWages == 0; }
+};
+AccountComparison compareAccount(QStringView thirdMonth, QStringView grossWages,
+                                 QStringView taxableWages, qint64 employees, QStringView grossSum,
+                                 QStringView taxableSum);
 
 // What the S records written for the current account add up to, beside its E record's
 // third-month count and wage totals, for the employee screen to show while employees are entered.
@@ -15,11 +30,12 @@ public:
     void startAccount(const QString &thirdMonth, const QString &grossWages,
                       const QString &taxableWages);
     // One S record written for the account. The texts are those the rules let through.
-    void addEmployee(QStringView ssn, QStringView grossWages, QStringView taxableWages);
+    void addEmployee(const EmployeeEntries &employee);
 
     qint64 employees() const { return m_employees; }
-    // The SSNs written for the account, trailing spaces dropped.
-    const QSet<QString> &ssns() const { return m_ssns; }
+    // The SSNs written for the account, trailing spaces dropped, each with the name of the first
+    // employee written with it, "LAST FIRST".
+    const QHash<QString, QString> &ssns() const { return m_ssns; }
     // True when the count equals the third month's and both sums equal the E record's wages.
     bool addUp() const;
     // Two lines, and a third when the figures add up.
@@ -29,5 +45,5 @@ private:
     QString m_thirdMonth, m_grossWages, m_taxableWages; // from the E record
     qint64 m_employees = 0;
     WholeNumberSum m_sGross, m_sTaxable;
-    QSet<QString> m_ssns;
+    QHash<QString, QString> m_ssns;
 };

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPalette>
 #include <QPushButton>
+#include <QShortcutEvent>
 #include <QWidget>
 
 void markField(QWidget *entry, const QString &message)
@@ -57,6 +58,30 @@ QString selectedText(const QListWidget *list)
     return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
+namespace
+{
+// A button's access key presses it at once, not after the short animation Qt plays: the keys
+// typed right after it (a carried employee's wages after Alt+N) go where the press puts the focus.
+class ClickAtOnce : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Shortcut ||
+            static_cast<QShortcutEvent *>(event)->isAmbiguous())
+            return false;
+        auto *button = qobject_cast<QPushButton *>(watched);
+        if (!button)
+            return false;
+        button->click();
+        return true;
+    }
+};
+} // namespace
+
 void setUpScreen(QWidget *screen)
 {
     for (QLabel *label : screen->findChildren<QLabel *>()) {
@@ -70,9 +95,11 @@ void setUpScreen(QWidget *screen)
         if (entry && entry->accessibleName().isEmpty())
             entry->setAccessibleName(trimSpaces(label->text()));
     }
+    auto *clickAtOnce = new ClickAtOnce(screen);
     for (QPushButton *button : screen->findChildren<QPushButton *>()) {
         button->setAutoDefault(false);
         button->setDefault(false);
+        button->installEventFilter(clickAtOnce);
     }
 }
 

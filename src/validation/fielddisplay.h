@@ -51,6 +51,19 @@ bool checkField(Screen &screen, QString (*rule)(const Entries &))
         rule, fieldFindings(fieldWithRule(fieldsOf(entries), rule), entries).value(0));
 }
 
+// A screen rule's whole work: every field of the screen's table that has an error label through
+// its rule, whatever the ones before found, so one press marks every wrong field. True when all
+// of them passed.
+template <typename Screen, typename Entries, std::size_t N>
+bool checkEveryField(Screen &screen, const FieldRow<Entries> (&rows)[N])
+{
+    bool passed = true;
+    for (const FieldRow<Entries> &row : rows)
+        if (row.rule && row.errorLabel)
+            passed &= checkField(screen, row.rule);
+    return passed;
+}
+
 // The screen's entry boxes and its entries, through its field table: each row whose entry is a
 // box (a list is its screen's own business) takes its length limit from the table, is read into
 // the entries, or is emptied.
@@ -68,6 +81,17 @@ void readBoxes(const QWidget *screen, const FieldRow<Entries> (&rows)[N], Entrie
     for (const FieldRow<Entries> &row : rows)
         if (const QLineEdit *box = entryBox(screen, row.box))
             entries.*row.entry = box->text();
+}
+// The entries in the boxes, without the spaces around them, and every mark of an earlier attempt
+// gone: a screen filled afresh from elsewhere.
+template <typename Entries, std::size_t N>
+void fillBoxes(QWidget *screen, const FieldRow<Entries> (&rows)[N], const Entries &entries)
+{
+    for (const FieldRow<Entries> &row : rows)
+        if (QLineEdit *box = entryBox(screen, row.box)) {
+            box->setText(trimSpaces(entries.*row.entry));
+            showFieldVerdict(screen, row, QString());
+        }
 }
 template <typename Entries, std::size_t N>
 void clearBoxes(const QWidget *screen, const FieldRow<Entries> (&rows)[N])

@@ -9,9 +9,11 @@ void ScriptedDesktop::show(Kind kind, const QString &title, const QString &text)
         whileShowing(shown.last());
 }
 
-bool ScriptedDesktop::ask(const QString &text, const QString &title)
+bool ScriptedDesktop::ask(const QString &text, const QString &title, bool yesByDefault)
 {
-    show(Kind::Question, title, text);
+    shown.append({Kind::Question, title, text, yesByDefault});
+    if (whileShowing)
+        whileShowing(shown.last());
     if (!answers.isEmpty())
         return answers.dequeue();
     const QByteArray message = "unscripted question: " + text.toUtf8();
@@ -151,6 +153,8 @@ QModelIndex FilingRun::cell(QAbstractItemView *table, int row, const QString &co
 void FilingRun::typeInCell(QAbstractItemView *table, int row, const QString &column,
                            const QString &text)
 {
+    QCoreApplication::processEvents(); // activations the platform still owes, before the table's
+    QApplication::setActiveWindow(table->window());
     table->setFocus();
     table->setCurrentIndex(cell(table, row, column));
     QTest::keyClick(table, text[0].toLatin1());

@@ -28,11 +28,13 @@ public:
     struct Shown {
         Kind kind;
         QString title, text;
+        bool yesByDefault = false; // a question's default button
     };
     // Answers for the coming questions, in order: true for Yes.
     void answer(std::initializer_list<bool> list) { answers.append(QList<bool>(list)); }
 
-    bool ask(const QString &text, const QString &title) override;
+    bool ask(const QString &text, const QString &title = QString(),
+             bool yesByDefault = true) override;
     void tell(const QString &text, const QString &t) override { show(Kind::Notice, t, text); }
     void showFailure(const QString &text) override { show(Kind::Failure, {}, text); }
     void openWebPage(const QUrl &url) override { openedPages.append(url); }
@@ -46,9 +48,9 @@ public:
     {
         return chooseFileToOpen(title, filter);
     }
-    void showFindings(const QString &title, const QStringList &lines) override
+    void showFindings(const QString &title, const QString &text, const QStringList &lines) override
     {
-        show(Kind::Findings, title, lines.join(u'\n'));
+        show(Kind::Findings, title, text + u'\n' + lines.join(u'\n'));
     }
 
     QStringList texts(Kind kind) const;
@@ -160,8 +162,8 @@ public:
     {
         QTest::mouseClick(find<QAbstractButton>(screen, button), Qt::LeftButton);
     }
-    // The cell of the row and the column of that caption, and typing over it as a user does: the
-    // first key opens the editor, Enter commits.
+    // The cell of the row and the column of that caption, and typing over it as a user does, its
+    // window active: the first key opens the editor, Enter commits.
     static QModelIndex cell(QAbstractItemView *table, int row, const QString &column);
     static void typeInCell(QAbstractItemView *table, int row, const QString &column,
                            const QString &text);

@@ -1,44 +1,38 @@
-#include "check/reportchecker.h"
+#include "rules/reportreader.h"
 
 #include "rules/amounts.h"
+#include "rules/calendar.h"
+#include "rules/csvreader.h"
+#include "rules/filingrules.h"
 #include "rules/records.h"
 #include "rules/reportname.h"
+#include "rules/runningtotals.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <cstring>
+#include <map>
+#include <tuple>
 #include <vector>
 
 namespace
 {
 
-// Why an SSN cannot belong to an employee, or an empty text.
-QString unusableSsn(quint64 ssn)
-{
-    const quint64 area = ssn / 1000000, group = ssn / 10000 % 100, serial = ssn % 10000;
-    if (ssn == 78051120 || ssn == 219099999)
-        return QStringLiteral("is a widely misused number that belongs to no employee");
-    if (area == 0 || area == 666 || area >= 900)
-        return QStringLiteral("cannot have been issued: no SSN begins with %1")
-            .arg(area, 3, 10, QLatin1Char('0'));
-    if (group == 0)
-        return QStringLiteral("cannot have been issued: its group number (digits 4 and 5) is 00");
-    if (serial == 0)
-        return QStringLiteral("cannot have been issued: its serial number (digits 6 to 9) is 0000");
-    return QString();
-}
+const QLatin1String cutShort("; the file may be cut short");
 
 // Follows the file line by line: each line's bytes, its fields through the rows of the field
 // tables, and where it stands in the file (one A record first, then each E record and its S
-// records, which must agree with it).
-struct Checker {
-    FileReport &r;
+// records, which must agree with it); and, when asked for, its records into the filing.
+struct Reader {
+    Report &r;
     qint64 line = 0;
+    bool bom = false; // the first line began with a byte order mark
     bool sawRecord = false;
     QString filingType; // of the first A record, when it is O or A
-    // The line at hand in UTF-16 and its record's entries, their storage used again for each line.
+    // The line at hand, as bytes and in UTF-16, and its record's entries, all used again per line.
+    QLatin1String bytesOfLine;
     QString text;
     ContactEntries contact;
     EmployerEntries employer;
@@ -47,7 +41,9 @@ struct Checker {
     AccountSummary account;
     QString padded; // its number as the S records carry it; empty for an incomplete E record
     WholeNumberSum gross, taxable;
-    std::vector<std::pair<quint64, qint64>> ssns; // each S record's SSN and line
+    // Each S record's SSN, line and bytes; each account number's first E record's line.
+    std::vector<std::tuple<quint64, qint64, QLatin1String>> ssns;
+    std::map<QString, qint64> accountLines;
 
     void add(qint64 at, Severity severity, int position, const char *field, QString message,
              bool layout = false)
@@ -80,13 +76,28 @@ struct Checker {
                           .arg(position));
     }
 
+    void readLines(QByteArrayView bytes);
     void read(const char *bytes, qsizetype size, bool ended);
     void record(char kind, const Records::Fields *f);
+    // Out of line, so a reader that only checks carries no filing code in its loop.
+    Q_NEVER_INLINE void file(char kind, bool complete);
     void closeAccount();
-    void finish();
+    void finish(const QString &notText);
 };
 
-void Checker::read(const char *bytes, qsizetype size, bool ended)
+void Reader::readLines(QByteArrayView bytes)
+{
+    const char *start = bytes.begin();
+    for (const char *lf;
+         start != bytes.end() &&
+         (lf = static_cast<const char *>(std::memchr(start, '\n', bytes.end() - start)));
+         start = lf + 1)
+        read(start, lf - start, true);
+    if (start != bytes.end())
+        read(start, bytes.end() - start, false);
+}
+
+void Reader::read(const char *bytes, qsizetype size, bool ended)
 {
     r.lines = ++line;
     const bool cr = size > 0 && bytes[size - 1] == '\r';
@@ -94,16 +105,19 @@ void Checker::read(const char *bytes, qsizetype size, bool ended)
     if (!ended || !cr)
         add(line, Severity::Error, 0, "line",
             ended ? QStringLiteral("the line ends with LF alone, not CR LF")
-                  : QStringLiteral("the last line has no CR LF line end"));
+                  : QStringLiteral("the last line has no CR LF line end") + cutShort);
     if (line == 1 && size >= 3 && std::memcmp(bytes, "\xEF\xBB\xBF", 3) == 0) {
         error(0, "line",
               QStringLiteral("the file begins with a byte order mark (EF BB BF); TAVO takes "
                              "single-byte text without one"));
-        bytes += 3;
-        size -= 3;
+        bytes += 3, size -= 3;
+        bom = true;
+        r.filing.reset();
     }
-    if (std::all_of(bytes, bytes + size, [](char c) { return c == ' '; }))
+    if (std::all_of(bytes, bytes + size, [](char c) { return c == ' '; })) {
+        r.filing.reset();
         return error(0, "line", QStringLiteral("blank line"));
+    }
     const char *outside =
         std::find_if(bytes, bytes + size, [](char c) { return uchar(c - 0x20) > 0x5E; });
     if (outside != bytes + size)
@@ -111,7 +125,7 @@ void Checker::read(const char *bytes, qsizetype size, bool ended)
               QStringLiteral("byte 0x%1 at column %2 is not printable ASCII")
                   .arg(uint(uchar(*outside)), 2, 16, QLatin1Char('0'))
                   .arg(outside - bytes + 1));
-    text = QLatin1String(bytes, size); // single-byte text: each byte the character of its number
+    text = bytesOfLine = QLatin1String(bytes, size); // each byte the character of its number
 
     const QStringView type = QStringView(text).left(text.indexOf(u','));
     const bool known = type.size() == 1 && QStringView(u"AES").contains(type[0]);
@@ -126,10 +140,13 @@ void Checker::read(const char *bytes, qsizetype size, bool ended)
               QStringLiteral("%1 fields, %2 expected")
                   .arg(text.count(u',') + 1)
                   .arg(Records::fieldCount));
-    record(known ? char(type[0].unicode()) : '?', f ? &*f : nullptr);
+    const char kind = known ? char(type[0].unicode()) : '?';
+    record(kind, f ? &*f : nullptr);
+    if (r.filing)
+        file(kind, f.has_value());
 }
 
-void Checker::record(char kind, const Records::Fields *f)
+void Reader::record(char kind, const Records::Fields *f)
 {
     const bool first = !std::exchange(sawRecord, true);
     if (first && kind != 'A')
@@ -149,15 +166,23 @@ void Checker::record(char kind, const Records::Fields *f)
         if (f)
             fields(employer, *f);
         ++r.eRecords;
+        r.accountLine |= text.size() > 1 && !(line == 1 && bom); // "E," begins the line
         account = {line, employer.accountNumber, 0, employer.grossWages, employer.taxableWages};
         gross = taxable = WholeNumberSum(f != nullptr);
         padded = f ? employer.accountNumber + QStringLiteral("  ") : QString();
+        const auto [at, added] = accountLines.emplace(trimSpaces(employer.accountNumber), line);
+        if (!added && EmployerRules::accountNumber(employer).isEmpty())
+            add(line, Severity::Warning, 2, "ACCOUNT NUMBER",
+                FilingRules::accountAppearsAgain(at->first, at->second));
+        add(line, Severity::Warning, 4, "QUARTER-YEAR",
+            FilingRules::yearNotOffered(employer.quarterYear, today().year()));
     } else if (kind == 'S') {
         if (f)
             fields(employee, *f);
         const bool ssnValid = f && EmployeeRules::ssn(employee).isEmpty();
         const quint64 ssn = ssnValid ? QStringView(employee.ssn).first(9).toULongLong() : 0;
-        if (const QString why = ssnValid ? unusableSsn(ssn) : QString(); !why.isEmpty())
+        if (const QString why = ssnValid ? EmployeeRules::unusableSsn(ssn) : QString();
+            !why.isEmpty())
             add(line, Severity::Warning, 3, "SSN",
                 QStringLiteral("SSN %1 %2").arg(QStringView(employee.ssn).first(9), why));
         ++r.sRecords;
@@ -179,59 +204,87 @@ void Checker::record(char kind, const Records::Fields *f)
         gross.add(employee.grossWages);
         taxable.add(employee.taxableWages);
         if (ssnValid)
-            ssns.emplace_back(ssn, line);
+            ssns.emplace_back(ssn, line, bytesOfLine);
     }
 }
 
-void Checker::closeAccount()
+// The record just read, its entries filled, into the filing; a record out of its order, or not
+// one of eleven fields, leaves no filing.
+void Reader::file(char kind, bool complete)
+{
+    if (!complete)
+        r.filing.reset();
+    else if (kind == 'A' && line == 1)
+        r.filing->contact = contact;
+    else if (kind == 'E' && line > 1)
+        r.filing->accounts.append({employer, {}});
+    else if (kind == 'S' && !r.filing->accounts.isEmpty())
+        r.filing->accounts.last().employees.append(employee);
+    else
+        r.filing.reset();
+}
+
+void Reader::closeAccount()
 {
     if (account.line == 0)
         return;
-    const auto compare = [this](const QString &total, const WholeNumberSum &sum, QString &shown,
-                                int position, const char *field, const char *what) {
-        if (!sum.known())
-            return;
-        shown = sum.toString();
-        if (isDigitText(total) && compareWholeNumbers(total, shown) != 0)
+    // The sums are shown only when every S record's wages are numbers.
+    if (gross.known())
+        account.employeeGrossWages = gross.toString();
+    if (taxable.known())
+        account.employeeTaxableWages = taxable.toString();
+    const AccountComparison differs =
+        compareAccount(employer.thirdMonth, account.grossWages, account.taxableWages,
+                       account.employees, account.employeeGrossWages, account.employeeTaxableWages);
+    const auto compare = [this](std::optional<int> comparison, const QString &total,
+                                const QString &shown, int position, const char *field,
+                                const char *what) {
+        if (comparison.value_or(0) != 0)
             add(account.line, Severity::Warning, position, field,
                 QStringLiteral("%1 %2 is not the sum of the account's %3 %4, %5")
                     .arg(QLatin1String(field), total,
                          counted(account.employees, "S record's", "S records'"),
                          QLatin1String(what), shown));
     };
-    compare(account.grossWages, gross, account.employeeGrossWages, 8, "GROSS WAGES", "gross wages");
-    compare(account.taxableWages, taxable, account.employeeTaxableWages, 10, "TAXABLE WAGES",
-            "taxable wages");
+    compare(differs.grossWages, account.grossWages, account.employeeGrossWages, 8, "GROSS WAGES",
+            "gross wages");
+    compare(differs.taxableWages, account.taxableWages, account.employeeTaxableWages, 10,
+            "TAXABLE WAGES", "taxable wages");
+    // Fewer S records than the third month's count may be a file cut short.
     const QString &thirdMonth = employer.thirdMonth;
-    if (isDigitText(thirdMonth) &&
-        compareWholeNumbers(thirdMonth, QString::number(account.employees)) != 0)
+    if (const int more = differs.employees.value_or(0))
         add(account.line, Severity::Warning, 7, "EMPLOYEES MONTH 3",
-            QStringLiteral("%1 %2 in the third month, but %3 in the account")
+            QStringLiteral("%1 %2 in the third month, but %3 in the account%4")
                 .arg(rightTrimSpaces(thirdMonth),
                      QLatin1String(compareWholeNumbers(thirdMonth, u"1") == 0
                                        ? "covered employee"
                                        : "covered employees"),
-                     counted(account.employees, "S record", "S records")));
+                     counted(account.employees, "S record", "S records"),
+                     more > 0 ? cutShort : QLatin1String()));
 
-    // Sorted by SSN, each SSN's lines in order: a repeated SSN is reported at its later lines.
+    // Sorted by SSN, each SSN's lines in order: a repeated SSN is reported at its later lines,
+    // with the first one's line and name, read again from its bytes.
     std::sort(ssns.begin(), ssns.end());
-    for (std::size_t i = 1, firstOfThem = 0; i < ssns.size(); ++i) {
-        if (ssns[i].first != ssns[i - 1].first)
-            firstOfThem = i;
-        else
-            add(ssns[i].second, Severity::Warning, 3, "SSN",
-                QStringLiteral("SSN %1 is already on line %2 in this account")
-                    .arg(ssns[i].first, 9, 10, QLatin1Char('0'))
-                    .arg(ssns[firstOfThem].second));
+    for (std::size_t i = 1, first = 0; i < ssns.size(); ++i) {
+        const auto &[ssn, at, bytes] = ssns[first];
+        if (std::get<0>(ssns[i]) != ssn) {
+            first = i;
+            continue;
+        }
+        const auto e = Records::readEntries<EmployeeEntries>(*Records::splitLine(QString(bytes)));
+        add(std::get<1>(ssns[i]), Severity::Warning, 3, "SSN",
+            FilingRules::ssnAlreadyEntered(e.ssn, FilingRules::nameOf(e), at));
     }
     ssns.clear();
     r.accounts.append(std::exchange(account, {}));
 }
 
-void Checker::finish()
+void Reader::finish(const QString &notText)
 {
     closeAccount();
-    if (!sawRecord)
+    if (!notText.isEmpty())
+        add(0, Severity::Error, 0, "file", notText, true);
+    else if (!sawRecord)
         add(0, Severity::Error, 0, "line", QStringLiteral("the file holds no record"), true);
     else if (r.eRecords == 0)
         add(0, Severity::Error, 1, "RECORD TYPE",
@@ -239,9 +292,7 @@ void Checker::finish()
 
     // The name against the names the naming screen gives, and against the A record's filing type.
     const QString fileName = QFileInfo(r.path).fileName();
-    const auto warn = [&](QString message) {
-        add(0, Severity::Warning, 0, "FILE NAME", std::move(message));
-    };
+    const auto warn = [&](const QString &text) { add(0, Severity::Warning, 0, "FILE NAME", text); };
     if (const std::optional<ReportFileName> name = readReportFileName(fileName)) {
         QString message = NamingRules::number(name->entries);
         if (message.isEmpty())
@@ -256,11 +307,10 @@ void Checker::finish()
                  (name->reportingType == u"O" ? QStringLiteral("an Original")
                                               : QStringLiteral("an Amended")) +
                  QStringLiteral(" filing, but the A record's filing type is ") + filingType);
-    } else {
+    } else
         warn(fileName + QStringLiteral(" is not a report file name; the naming screen gives names "
                                        "such as FILEUPLOAD_WR4-4B_0123456.CSV or "
                                        "FTP_WR4X-4BX_0000012345_1Q2014.CSV"));
-    }
 
     std::stable_sort(r.findings.begin(), r.findings.end(), [](const Finding &a, const Finding &b) {
         return a.line != b.line ? a.line < b.line : a.position < b.position;
@@ -271,28 +321,30 @@ void Checker::finish()
 
 } // namespace
 
-FileReport checkReport(QByteArrayView bytes, const QString &path)
+Report readReport(QByteArrayView bytes, const QString &path, bool withFiling)
 {
-    FileReport report{path};
-    Checker checker{report};
-    const char *start = bytes.begin();
-    for (const char *lf;
-         start != bytes.end() &&
-         (lf = static_cast<const char *>(std::memchr(start, '\n', bytes.end() - start)));
-         start = lf + 1)
-        checker.read(start, lf - start, true);
-    if (start != bytes.end())
-        checker.read(start, bytes.end() - start, false);
-    checker.finish();
+    Report report{path};
+    if (withFiling && !bytes.isEmpty())
+        report.filing.emplace();
+    Reader reader{report};
+    reader.readLines(bytes);
+    const QString notText = encodingFault(bytes);
+    if (notText.isEmpty()) {
+        reader.finish(notText);
+        return report;
+    }
+    // A file that is no text is not checked line by line: of its lines only the filing stays.
+    Report read = std::exchange(report, Report{path});
+    report.filing = std::move(read.filing);
+    report.accountLine = read.accountLine;
+    Reader{report}.finish(notText);
     return report;
 }
 
-FileReport checkReportFile(const QString &path)
+Report readReportFile(const QString &path, bool withFiling)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileReport{path, file.errorString()};
-    const QByteArray bytes = file.readAll();
-    return file.error() == QFileDevice::NoError ? checkReport(bytes, path)
-                                                : FileReport{path, file.errorString()};
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return file.error() == QFileDevice::NoError ? readReport(bytes, path, withFiling)
+                                                : Report{path, file.errorString()};
 }
