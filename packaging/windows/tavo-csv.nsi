@@ -4,9 +4,9 @@
 ; uninstaller listed in Apps & features; /S installs (and uninstalls) without a question.
 ;
 ; The program writes its working file and the report into the folder it starts in, and Program
-; Files is not writable. So the Start menu entry starts it with --documents: the program then works
-; in "TAVO Reports" in the Documents of whoever starts it, made there on the first start. Each user
-; of the machine gets a folder of their own, also one who never ran the installer.
+; Files is not writable. So the Start menu entry runs the starter tavo-csv-start.exe, which starts
+; tavo-csv in "TAVO Reports" in the Documents of whoever starts it, made there on the first start.
+; Each user of the machine gets a folder of their own, also one who never ran the installer.
 
 Unicode true
 Target amd64-unicode
@@ -43,8 +43,8 @@ Section "Install"
     File /r "${FILES}/*"
     WriteUninstaller "$INSTDIR\uninstall.exe"
 
-    ; The working folder of the shortcut does not matter: --documents chooses it.
-    CreateShortCut "$SMPROGRAMS\${NAME}.lnk" "$INSTDIR\tavo-csv.exe" "--documents" \
+    ; The working folder of the shortcut does not matter: the starter chooses tavo-csv's.
+    CreateShortCut "$SMPROGRAMS\${NAME}.lnk" "$INSTDIR\tavo-csv-start.exe" "" \
         "$INSTDIR\tavo-csv.exe" 0 SW_SHOWNORMAL "" "Prepares the quarterly UC tax report for TAVO"
 
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${NAME}"
