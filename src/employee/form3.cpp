@@ -3,6 +3,7 @@
 #include "app/desktop.h"
 #include "app/neededroutines.h"
 #include "app/program.h"
+#include "display/fieldmarks.h"
 #include "output/diskfile.h"
 #include "output/workingfile.h"
 #include "review/reviewfiling.h"
@@ -10,7 +11,6 @@
 #include "rules/employeeimport.h"
 #include "rules/filingrules.h"
 #include "rules/records.h"
-#include "validation/fielddisplay.h"
 
 #include <QCloseEvent>
 #include <QShortcut>

@@ -3,9 +3,9 @@
 #include "app/desktop.h"
 #include "app/neededroutines.h"
 #include "app/program.h"
+#include "display/fieldmarks.h"
 #include "rules/filingrules.h"
 #include "rules/records.h"
-#include "validation/fielddisplay.h"
 
 #include <QCloseEvent>
 

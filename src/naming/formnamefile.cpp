@@ -3,8 +3,8 @@
 #include "app/desktop.h"
 #include "app/neededroutines.h"
 #include "app/program.h"
+#include "display/fieldmarks.h"
 #include "rules/namingrules.h"
-#include "validation/fielddisplay.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

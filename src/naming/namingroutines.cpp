@@ -1,10 +1,10 @@
 #include "app/desktop.h"
 #include "app/neededroutines.h"
 #include "app/program.h"
+#include "display/fieldmarks.h"
 #include "naming/formnamefile.h"
 #include "output/reportfile.h"
 #include "rules/reportname.h"
-#include "validation/fielddisplay.h"
 
 #include <QFileInfo>
 #include <QPrinter>

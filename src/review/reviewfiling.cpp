@@ -3,12 +3,12 @@
 #include "app/desktop.h"
 #include "app/neededroutines.h"
 #include "app/program.h"
+#include "display/fieldmarks.h"
 #include "output/workingfile.h"
 #include "rules/calendar.h"
 #include "rules/filingrules.h"
 #include "rules/reportreader.h"
 #include "rules/runningtotals.h"
-#include "validation/fielddisplay.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

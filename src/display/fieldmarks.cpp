@@ -1,4 +1,4 @@
-#include "validation/fielddisplay.h"
+#include "display/fieldmarks.h"
 
 #include "rules/checkstring.h"
 
