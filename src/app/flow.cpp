@@ -9,7 +9,7 @@
 #include "employer/form2.h"
 #include "naming/formnamefile.h"
 #include "output/workingfile.h"
-#include "rules/checkstring.h"
+#include "rules/counted.h"
 #include "rules/finding.h"
 #include "rules/reportreader.h"
 

@@ -7,7 +7,7 @@
 #include "employer/form2.h"
 #include "naming/formnamefile.h"
 #include "output/diskfile.h"
-#include "rules/checkstring.h"
+#include "rules/spaces.h"
 
 #include <QLockFile>
 #include <QUrl>

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "rules/calendar.h"
-#include "rules/checkstring.h"
 #include "rules/employerrules.h"
 #include "rules/filing.h"
 #include "rules/runningtotals.h"
+#include "rules/spaces.h"
 
 #include <QDate>
 #include <QHash>

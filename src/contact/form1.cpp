@@ -4,6 +4,7 @@
 #include "app/neededroutines.h"
 #include "app/program.h"
 #include "display/fieldmarks.h"
+#include "rules/counted.h"
 #include "rules/records.h"
 
 #include <QCloseEvent>

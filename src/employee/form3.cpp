@@ -7,10 +7,10 @@
 #include "output/diskfile.h"
 #include "output/workingfile.h"
 #include "review/reviewfiling.h"
-#include "rules/checkstring.h"
 #include "rules/employeeimport.h"
 #include "rules/filingrules.h"
 #include "rules/records.h"
+#include "rules/spaces.h"
 
 #include <QCloseEvent>
 #include <QShortcut>

@@ -4,8 +4,10 @@
 #include "app/neededroutines.h"
 #include "app/program.h"
 #include "display/fieldmarks.h"
+#include "rules/counted.h"
 #include "rules/filingrules.h"
 #include "rules/records.h"
+#include "rules/spaces.h"
 
 #include <QCloseEvent>
 

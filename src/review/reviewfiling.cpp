@@ -9,6 +9,7 @@
 #include "rules/filingrules.h"
 #include "rules/reportreader.h"
 #include "rules/runningtotals.h"
+#include "rules/spaces.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
