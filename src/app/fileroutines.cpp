@@ -12,7 +12,8 @@ namespace
 bool reportWrite(Program &program, bool written, const FileError &error)
 {
     if (!written)
-        program.fail(QStringLiteral("The file %1 could not be written.").arg(error.file), error);
+        program.endOnFileFailure(
+            QStringLiteral("The file %1 could not be written.").arg(error.file), error);
     return written;
 }
 } // namespace
@@ -47,10 +48,11 @@ bool cNeededRoutines::keepUnfinishedFiling(const QString &sFileName)
     FileError error;
     if (keepWorkingFile(sFileName, error))
         return true;
-    program.fail(QStringLiteral("The file %1, kept from an earlier filing, could not be moved "
-                                "aside, so nothing was written.")
-                     .arg(error.file),
-                 error);
+    program.endOnFileFailure(
+        QStringLiteral("The file %1, kept from an earlier filing, could not be moved "
+                       "aside, so nothing was written.")
+            .arg(error.file),
+        error);
     return false;
 }
 

@@ -119,10 +119,11 @@ void cNeededRoutines::resumeFiling(const QString &fileName)
         FileError error;
         if (const int age = keptFileAge(working, fileName); age > 0) {
             if (!takeBackKeptFile(working, age, error))
-                return program.fail(QStringLiteral("The file %1 could not be taken up again, so "
-                                                   "nothing was written.")
-                                        .arg(error.file),
-                                    error);
+                return program.endOnFileFailure(
+                    QStringLiteral("The file %1 could not be taken up again, so "
+                                   "nothing was written.")
+                        .arg(error.file),
+                    error);
         } else if (!keepUnfinishedFiling(working) || !rewriteFile(working, bytes)) {
             return;
         }

@@ -157,13 +157,13 @@ void Program::askToEndProgram()
         endProgram();
 }
 
-void Program::fault(const QString &what)
+void Program::endOnProgramFault(const QString &what)
 {
     m_desktop.showFailure(what + QStringLiteral("\n\nThe program will now close."));
     endProgram(1);
 }
 
-void Program::fail(const QString &what, const FileError &error)
+void Program::endOnFileFailure(const QString &what, const FileError &error)
 {
     QStringList parts{what, QStringLiteral("The program will now close.")};
     if (error.number != 0)
