@@ -22,7 +22,7 @@ bool cNeededRoutines::writeToFile(const QString &sFileName, const QString &sLine
                                   const QString &readWriteAppend)
 {
     // An unfinished filing left in the file is kept aside before a new one starts.
-    if (readWriteAppend == QLatin1String("W") && !keepUnfinishedFiling(sFileName))
+    if (readWriteAppend == QLatin1String("W") && !moveUnfinishedFilingAside(sFileName))
         return false;
     FileError error;
     const bool written = writeLineToFile(sFileName, sLine, readWriteAppend, error);
@@ -43,10 +43,10 @@ bool cNeededRoutines::rewriteFile(const QString &sFileName, const QByteArray &by
     return reportWrite(program, written, error);
 }
 
-bool cNeededRoutines::keepUnfinishedFiling(const QString &sFileName)
+bool cNeededRoutines::moveUnfinishedFilingAside(const QString &sFileName)
 {
     FileError error;
-    if (keepWorkingFile(sFileName, error))
+    if (::moveUnfinishedFilingAside(sFileName, error))
         return true;
     program.endOnFileFailure(
         QStringLiteral("The file %1, kept from an earlier filing, could not be moved "

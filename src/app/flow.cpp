@@ -124,12 +124,12 @@ void cNeededRoutines::resumeFiling(const QString &fileName)
                                    "nothing was written.")
                         .arg(error.file),
                     error);
-        } else if (!keepUnfinishedFiling(working) || !rewriteFile(working, bytes)) {
+        } else if (!moveUnfinishedFilingAside(working) || !rewriteFile(working, bytes)) {
             return;
         }
     }
     program.reportingTypeCode = filing->contact.filingType;
-    program.takeFiling(*filing);
+    program.carryOnFromFiling(*filing);
     if (filing->accounts.isEmpty())
         return showFirstAccount();
     program.form1().hide();

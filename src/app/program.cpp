@@ -116,7 +116,7 @@ const FiledAccount *Program::previousAccount() const
     return previousReport ? previousReport->filing.account(currentAccount.accountNumber) : nullptr;
 }
 
-void Program::takeFiling(const Filing &filing)
+void Program::carryOnFromFiling(const Filing &filing)
 {
     filedAccounts.clear();
     for (const FiledAccount &account : filing.accounts)

@@ -107,7 +107,7 @@ public:
 
     // The shared state taken from a filing's records, as if they had been typed: the last account
     // is the one at hand, with its employees counted and added up.
-    void takeFiling(const Filing &filing);
+    void carryOnFromFiling(const Filing &filing);
 
     // Called with the report file's name between writing it and reading it back for the
     // comparison with the working file. Empty in the program; tests use it to stand for a disk

@@ -257,7 +257,7 @@ bool ReviewFiling::write(const Filing &filing)
         return false;
     }
     m_filing = filing;
-    program.takeFiling(m_filing);
+    program.carryOnFromFiling(m_filing);
     return true;
 }
 
