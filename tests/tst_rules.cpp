@@ -4,9 +4,11 @@
 
 #include "filingrun.h"
 #include "rules/amounts.h"
+#include "rules/checkstring.h"
 #include "rules/filingrules.h"
 #include "rules/namerules.h"
 #include "rules/reportreader.h"
+#include "rules/spaces.h"
 
 #include <QTest>
 

@@ -12,7 +12,8 @@ namespace
 bool reportWrite(Program &program, bool written, const FileError &error)
 {
     if (!written)
-        program.fail(QStringLiteral("The file %1 could not be written.").arg(error.file), error);
+        program.endOnFileFailure(
+            QStringLiteral("The file %1 could not be written.").arg(error.file), error);
     return written;
 }
 } // namespace
@@ -21,7 +22,7 @@ bool cNeededRoutines::writeToFile(const QString &sFileName, const QString &sLine
                                   const QString &readWriteAppend)
 {
     // An unfinished filing left in the file is kept aside before a new one starts.
-    if (readWriteAppend == QLatin1String("W") && !keepUnfinishedFiling(sFileName))
+    if (readWriteAppend == QLatin1String("W") && !moveUnfinishedFilingAside(sFileName))
         return false;
     FileError error;
     const bool written = writeLineToFile(sFileName, sLine, readWriteAppend, error);
@@ -42,15 +43,16 @@ bool cNeededRoutines::rewriteFile(const QString &sFileName, const QByteArray &by
     return reportWrite(program, written, error);
 }
 
-bool cNeededRoutines::keepUnfinishedFiling(const QString &sFileName)
+bool cNeededRoutines::moveUnfinishedFilingAside(const QString &sFileName)
 {
     FileError error;
-    if (keepWorkingFile(sFileName, error))
+    if (::moveUnfinishedFilingAside(sFileName, error))
         return true;
-    program.fail(QStringLiteral("The file %1, kept from an earlier filing, could not be moved "
-                                "aside, so nothing was written.")
-                     .arg(error.file),
-                 error);
+    program.endOnFileFailure(
+        QStringLiteral("The file %1, kept from an earlier filing, could not be moved "
+                       "aside, so nothing was written.")
+            .arg(error.file),
+        error);
     return false;
 }
 

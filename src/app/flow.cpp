@@ -9,7 +9,7 @@
 #include "employer/form2.h"
 #include "naming/formnamefile.h"
 #include "output/workingfile.h"
-#include "rules/checkstring.h"
+#include "rules/counted.h"
 #include "rules/finding.h"
 #include "rules/reportreader.h"
 
@@ -119,16 +119,17 @@ void cNeededRoutines::resumeFiling(const QString &fileName)
         FileError error;
         if (const int age = keptFileAge(working, fileName); age > 0) {
             if (!takeBackKeptFile(working, age, error))
-                return program.fail(QStringLiteral("The file %1 could not be taken up again, so "
-                                                   "nothing was written.")
-                                        .arg(error.file),
-                                    error);
-        } else if (!keepUnfinishedFiling(working) || !rewriteFile(working, bytes)) {
+                return program.endOnFileFailure(
+                    QStringLiteral("The file %1 could not be taken up again, so "
+                                   "nothing was written.")
+                        .arg(error.file),
+                    error);
+        } else if (!moveUnfinishedFilingAside(working) || !rewriteFile(working, bytes)) {
             return;
         }
     }
     program.reportingTypeCode = filing->contact.filingType;
-    program.takeFiling(*filing);
+    program.carryOnFromFiling(*filing);
     if (filing->accounts.isEmpty())
         return showFirstAccount();
     program.form1().hide();

@@ -52,9 +52,9 @@ public:
     // Reads a file the user chose; false, after a notice naming it and the system's error, when
     // it cannot be read. The run goes on either way.
     bool readChosenFile(const QString &fileName, const QString &title, QByteArray &bytes);
-    // Keeps an unfinished filing in the working file aside before it is started afresh; false
+    // Moves an unfinished filing in the working file aside before it is started afresh; false
     // when a kept file could not be moved: the failure has been reported and the run has ended.
-    bool keepUnfinishedFiling(const QString &sFileName);
+    bool moveUnfinishedFilingAside(const QString &sFileName);
     bool goodFileName();
     void nameFile(const QString &reportingType, const QString &EANorTPAID,
                   const QString &sequenceNumber);

@@ -6,7 +6,7 @@
 #include "app/neededroutines.h"
 #include "app/program.h"
 #include "contact/form1.h"
-#include "rules/checkstring.h"
+#include "rules/counted.h"
 #include "rules/reportreader.h"
 
 #include <QFileInfo>

@@ -7,7 +7,7 @@
 #include "employer/form2.h"
 #include "naming/formnamefile.h"
 #include "output/diskfile.h"
-#include "rules/checkstring.h"
+#include "rules/spaces.h"
 
 #include <QLockFile>
 #include <QUrl>
@@ -116,7 +116,7 @@ const FiledAccount *Program::previousAccount() const
     return previousReport ? previousReport->filing.account(currentAccount.accountNumber) : nullptr;
 }
 
-void Program::takeFiling(const Filing &filing)
+void Program::carryOnFromFiling(const Filing &filing)
 {
     filedAccounts.clear();
     for (const FiledAccount &account : filing.accounts)
@@ -157,13 +157,13 @@ void Program::askToEndProgram()
         endProgram();
 }
 
-void Program::fault(const QString &what)
+void Program::endOnProgramFault(const QString &what)
 {
     m_desktop.showFailure(what + QStringLiteral("\n\nThe program will now close."));
     endProgram(1);
 }
 
-void Program::fail(const QString &what, const FileError &error)
+void Program::endOnFileFailure(const QString &what, const FileError &error)
 {
     QStringList parts{what, QStringLiteral("The program will now close.")};
     if (error.number != 0)

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "rules/calendar.h"
-#include "rules/checkstring.h"
 #include "rules/employerrules.h"
 #include "rules/filing.h"
 #include "rules/runningtotals.h"
+#include "rules/spaces.h"
 
 #include <QDate>
 #include <QHash>
@@ -65,7 +65,7 @@ public:
     void endProgram(int exitCode = 0);
     // A fault of the program itself (a choice on a screen that the code does not know, say): it
     // is shown with the general failure message and the run ends, never passed over in silence.
-    void fault(const QString &what);
+    void endOnProgramFault(const QString &what);
     // Asks "Are you sure you want to close the program?" and ends the run on Yes. Every record
     // written so far stays in the working file.
     void askToEndProgram();
@@ -73,7 +73,7 @@ public:
     // The general failure message for a file operation that failed, then the end of the run: the
     // system's error number and description when a system call failed, and what could not be
     // done.
-    void fail(const QString &what, const FileError &error);
+    void endOnFileFailure(const QString &what, const FileError &error);
 
     // State shared by the screens.
     const QString sOutFileName; // the working file, in the current folder
@@ -107,7 +107,7 @@ public:
 
     // The shared state taken from a filing's records, as if they had been typed: the last account
     // is the one at hand, with its employees counted and added up.
-    void takeFiling(const Filing &filing);
+    void carryOnFromFiling(const Filing &filing);
 
     // Called with the report file's name between writing it and reading it back for the
     // comparison with the working file. Empty in the program; tests use it to stand for a disk

@@ -1,6 +1,6 @@
 // tavo-check: checks report files before upload with the screens' own rules; see the usage.
 
-#include "rules/checkstring.h"
+#include "rules/counted.h"
 #include "rules/reportreader.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "app/neededroutines.h"
 #include "app/program.h"
 #include "contact/form1.h"
-#include "validation/fielddisplay.h"
+#include "display/fieldmarks.h"
 
 bool cNeededRoutines::A_lineGood()
 {

@@ -3,8 +3,9 @@
 #include "app/desktop.h"
 #include "app/neededroutines.h"
 #include "app/program.h"
+#include "display/fieldmarks.h"
+#include "rules/counted.h"
 #include "rules/records.h"
-#include "validation/fielddisplay.h"
 
 #include <QCloseEvent>
 

@@ -1,8 +1,8 @@
 #include "app/neededroutines.h"
 #include "app/program.h"
+#include "display/fieldmarks.h"
 #include "employee/form3.h"
 #include "rules/employeerules.h"
-#include "validation/fielddisplay.h"
 
 bool cNeededRoutines::S_lineGood()
 {

@@ -3,14 +3,14 @@
 #include "app/desktop.h"
 #include "app/neededroutines.h"
 #include "app/program.h"
+#include "display/fieldmarks.h"
 #include "output/diskfile.h"
 #include "output/workingfile.h"
 #include "review/reviewfiling.h"
-#include "rules/checkstring.h"
 #include "rules/employeeimport.h"
 #include "rules/filingrules.h"
 #include "rules/records.h"
-#include "validation/fielddisplay.h"
+#include "rules/spaces.h"
 
 #include <QCloseEvent>
 #include <QShortcut>

@@ -1,7 +1,7 @@
 #include "app/neededroutines.h"
 #include "app/program.h"
+#include "display/fieldmarks.h"
 #include "employer/form2.h"
-#include "validation/fielddisplay.h"
 
 bool cNeededRoutines::E_lineGood()
 {

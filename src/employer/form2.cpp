@@ -3,9 +3,11 @@
 #include "app/desktop.h"
 #include "app/neededroutines.h"
 #include "app/program.h"
+#include "display/fieldmarks.h"
+#include "rules/counted.h"
 #include "rules/filingrules.h"
 #include "rules/records.h"
-#include "validation/fielddisplay.h"
+#include "rules/spaces.h"
 
 #include <QCloseEvent>
 

@@ -3,8 +3,8 @@
 #include "app/desktop.h"
 #include "app/neededroutines.h"
 #include "app/program.h"
+#include "display/fieldmarks.h"
 #include "rules/namingrules.h"
-#include "validation/fielddisplay.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -70,10 +70,11 @@ bool FormNameFile::choicesKnown()
     if (knownRows(ui.lstEmployeOrTPA, std::size(filerKinds)) &&
         knownRows(ui.lstFTPorUPLOAD, std::size(filingMethods)))
         return true;
-    program.fault(QStringLiteral("The naming screen offers a choice this program does not know, "
-                                 "so no report file was made. The working file %1 still holds "
-                                 "every record.")
-                      .arg(program.sOutFileName));
+    program.endOnProgramFault(
+        QStringLiteral("The naming screen offers a choice this program does not know, "
+                       "so no report file was made. The working file %1 still holds "
+                       "every record.")
+            .arg(program.sOutFileName));
     return false;
 }
 

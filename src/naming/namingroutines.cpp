@@ -1,10 +1,10 @@
 #include "app/desktop.h"
 #include "app/neededroutines.h"
 #include "app/program.h"
+#include "display/fieldmarks.h"
 #include "naming/formnamefile.h"
 #include "output/reportfile.h"
 #include "rules/reportname.h"
-#include "validation/fielddisplay.h"
 
 #include <QFileInfo>
 #include <QPrinter>
@@ -66,9 +66,10 @@ void cNeededRoutines::nameFile(const QString &reportingType, const QString &EANo
     const QString name = composeReportFileName(naming, reportingType);
     if (name.isEmpty()) {
         // The rules let only known choices through; a name that cannot be made is our fault.
-        program.fault(QStringLiteral("The report file could not be named, so none was made. The "
-                                     "working file %1 still holds every record.")
-                          .arg(program.sOutFileName));
+        program.endOnProgramFault(
+            QStringLiteral("The report file could not be named, so none was made. The "
+                           "working file %1 still holds every record.")
+                .arg(program.sOutFileName));
         return;
     }
     saveNamedFile(name);
@@ -82,7 +83,7 @@ void cNeededRoutines::saveNamedFile(const QString &name)
     QByteArray records;
     FileError error;
     if (!readFileBytes(workingFile, records, error)) {
-        program.fail(
+        program.endOnFileFailure(
             QStringLiteral("The working file %1 could not be read, so no report file was made.")
                 .arg(workingFile),
             error);
@@ -113,25 +114,27 @@ void cNeededRoutines::saveNamedFile(const QString &name)
     }
 
     if (outcome == CopyOutcome::Differs) {
-        program.fail(QStringLiteral("The report file %1 was read back after copying and did not "
-                                    "match the working file %2, so it was removed. The working "
-                                    "file still holds every record.")
-                         .arg(name, workingFile),
-                     error);
+        program.endOnFileFailure(
+            QStringLiteral("The report file %1 was read back after copying and did not "
+                           "match the working file %2, so it was removed. The working "
+                           "file still holds every record.")
+                .arg(name, workingFile),
+            error);
         return;
     }
     if (outcome == CopyOutcome::Failed) {
-        program.fail(QStringLiteral("The report file %1 could not be made; the working file %2 "
-                                    "still holds every record.")
-                         .arg(name, workingFile),
-                     error);
+        program.endOnFileFailure(
+            QStringLiteral("The report file %1 could not be made; the working file %2 "
+                           "still holds every record.")
+                .arg(name, workingFile),
+            error);
         return;
     }
 
     // A replaced report takes the working file's place; a new one leaves it beside the report.
     if (replaced && !removeFile(workingFile, error)) {
-        program.fail(QStringLiteral("The working file %1 could not be deleted.").arg(workingFile),
-                     error);
+        program.endOnFileFailure(
+            QStringLiteral("The working file %1 could not be deleted.").arg(workingFile), error);
         return;
     }
 
@@ -151,8 +154,8 @@ void cNeededRoutines::print_file(const QString &sFileName)
     QByteArray content;
     FileError error;
     if (!readFileBytes(sFileName, content, error)) {
-        program.fail(QStringLiteral("The file %1 could not be read for printing.").arg(sFileName),
-                     error);
+        program.endOnFileFailure(
+            QStringLiteral("The file %1 could not be read for printing.").arg(sFileName), error);
         return;
     }
     QStringList lines = QString::fromLatin1(content).split(QStringLiteral("\r\n"));
@@ -162,8 +165,9 @@ void cNeededRoutines::print_file(const QString &sFileName)
     QPrinter printer;
     program.desktop().preparePrinter(printer);
     if (!printLines(printer, lines))
-        program.fail(QStringLiteral("The file %1 could not be printed: the printer could not be "
-                                    "started.")
-                         .arg(sFileName),
-                     FileError{sFileName, 0, QString()});
+        program.endOnFileFailure(
+            QStringLiteral("The file %1 could not be printed: the printer could not be "
+                           "started.")
+                .arg(sFileName),
+            FileError{sFileName, 0, QString()});
 }

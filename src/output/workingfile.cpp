@@ -118,7 +118,7 @@ bool moveKeptFiles(const QString &fileName, int from, int to, FileError &error)
 }
 } // namespace
 
-bool keepWorkingFile(const QString &fileName, FileError &error)
+bool moveUnfinishedFilingAside(const QString &fileName, FileError &error)
 {
     // The newest kept file is NAME.previous, the older ones NAME.previous-2 to -5.
     return !holdsUnfinishedFiling(fileName) || moveKeptFiles(fileName, 0, keptWorkingFiles, error);
@@ -141,6 +141,6 @@ bool takeBackKeptFile(const QString &fileName, int age, FileError &error)
     if (moveIntoPlace(keptFileName(fileName, age), aside, true, error) != MoveOutcome::Moved)
         return false;
     return moveKeptFiles(fileName, keptWorkingFiles, age, error) &&
-           keepWorkingFile(fileName, error) &&
+           moveUnfinishedFilingAside(fileName, error) &&
            moveIntoPlace(aside, fileName, true, error) == MoveOutcome::Moved;
 }

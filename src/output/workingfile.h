@@ -34,7 +34,7 @@ bool replaceFile(const QString &fileName, const QByteArray &bytes, FileError &er
 inline constexpr int keptWorkingFiles = 5;
 QString keptFileName(const QString &fileName, int age); // age 1: NAME.previous
 bool holdsUnfinishedFiling(const QString &fileName);
-bool keepWorkingFile(const QString &fileName, FileError &error);
+bool moveUnfinishedFilingAside(const QString &fileName, FileError &error);
 // The age of `chosen` among the working file's kept files, or 0 when it is none of them.
 int keptFileAge(const QString &fileName, const QString &chosen);
 // A kept file resumed becomes the working file again, by renames: it is no longer among the kept

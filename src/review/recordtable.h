@@ -2,6 +2,7 @@
 
 #include "review/celleditor.h"
 #include "rules/fieldtable.h"
+#include "rules/spaces.h"
 
 #include <QAbstractTableModel>
 #include <QColor>

@@ -3,12 +3,13 @@
 #include "app/desktop.h"
 #include "app/neededroutines.h"
 #include "app/program.h"
+#include "display/fieldmarks.h"
 #include "output/workingfile.h"
 #include "rules/calendar.h"
 #include "rules/filingrules.h"
 #include "rules/reportreader.h"
 #include "rules/runningtotals.h"
-#include "validation/fielddisplay.h"
+#include "rules/spaces.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -256,7 +257,7 @@ bool ReviewFiling::write(const Filing &filing)
         return false;
     }
     m_filing = filing;
-    program.takeFiling(m_filing);
+    program.carryOnFromFiling(m_filing);
     return true;
 }
 

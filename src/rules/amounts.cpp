@@ -1,6 +1,7 @@
 #include "rules/amounts.h"
 
-#include "rules/checkstring.h"
+#include "rules/numbers.h"
+#include "rules/spaces.h"
 
 #include <utility>
 

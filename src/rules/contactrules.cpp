@@ -1,6 +1,8 @@
 #include "rules/contactrules.h"
 
 #include "rules/checkstring.h"
+#include "rules/numbers.h"
+#include "rules/spaces.h"
 
 namespace
 {

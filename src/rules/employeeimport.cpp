@@ -3,6 +3,8 @@
 #include "rules/amounts.h"
 #include "rules/csvreader.h"
 #include "rules/filingrules.h"
+#include "rules/numbers.h"
+#include "rules/spaces.h"
 
 #include <QHash>
 #include <QRegularExpression>

@@ -2,6 +2,8 @@
 
 #include "rules/checkstring.h"
 #include "rules/namerules.h"
+#include "rules/numbers.h"
+#include "rules/spaces.h"
 
 namespace
 {

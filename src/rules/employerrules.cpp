@@ -1,7 +1,8 @@
 #include "rules/employerrules.h"
 
 #include "rules/calendar.h"
-#include "rules/checkstring.h"
+#include "rules/numbers.h"
+#include "rules/spaces.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/checkstring.h"
+#include "rules/spaces.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,7 @@
 #include "rules/filing.h"
 
 #include "rules/records.h"
+#include "rules/spaces.h"
 
 QByteArray Filing::toBytes() const
 {

@@ -1,6 +1,6 @@
 #include "rules/filingrules.h"
 
-#include "rules/checkstring.h"
+#include "rules/spaces.h"
 
 #include <QHash>
 

@@ -1,6 +1,6 @@
 #include "rules/namerules.h"
 
-#include "rules/checkstring.h"
+#include "rules/spaces.h"
 
 #include <algorithm>
 

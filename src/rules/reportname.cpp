@@ -1,6 +1,6 @@
 #include "rules/reportname.h"
 
-#include "rules/checkstring.h"
+#include "rules/spaces.h"
 
 QString composeReportFileName(const NamingEntries &entries, const QString &reportingType)
 {

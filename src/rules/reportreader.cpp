@@ -2,11 +2,14 @@
 
 #include "rules/amounts.h"
 #include "rules/calendar.h"
+#include "rules/counted.h"
 #include "rules/csvreader.h"
 #include "rules/filingrules.h"
+#include "rules/numbers.h"
 #include "rules/records.h"
 #include "rules/reportname.h"
 #include "rules/runningtotals.h"
+#include "rules/spaces.h"
 
 #include <QFile>
 #include <QFileInfo>

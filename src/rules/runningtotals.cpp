@@ -1,8 +1,9 @@
 #include "rules/runningtotals.h"
 
 #include "rules/amounts.h"
-#include "rules/checkstring.h"
 #include "rules/filingrules.h"
+#include "rules/numbers.h"
+#include "rules/spaces.h"
 
 namespace
 {

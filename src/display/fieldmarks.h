@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/fieldtable.h"
+#include "rules/spaces.h"
 
 #include <QColor>
 #include <QString>

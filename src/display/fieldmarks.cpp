@@ -1,6 +1,6 @@
-#include "validation/fielddisplay.h"
+#include "display/fieldmarks.h"
 
-#include "rules/checkstring.h"
+#include "rules/spaces.h"
 
 #include <QApplication>
 #include <QFocusEvent>
