@@ -7,6 +7,7 @@
 #include "rules/reportname.h"
 
 #include <QFileInfo>
+#include <QPainter>
 #include <QPrinter>
 
 bool cNeededRoutines::goodFileName()
@@ -144,6 +145,30 @@ void cNeededRoutines::saveNamedFile(const QString &name)
                                           "program is now closing\u2026"));
     program.endProgram();
 }
+
+namespace
+{
+// Prints the lines on the printer, one printed line each, in one document. False when the
+// printer could not be started.
+bool printLines(QPrinter &printer, const QStringList &lines)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
+    int baseline = metrics.ascent();
+    for (const QString &line : lines) {
+        if (baseline + metrics.descent() > pageHeight) {
+            printer.newPage();
+            baseline = metrics.ascent();
+        }
+        painter.drawText(0, baseline, line);
+        baseline += metrics.lineSpacing();
+    }
+    return painter.end();
+}
+} // namespace
 
 void cNeededRoutines::print_file(const QString &sFileName)
 {

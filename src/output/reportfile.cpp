@@ -1,8 +1,6 @@
 #include "output/reportfile.h"
 
 #include <QFile>
-#include <QPainter>
-#include <QPrinter>
 
 CopyOutcome copyReportFile(const QByteArray &records, const QString &source, const QString &target,
                            bool replace, FileError &error,
@@ -27,23 +25,4 @@ CopyOutcome copyReportFile(const QByteArray &records, const QString &source, con
         return CopyOutcome::Differs;
     }
     return CopyOutcome::Copied;
-}
-
-bool printLines(QPrinter &printer, const QStringList &lines)
-{
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    const QFontMetrics metrics = painter.fontMetrics();
-    const int pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
-    int baseline = metrics.ascent();
-    for (const QString &line : lines) {
-        if (baseline + metrics.descent() > pageHeight) {
-            printer.newPage();
-            baseline = metrics.ascent();
-        }
-        painter.drawText(0, baseline, line);
-        baseline += metrics.lineSpacing();
-    }
-    return painter.end();
 }

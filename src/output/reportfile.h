@@ -19,8 +19,3 @@ enum class CopyOutcome { Copied, TargetExists, Failed, Differs };
 CopyOutcome copyReportFile(const QByteArray &records, const QString &source, const QString &target,
                            bool replace, FileError &error,
                            const std::function<void(const QString &)> &beforeReadBack = {});
-
-class QPrinter;
-// Prints the lines on the printer, one printed line each, in one document. False when the
-// printer could not be started.
-bool printLines(QPrinter &printer, const QStringList &lines);
