@@ -32,6 +32,11 @@ bool syncToDisk(std::FILE *file);
 // name after a crash of the computer. Does nothing where the system has no such call.
 bool syncFolderOf(const QString &fileName, FileError &error);
 
+// Gives the open file the permissions, owner and group of the file `model`, when there is one
+// (Windows keeps a file private by its folder's access list: nothing to give there). An owner or
+// group the system does not let us give stays ours.
+void takePermissions(std::FILE *file, const QString &model);
+
 // Cuts the file back to `size` bytes, dropping a line that was only partly written.
 bool truncateFile(std::FILE *file, long size);
 
