@@ -157,12 +157,7 @@ void Form3::cmdFillFromPrevious_Click()
         if (left.contains(trimSpaces(employees[(at + step + count) % count].ssn)))
             next = &employees[(at + step + count) % count];
     m_offered = trimSpaces(next->ssn);
-    EmployeeEntries filled;
-    filled.ssn = next->ssn;
-    filled.lastName = next->lastName;
-    filled.firstName = next->firstName;
-    filled.middleName = next->middleName;
-    fillBoxes(this, EmployeeRules::fields, filled);
+    fillBoxes(this, EmployeeRules::fields, EmployeeRules::carriedOver(*next));
     ui.txtEmployeeGrossWages->setFocus();
 }
 

@@ -137,13 +137,16 @@ QList<EmployeeEntries> ReviewFiling::notEntered() const
     if (!previous)
         return rows;
     for (const EmployeeEntries &employee : stillToEnter(
-             *previous, totalsOf(shown).ssns(), report->takenOffOf(shown.employer.accountNumber)))
-        rows.append({{},
-                     employee.ssn,
-                     employee.lastName,
-                     employee.firstName,
-                     employee.middleName,
-                     QStringLiteral("not entered")});
+             *previous, totalsOf(shown).ssns(), report->takenOffOf(shown.employer.accountNumber))) {
+        // Who the employee is, and in the first of this quarter's figures, that none is entered.
+        EmployeeEntries row = EmployeeRules::carriedOver(employee);
+        for (const FieldRow<EmployeeEntries> &field : EmployeeRules::fields)
+            if (!field.carried && field.box) {
+                row.*field.entry = QStringLiteral("not entered");
+                break;
+            }
+        rows.append(row);
+    }
     return rows;
 }
 

@@ -64,6 +64,18 @@ QList<const FieldRow<EmployeeEntries> *> fileColumns()
     return columns;
 }
 
+// The columns as the findings list them: "SSN, last name, first name, …", each field's name in
+// lower case but for a name written in capitals alone, as SSN.
+QString columnNames()
+{
+    QStringList names;
+    for (const FieldRow<EmployeeEntries> *column : fileColumns()) {
+        QString name = QLatin1String(column->caption);
+        names << (name == name.toUpper() ? name : name.toLower());
+    }
+    return names.join(QStringLiteral(", "));
+}
+
 bool isWage(const FieldRow<EmployeeEntries> &row)
 {
     return row.rule == EmployeeRules::grossWages || row.rule == EmployeeRules::taxableWages;
@@ -113,12 +125,16 @@ QByteArray wageTemplate(const QList<EmployeeEntries> &employees)
         captions << QLatin1String(column->caption);
     QString text = captions.join(u',') + QStringLiteral("\r\n");
     for (const EmployeeEntries &e : employees) {
-        QString ssn = trimSpaces(e.ssn);
-        if (ssn.size() == 9 && isDigitText(ssn))
-            ssn = ssn.left(3) + u'-' + ssn.mid(3, 2) + u'-' + ssn.mid(5);
-        text += QStringLiteral("%1,%2,%3,%4,,,\r\n")
-                    .arg(ssn, trimSpaces(e.lastName), trimSpaces(e.firstName),
-                         trimSpaces(e.middleName));
+        // What the table carries from last quarter, the SSN with its dashes; this quarter's
+        // figures empty.
+        QStringList fields;
+        for (const FieldRow<EmployeeEntries> *column : fileColumns()) {
+            QString value = column->carried ? trimSpaces(e.*column->entry) : QString();
+            if (column->rule == EmployeeRules::ssn && value.size() == 9 && isDigitText(value))
+                value = value.left(3) + u'-' + value.mid(3, 2) + u'-' + value.mid(5);
+            fields << value;
+        }
+        text += fields.join(u',') + QStringLiteral("\r\n");
     }
     return text.toLatin1();
 }
@@ -147,11 +163,10 @@ Result importEmployees(QByteArrayView bytes, const QString &accountNumber,
             continue;
         }
         if (line.fields.size() != columns.size()) {
-            find("line", QStringLiteral("%1 fields found, %2 expected: SSN, last name, first "
-                                        "name, middle name, gross wages, taxable wages, credit "
-                                        "weeks.")
+            find("line", QStringLiteral("%1 fields found, %2 expected: %3.")
                              .arg(line.fields.size())
-                             .arg(columns.size()));
+                             .arg(columns.size())
+                             .arg(columnNames()));
             continue;
         }
         EmployeeEntries employee;

@@ -148,4 +148,13 @@ QString creditWeeks(const EmployeeEntries &entries)
     return QString();
 }
 
+EmployeeEntries carriedOver(const EmployeeEntries &last)
+{
+    EmployeeEntries entries;
+    for (const FieldRow<EmployeeEntries> &row : fields)
+        if (row.carried)
+            entries.*row.entry = last.*row.entry;
+    return entries;
+}
+
 } // namespace EmployeeRules

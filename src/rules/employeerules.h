@@ -41,17 +41,20 @@ QString creditWeeks(const EmployeeEntries &entries);
 
 // The S record's fields after the record type, in order; two reserved single spaces follow. The
 // account number is the employer screen's, carried by the flow; the rest are the screen's boxes,
-// the names written without their surrounding spaces.
+// the names written without their surrounding spaces. The SSN and the names are carried from last
+// quarter's report into this one; the wages and weeks are each quarter's own.
 inline constexpr FieldRow<EmployeeEntries> fields[] = {
     {"ACCOUNT NUMBER", nullptr, &EmployeeEntries::accountNumber, 0, nullptr, nullptr, nullptr,
      Written::PaddedAccount},
-    {"SSN", "SSN", &EmployeeEntries::ssn, 9, "txtSSN", "lblSSN_errorMesage", ssn},
+    {"SSN", "SSN", &EmployeeEntries::ssn, 9, "txtSSN", "lblSSN_errorMesage", ssn, Written::AsTyped,
+     true},
     {"LAST NAME", "Last Name", &EmployeeEntries::lastName, lastNameLength, "txtEmpLastName",
-     "lblEmpLastName_errorMessage", lastName, Written::Trimmed},
+     "lblEmpLastName_errorMessage", lastName, Written::Trimmed, true},
     {"FIRST NAME", "First Name", &EmployeeEntries::firstName, givenNameLength, "txtEmpFirstName",
-     "lblEmpFirstName_errorMessage", firstName, Written::Trimmed},
+     "lblEmpFirstName_errorMessage", firstName, Written::Trimmed, true},
     {"MIDDLE NAME", "Middle Name", &EmployeeEntries::middleName, givenNameLength,
-     "txtEmployeeMiddleName", "lblEmployeMiddleName_errorMessage", middleName, Written::Trimmed},
+     "txtEmployeeMiddleName", "lblEmployeMiddleName_errorMessage", middleName, Written::Trimmed,
+     true},
     {"GROSS WAGES", "Gross Wages", &EmployeeEntries::grossWages, 12, "txtEmployeeGrossWages",
      "lblEmployeeGrossWages_errorMessage", grossWages},
     {"TAXABLE WAGES", "Taxable Wages", &EmployeeEntries::taxableWages, 12, "txtEmpTaxableWages",
@@ -59,6 +62,10 @@ inline constexpr FieldRow<EmployeeEntries> fields[] = {
     {"CREDIT WEEKS", "Credit Weeks", &EmployeeEntries::creditWeeks, 2, "txtEmployeeCreditWeek",
      "lblEmployeeCreditWeek_errorMessage", creditWeeks},
 };
+
+// Last quarter's employee as this quarter starts it: the fields its table carries, the others
+// empty.
+EmployeeEntries carriedOver(const EmployeeEntries &last);
 
 // Why an SSN of nine digits cannot belong to an employee: one never issued (area 000, 666 or 900
 // to 999, group 00, serial 0000) or a widely misused one. An empty text for any other.

@@ -25,6 +25,7 @@ template <typename Entries> struct FieldRow {
     const char *errorLabel;           // its error label's object name; null: none
     QString (*rule)(const Entries &); // picks its partners; the message, or empty when it passes
     Written written = Written::AsTyped;
+    bool carried = false; // kept from quarter to quarter (who an employee is), not the figures
 };
 
 // The message for an entry longer than its box takes; a record from elsewhere may hold one.
