@@ -55,16 +55,29 @@ int main(int argc, char *argv[])
             const quint64 taxable = gross / 2;
             grossSum += gross;
             taxableSum += taxable;
-            lines.append(Records::makeLine(EmployeeEntries{
-                account, QString::number(ssn), lastNames[serial % 5], firstNames[serial % 4],
-                serial % 3 ? QString() : QStringLiteral("Q"), QString::number(gross),
-                QString::number(taxable), QString::number(serial % 15)}));
+            // Each field by its name, so a field added to the record is empty here, not shifted.
+            EmployeeEntries employee;
+            employee.accountNumber = account;
+            employee.ssn = QString::number(ssn);
+            employee.lastName = lastNames[serial % 5];
+            employee.firstName = firstNames[serial % 4];
+            employee.middleName = serial % 3 ? QString() : QStringLiteral("Q");
+            employee.grossWages = QString::number(gross);
+            employee.taxableWages = QString::number(taxable);
+            employee.creditWeeks = QString::number(serial % 15);
+            lines.append(Records::makeLine(employee));
         }
-        put(Records::makeLine(EmployerEntries{
-            QStringLiteral("12024"), account, QStringLiteral("123456789"),
-            QString::number(employees), QString::number(employees), QString::number(employees),
-            QString::number(grossSum), QString::number(grossSum / 100), QString::number(taxableSum),
-            QString::number(taxableSum / 50)}));
+        EmployerEntries employer;
+        employer.quarterYear = QStringLiteral("12024");
+        employer.accountNumber = account;
+        employer.fein = QStringLiteral("123456789");
+        employer.firstMonth = employer.secondMonth = employer.thirdMonth =
+            QString::number(employees);
+        employer.grossWages = QString::number(grossSum);
+        employer.employeeWithholding = QString::number(grossSum / 100);
+        employer.taxableWages = QString::number(taxableSum);
+        employer.employerContributions = QString::number(taxableSum / 50);
+        put(Records::makeLine(employer));
         for (const QString &line : lines)
             put(line);
     }
