@@ -81,7 +81,8 @@ private slots:
     }
 
     // A working file only its owner may read stays so through a correction's rewrite, and the
-    // report made from it is as private: wages and SSNs are not left readable by others.
+    // report made from it is as private, and so is a private file resumed: wages and SSNs are not
+    // left readable by others.
     void privateWorkingFile_staysPrivate()
     {
 #ifdef Q_OS_WIN
@@ -100,6 +101,14 @@ private slots:
             QCOMPARE(QFileInfo(run.path(file)).permissions() & 0x0777, // of user, group, others
                      QFile::ReadUser | QFile::WriteUser);
         QVERIFY(run.read(reportName).contains(",250001,"));
+        // A private file resumed is copied in as private as it is.
+        FilingRun resumed;
+        resumed.write("mine.TXT", aRecord + eRecord);
+        QVERIFY(QFile::setPermissions(resumed.path("mine.TXT"), ownerOnly));
+        resumed.resume("", {false, false}, "mine.TXT");
+        QCOMPARE(resumed.workingFile(), aRecord + eRecord);
+        QCOMPARE(QFileInfo(resumed.path("testFile.TXT")).permissions() & 0x0777,
+                 QFile::ReadUser | QFile::WriteUser);
     }
 
     // A fault at each kind of write, at the save and at the printer: the one failure message

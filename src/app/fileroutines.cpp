@@ -36,10 +36,11 @@ bool cNeededRoutines::writeLinesToFile(const QString &sFileName, const QStringLi
     return reportWrite(program, written, error);
 }
 
-bool cNeededRoutines::rewriteFile(const QString &sFileName, const QByteArray &bytes)
+bool cNeededRoutines::rewriteFile(const QString &sFileName, const QByteArray &bytes,
+                                  const QString &copiedFrom)
 {
     FileError error;
-    const bool written = replaceFile(sFileName, bytes, error);
+    const bool written = replaceFile(sFileName, bytes, error, copiedFrom);
     return reportWrite(program, written, error);
 }
 

@@ -97,7 +97,7 @@ void cNeededRoutines::resumeFiling(const QString &fileName)
     }
     const std::optional<Filing> &filing = report.filing;
     const qint64 lastAccount = report.accounts.isEmpty() ? 0 : report.accounts.last().line;
-    const QStringList errors = firstFindings(report, [fileFault](const Finding &f) {
+    const QStringList errors = firstFindings(report.findings, [fileFault](const Finding &f) {
         return f.severity == Severity::Error && (f.line > 0 || fileFault(f));
     });
     if (!errors.isEmpty() || !filing) {
@@ -124,7 +124,7 @@ void cNeededRoutines::resumeFiling(const QString &fileName)
                                    "nothing was written.")
                         .arg(error.file),
                     error);
-        } else if (!moveUnfinishedFilingAside(working) || !rewriteFile(working, bytes)) {
+        } else if (!moveUnfinishedFilingAside(working) || !rewriteFile(working, bytes, fileName)) {
             return;
         }
     }
@@ -148,11 +148,8 @@ QString cNeededRoutines::unfinishedFilingLine()
     const QString working = program.sOutFileName;
     for (const QString &name : {working, keptFileName(working, 1)}) {
         QByteArray bytes;
-        FileError error;
         const std::optional<Filing> filing =
-            holdsUnfinishedFiling(name) && readFileBytes(name, bytes, error)
-                ? readReport(bytes, name).filing
-                : std::nullopt;
+            holdsUnfinishedFiling(name, &bytes) ? readReport(bytes, name).filing : std::nullopt;
         if (filing)
             return QStringLiteral("An unfinished report with %1 and %2 is kept as %3; Resume "
                                   "Unfinished Report\u2026 carries on from it.")

@@ -48,7 +48,8 @@ public:
     // Appends the lines all at once, all or none, the same way.
     bool writeLinesToFile(const QString &sFileName, const QStringList &lines);
     // Replaces the file's bytes whole and safely (the old ones stay on a failure), the same way.
-    bool rewriteFile(const QString &sFileName, const QByteArray &bytes);
+    bool rewriteFile(const QString &sFileName, const QByteArray &bytes,
+                     const QString &copiedFrom = QString());
     // Reads a file the user chose; false, after a notice naming it and the system's error, when
     // it cannot be read. The run goes on either way.
     bool readChosenFile(const QString &fileName, const QString &title, QByteArray &bytes);
@@ -94,8 +95,8 @@ private:
     void saveNamedFile(const QString &name);
     // A file read as tavo-check reads a report: the first ten findings of those that `stop` it,
     // each as "line N, FIELD: MESSAGE".
-    QStringList firstFindings(const Report &report,
-                              const std::function<bool(const Finding &)> &stop);
+    static QStringList firstFindings(const QList<Finding> &findings,
+                                     const std::function<bool(const Finding &)> &stop);
     // Its findings that make a file doubtful, among those `counts` keeps: they are asked about.
     QList<Finding> doubtsOf(const Report &report,
                             const std::function<bool(const Finding &)> &counts);

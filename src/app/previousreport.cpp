@@ -11,11 +11,11 @@
 
 #include <QFileInfo>
 
-QStringList cNeededRoutines::firstFindings(const Report &report,
+QStringList cNeededRoutines::firstFindings(const QList<Finding> &all,
                                            const std::function<bool(const Finding &)> &stop)
 {
     QStringList findings;
-    for (const Finding &finding : report.findings)
+    for (const Finding &finding : all)
         if (stop(finding) && findings.size() < 10)
             findings << findingText(finding);
     return findings;
@@ -48,9 +48,7 @@ bool cNeededRoutines::goOnDespite(const QList<Finding> &doubts, const QString &s
 {
     if (doubts.isEmpty())
         return true;
-    QStringList lines;
-    for (qsizetype i = 0; i < doubts.size() && i < 10; ++i)
-        lines << findingText(doubts[i]);
+    const QStringList lines = firstFindings(doubts, [](const Finding &) { return true; });
     return program.desktop().ask(QStringLiteral("%1 has %2:\n%3\n%4")
                                      .arg(subject, counted(doubts.size(), "warning", "warnings"),
                                           lines.join(u'\n'), question),
@@ -68,7 +66,7 @@ void cNeededRoutines::startFromPreviousReport(const QString &fileName)
         return;
     const Report report = readReport(bytes, fileName);
     const QStringList findings =
-        firstFindings(report, [](const Finding &finding) { return finding.layout; });
+        firstFindings(report.findings, [](const Finding &finding) { return finding.layout; });
     if (!findings.isEmpty() || !report.filing) {
         program.desktop().tell(QStringLiteral("The file %1 cannot be used:\n").arg(fileName) +
                                    findings.join(u'\n'),

@@ -70,9 +70,11 @@ bool appendLinesToFile(const QString &fileName, const QStringList &lines, FileEr
     return writeBytesToFile(fileName, bytes, QStringLiteral("A"), error);
 }
 
-bool replaceFile(const QString &fileName, const QByteArray &bytes, FileError &error)
+bool replaceFile(const QString &fileName, const QByteArray &bytes, FileError &error,
+                 const QString &copiedFrom)
 {
-    return writeFileSafely(fileName, bytes, true, error, fileName) == MoveOutcome::Moved;
+    return writeFileSafely(fileName, bytes, true, error,
+                           copiedFrom.isEmpty() ? fileName : copiedFrom) == MoveOutcome::Moved;
 }
 
 QString keptFileName(const QString &fileName, int age)
@@ -81,7 +83,7 @@ QString keptFileName(const QString &fileName, int age)
            (age > 1 ? QStringLiteral("-%1").arg(age) : QString());
 }
 
-bool holdsUnfinishedFiling(const QString &fileName)
+bool holdsUnfinishedFiling(const QString &fileName, QByteArray *read)
 {
     QByteArray bytes;
     FileError ignored;
@@ -96,6 +98,8 @@ bool holdsUnfinishedFiling(const QString &fileName)
             readFileBytes(other.filePath(), report, ignored) && report == bytes)
             return false; // already saved as this report
     }
+    if (read)
+        *read = std::move(bytes);
     return true;
 }
 

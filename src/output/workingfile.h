@@ -25,7 +25,10 @@ bool appendLinesToFile(const QString &fileName, const QStringList &lines, FileEr
 // Replaces the file's bytes whole, safely: the new bytes are written beside it, synced, and given
 // its name in one step, and the folder is synced. Killed at any moment, the file holds its old
 // bytes or its new ones; on a failure it keeps its old ones.
-bool replaceFile(const QString &fileName, const QByteArray &bytes, FileError &error);
+// The new file takes the permissions of `copiedFrom` when the bytes are a copy of that file,
+// otherwise those of the file it replaces.
+bool replaceFile(const QString &fileName, const QByteArray &bytes, FileError &error,
+                 const QString &copiedFrom = QString());
 
 // Before a new working file starts: one that holds an unfinished filing (an account, an E record,
 // and not saved as a report in its folder) is kept as NAME.previous, the kept ones before it
@@ -33,7 +36,8 @@ bool replaceFile(const QString &fileName, const QByteArray &bytes, FileError &er
 // A file that cannot be moved fills `error`, naming it, and stops the keeping.
 inline constexpr int keptWorkingFiles = 5;
 QString keptFileName(const QString &fileName, int age); // age 1: NAME.previous
-bool holdsUnfinishedFiling(const QString &fileName);
+// True when the file holds an unfinished filing; its bytes then go to `bytes` when given.
+bool holdsUnfinishedFiling(const QString &fileName, QByteArray *bytes = nullptr);
 bool moveUnfinishedFilingAside(const QString &fileName, FileError &error);
 // The age of `chosen` among the working file's kept files, or 0 when it is none of them.
 int keptFileAge(const QString &fileName, const QString &chosen);
