@@ -107,7 +107,7 @@ int main(int argc, char *argv[])
         if (i == employees - 1)
             CALLGRIND_DUMP_STATS_AT("last");
 
-        if (run.program->numberOFEmployee != i + 1) {
+        if (run.program->state.numberOFEmployee != i + 1) {
             std::fprintf(stderr, "employee %d was not accepted\n", i + 1);
             return 1;
         }

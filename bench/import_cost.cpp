@@ -87,7 +87,7 @@ int main(int argc, char *argv[])
         timer.start();
         FilingRun::press(filing.program->form3(), "cmdImportEmployees");
         screen.push_back(atNotice / 1e6);
-        if (atNotice == 0 || filing.program->numberOFEmployee != employees) {
+        if (atNotice == 0 || filing.program->state.numberOFEmployee != employees) {
             std::fprintf(stderr, "the import through the screen failed\n");
             return 1;
         }

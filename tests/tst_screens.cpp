@@ -56,7 +56,7 @@ const auto verifyWiring = [](const auto valid, int index, int wrongField) {
     // The contact's filing type is chosen with the screen's other entries.
     FilingRun run;
     run.start();
-    run.program->previousReport = {"last.CSV", *readReport(aRecord + eRecord + sRecord, {}).filing};
+    run.program->state.previousReport = {"last.CSV", *readReport(aRecord + eRecord + sRecord, {}).filing};
     if (index > 0) {
         run.desktop.answers.append(QList<bool>{true, false, false}.mid(index == 2 ? 0 : 1));
         run.acceptContact();

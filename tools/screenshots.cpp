@@ -7,6 +7,7 @@
 #include "employer/form2.h"
 #include "filingrun.h"
 #include "naming/formnamefile.h"
+#include "rules/calendar.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -69,7 +70,7 @@ int main(int argc, char *argv[])
 
     run.desktop.answer({true});
     run.enterAccount(with(
-        validEmployer, {"QUARTER-YEAR", "2" + QString::number(run.program->today().year() - 1)}));
+        validEmployer, {"QUARTER-YEAR", "2" + QString::number(today().year() - 1)}));
     // One employee entered already, so the running totals under the account show a count and sums.
     run.desktop.answer({true});
     run.enterEmployee(

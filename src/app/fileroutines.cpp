@@ -1,9 +1,9 @@
 // The records' way to the working file: the file layer writes, and a failure it reports, naming
 // the file, ends the run with the general failure message.
 
-#include "app/desktop.h"
 #include "app/neededroutines.h"
 #include "app/program.h"
+#include "desktop/desktop.h"
 #include "output/workingfile.h"
 
 namespace

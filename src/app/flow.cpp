@@ -1,10 +1,10 @@
 // The questions between the screens, which decide whether another employee or another account
 // follows, and so the order of the records: A, then per account its E record and its S records.
 
-#include "app/desktop.h"
 #include "app/neededroutines.h"
 #include "app/program.h"
 #include "contact/form1.h"
+#include "desktop/desktop.h"
 #include "employee/form3.h"
 #include "employer/form2.h"
 #include "naming/formnamefile.h"
@@ -35,11 +35,11 @@ void hideEmployeeScreen(Program &program)
 // account of the file shares the filing type.
 void bringBackEmployerScreen(Program &program)
 {
-    program.addAnotherAccount = true;
+    program.state.addAnotherAccount = true;
     cNeededRoutines(program).clearForm2();
     Form2 &employer = program.form2();
     employer.setMessage(QStringLiteral("Just a reminder the type of filing for this file is ") +
-                        program.filingTypeWord() +
+                        program.state.filingTypeWord() +
                         QStringLiteral(".\r\nAll account in the file must be of the "
                                        "same type."));
     employer.showQuarterChoice();
@@ -113,7 +113,7 @@ void cNeededRoutines::resumeFiling(const QString &fileName)
     if (!goOnDespite(doubts, QStringLiteral("The file ") + name,
                      QStringLiteral("Resume it anyway?")))
         return;
-    const QString working = program.sOutFileName;
+    const QString working = program.state.sOutFileName;
     if (QFileInfo(fileName).absoluteFilePath() != QFileInfo(working).absoluteFilePath()) {
         // A kept file comes back by renames; any other file is copied in.
         FileError error;
@@ -128,8 +128,8 @@ void cNeededRoutines::resumeFiling(const QString &fileName)
             return;
         }
     }
-    program.reportingTypeCode = filing->contact.filingType;
-    program.carryOnFromFiling(*filing);
+    program.state.reportingTypeCode = filing->contact.filingType;
+    program.state.carryOnFromFiling(*filing);
     if (filing->accounts.isEmpty())
         return showFirstAccount();
     program.form1().hide();
@@ -145,7 +145,7 @@ void cNeededRoutines::resumeFiling(const QString &fileName)
 // file's, or else the newest kept one's.
 QString cNeededRoutines::unfinishedFilingLine()
 {
-    const QString working = program.sOutFileName;
+    const QString working = program.state.sOutFileName;
     for (const QString &name : {working, keptFileName(working, 1)}) {
         QByteArray bytes;
         const std::optional<Filing> filing =
@@ -171,12 +171,12 @@ void cNeededRoutines::addEmployee(bool firstEmp)
 
 void cNeededRoutines::addAnotherAccount()
 {
-    program.addAnotherAccount = false;
+    program.state.addAnotherAccount = false;
     if (program.desktop().ask(accountQuestion)) {
         bringBackEmployerScreen(program);
         return;
     }
-    program.addAnotherAccount = false;
+    program.state.addAnotherAccount = false;
     hideEmployeeScreen(program);
     openNamingScreen(program);
 }
@@ -185,7 +185,7 @@ void cNeededRoutines::addAnotherAccount()
 // employee and account questions asked together.
 void cNeededRoutines::doneAddingEmployees()
 {
-    program.addAnotherAccount = false;
+    program.state.addAnotherAccount = false;
     if (program.desktop().ask(furtherEmployeeQuestion)) {
         clearForm3();
         Form3 &employee = program.form3();

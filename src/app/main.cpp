@@ -1,5 +1,5 @@
-#include "app/desktop.h"
 #include "app/program.h"
+#include "desktop/desktop.h"
 
 #include <QApplication>
 

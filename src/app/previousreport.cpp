@@ -2,10 +2,10 @@
 // accounts are offered on the employer screen and its employees one key each on the employee
 // screen, every box checked again by its screen as if typed.
 
-#include "app/desktop.h"
 #include "app/neededroutines.h"
 #include "app/program.h"
 #include "contact/form1.h"
+#include "desktop/desktop.h"
 #include "rules/counted.h"
 #include "rules/reportreader.h"
 
@@ -77,6 +77,6 @@ void cNeededRoutines::startFromPreviousReport(const QString &fileName)
     if (!goOnDespite(doubtsOf(report, [](const Finding &) { return true; }),
                      QStringLiteral("The report ") + name, QStringLiteral("Start from it anyway?")))
         return;
-    program.previousReport = Program::PreviousReport{name, *report.filing};
+    program.state.previousReport = FilingState::PreviousReport{name, *report.filing};
     program.form1().showPreviousReport();
 }

@@ -1,13 +1,13 @@
 #include "app/program.h"
 
-#include "app/desktop.h"
 #include "app/neededroutines.h"
+#include "app/screenflow.h"
 #include "contact/form1.h"
+#include "desktop/desktop.h"
 #include "employee/form3.h"
 #include "employer/form2.h"
 #include "naming/formnamefile.h"
 #include "output/diskfile.h"
-#include "rules/spaces.h"
 
 #include <QLockFile>
 #include <QUrl>
@@ -25,10 +25,7 @@ QString Program::versionNotice()
            QStringLiteral("Do you want to open a browser window to this website?");
 }
 
-Program::Program(Desktop &desktop)
-    : sOutFileName(QStringLiteral("testFile.TXT")), m_desktop(desktop)
-{
-}
+Program::Program(Desktop &desktop) : m_desktop(desktop) {}
 
 Program::~Program() = default;
 
@@ -78,61 +75,38 @@ bool Program::takeWorkingFileLock()
 
 Form1 &Program::form1()
 {
-    if (!m_form1)
-        m_form1 = std::make_unique<Form1>(*this);
+    if (!m_form1) {
+        m_form1 = std::make_unique<Form1>(state);
+        ScreenFlow::connect(*this, *m_form1);
+    }
     return *m_form1;
 }
 
 Form2 &Program::form2()
 {
-    if (!m_form2)
-        m_form2 = std::make_unique<Form2>(*this);
+    if (!m_form2) {
+        m_form2 = std::make_unique<Form2>(state);
+        ScreenFlow::connect(*this, *m_form2);
+    }
     return *m_form2;
 }
 
 Form3 &Program::form3()
 {
-    if (!m_form3)
-        m_form3 = std::make_unique<Form3>(*this);
+    if (!m_form3) {
+        m_form3 = std::make_unique<Form3>(state);
+        ScreenFlow::connect(*this, *m_form3);
+    }
     return *m_form3;
 }
 
 FormNameFile &Program::formNameFile()
 {
-    if (!m_formNameFile)
-        m_formNameFile = std::make_unique<FormNameFile>(*this);
+    if (!m_formNameFile) {
+        m_formNameFile = std::make_unique<FormNameFile>();
+        ScreenFlow::connect(*this, *m_formNameFile);
+    }
     return *m_formNameFile;
-}
-
-void Program::startAccount(const EmployerEntries &account)
-{
-    currentAccount = account;
-    filedAccounts.append(trimSpaces(account.accountNumber));
-    accountTotals.startAccount(account.thirdMonth, account.grossWages, account.taxableWages);
-}
-
-const FiledAccount *Program::previousAccount() const
-{
-    return previousReport ? previousReport->filing.account(currentAccount.accountNumber) : nullptr;
-}
-
-void Program::carryOnFromFiling(const Filing &filing)
-{
-    filedAccounts.clear();
-    for (const FiledAccount &account : filing.accounts)
-        filedAccounts.append(trimSpaces(account.employer.accountNumber));
-    if (filing.accounts.isEmpty())
-        return;
-    const FiledAccount &last = filing.accounts.last();
-    currentAccount = last.employer;
-    accountTotals = totalsOf(last);
-    numberOFEmployee = qint32(last.employees.size());
-}
-
-QString Program::filingTypeWord() const
-{
-    return reportingTypeCode == QLatin1String("O") ? QStringLiteral("ORIGINAL")
-                                                   : QStringLiteral("AMENDED");
 }
 
 void Program::endProgram(int exitCode)

@@ -1,16 +1,8 @@
 #pragma once
 
-#include "rules/calendar.h"
-#include "rules/employerrules.h"
-#include "rules/filing.h"
-#include "rules/runningtotals.h"
-#include "rules/spaces.h"
+#include "rules/filingstate.h"
 
-#include <QDate>
-#include <QHash>
-#include <QSet>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -24,8 +16,8 @@ class Form2;
 class Form3;
 class FormNameFile;
 
-// One run of the program: the four screens, each made once when first needed, and the state they
-// share. Screens and routines reach one another through it.
+// One run of the program: its start and the lock on the working file, the four screens, each made
+// once when first needed and connected to the flow, the filing's state, and the end of the run.
 class Program
 {
 public:
@@ -43,7 +35,7 @@ public:
     // contact screen. When another copy already works in this folder, says so and ends.
     void start();
     static QString anotherCopyNotice(const QString &lockFileName);
-    QString lockFileName() const { return sOutFileName + QStringLiteral(".lock"); }
+    QString lockFileName() const { return state.sOutFileName + QStringLiteral(".lock"); }
 
     Desktop &desktop() { return m_desktop; }
 
@@ -52,13 +44,6 @@ public:
     Form3 &form3();
     FormNameFile &formNameFile();
     bool hasForm3() const { return m_form3 != nullptr; }
-
-    // "ORIGINAL" for the code "O", "AMENDED" for anything else.
-    QString filingTypeWord() const;
-
-    // The date the employer screen takes its years from.
-    QDate today() const { return ::today(); }
-    void setToday(std::function<QDate()> today) { ::setToday(std::move(today)); }
 
     // Ends the run: every screen goes away and the desktop ends the program. Code that may have
     // ended the run checks hasEnded() and does nothing further.
@@ -75,39 +60,8 @@ public:
     // done.
     void endOnFileFailure(const QString &what, const FileError &error);
 
-    // State shared by the screens.
-    const QString sOutFileName; // the working file, in the current folder
-    QString reportingTypeCode;  // "O" or "A"; empty until a filing type is chosen
-    QString tempLine;           // the A record, between building and writing it
-    bool addAnotherAccount = false;
-    qint32 numberOFEmployee = 0; // S records written for the current account
-    bool badName = false;        // the last naming attempt failed or was declined
-    // The account whose E record was written last: its S records carry its number, the employee
-    // screen shows it, and its employees are added up against its figures.
-    EmployerEntries currentAccount;
-    RunningTotals accountTotals;
-    void startAccount(const EmployerEntries &account);
-    // Last quarter's report a new quarter starts from, remembered until the program ends; the
-    // accounts whose E record this run has written.
-    struct PreviousReport {
-        QString name;
-        Filing filing;
-        // Per account number, the SSNs of its employees taken off this quarter's list (they left):
-        // they no longer count as still to enter.
-        QHash<QString, QSet<QString>> takenOff;
-        QSet<QString> takenOffOf(QStringView accountNumber) const
-        {
-            return takenOff.value(trimSpaces(accountNumber.toString()));
-        }
-    };
-    std::optional<PreviousReport> previousReport;
-    QStringList filedAccounts;
-    // The account at hand as the previous report has it, or null.
-    const FiledAccount *previousAccount() const;
-
-    // The shared state taken from a filing's records, as if they had been typed: the last account
-    // is the one at hand, with its employees counted and added up.
-    void carryOnFromFiling(const Filing &filing);
+    // What the screens of this run's filing share.
+    FilingState state;
 
     // Called with the report file's name between writing it and reading it back for the
     // comparison with the working file. Empty in the program; tests use it to stand for a disk

@@ -1,15 +1,12 @@
 #include "contact/form1.h"
 
-#include "app/desktop.h"
-#include "app/neededroutines.h"
-#include "app/program.h"
 #include "display/fieldmarks.h"
 #include "rules/counted.h"
-#include "rules/records.h"
+#include "rules/filingstate.h"
 
 #include <QCloseEvent>
 
-Form1::Form1(Program &program) : program(program)
+Form1::Form1(FilingState &state) : state(state)
 {
     ui.setupUi(this);
     setUpScreen(this);
@@ -30,7 +27,7 @@ Form1::Form1(Program &program) : program(program)
 ContactEntries Form1::entries() const
 {
     ContactEntries entries;
-    entries.filingType = program.reportingTypeCode;
+    entries.filingType = state.reportingTypeCode;
     readBoxes(this, ContactRules::fields, entries);
     return entries;
 }
@@ -54,9 +51,9 @@ void Form1::lstReportingTypeCode_Click()
         return;
     }
     chosenType = selected.first();
-    program.reportingTypeCode = chosenType->text().toUpper() == QLatin1String("ORIGINAL")
-                                    ? QStringLiteral("O")
-                                    : QStringLiteral("A");
+    state.reportingTypeCode = chosenType->text().toUpper() == QLatin1String("ORIGINAL")
+                                  ? QStringLiteral("O")
+                                  : QStringLiteral("A");
     ui.cmdCreateALine->setVisible(true);
     ui.cmdCreateALine->setEnabled(true);
 }
@@ -67,40 +64,6 @@ void Form1::clearFilingTypeSelection()
     ui.lstReportingTypeCode->clearSelection();
 }
 
-void Form1::cmdCreateALine_Click()
-{
-    if (!cNeededRoutines(program).A_lineGood())
-        return;
-
-    program.tempLine = Records::makeLine(entries());
-    if (!cNeededRoutines(program).writeToFile(program.sOutFileName, program.tempLine,
-                                              QStringLiteral("W")))
-        return;
-    cNeededRoutines(program).showFirstAccount();
-}
-
-void Form1::cmdEnd_Click()
-{
-    program.askToEndProgram();
-}
-
-void Form1::cmdResumeReport_Click()
-{
-    const QString fileName = program.desktop().chooseFileToOpen(
-        QStringLiteral("Resume Unfinished Report"),
-        QStringLiteral("Working files (testFile.TXT testFile.TXT.previous*)"));
-    if (!fileName.isEmpty())
-        cNeededRoutines(program).resumeFiling(fileName);
-}
-
-void Form1::cmdFromPreviousReport_Click()
-{
-    const QString fileName = program.desktop().chooseFileToOpen(
-        QStringLiteral("Start from Previous Report"), QStringLiteral("Report files (*.CSV *.csv)"));
-    if (!fileName.isEmpty())
-        cNeededRoutines(program).startFromPreviousReport(fileName);
-}
-
 void Form1::showUnfinished(const QString &line)
 {
     ui.lblUnfinished->setText(line);
@@ -109,7 +72,7 @@ void Form1::showUnfinished(const QString &line)
 
 void Form1::showPreviousReport()
 {
-    const Program::PreviousReport &report = *program.previousReport;
+    const FilingState::PreviousReport &report = *state.previousReport;
     fillBoxes(this, ContactRules::fields, report.filing.contact);
     const qsizetype accounts = report.filing.accounts.size(),
                     employees = report.filing.employeeCount();
@@ -122,5 +85,5 @@ void Form1::closeEvent(QCloseEvent *event)
 {
     // Closing the window leaves without a question; a working file on disk stays as it was.
     event->accept();
-    program.endProgram();
+    emit closed();
 }

@@ -5,16 +5,16 @@
 
 #include <QWidget>
 
-class Program;
+struct FilingState;
 
-// The contact screen: the filing type and the filing contact. Its Continue writes the A record as
-// the first line of a fresh working file and hands over to the flow.
+// The contact screen: the filing type and the filing contact. Its Continue hands over to the flow,
+// which checks the entries and writes the A record as the first line of a fresh working file.
 class Form1 : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Form1(Program &program);
+    explicit Form1(FilingState &state);
 
     // The filing type chosen and the four boxes as typed.
     ContactEntries entries() const;
@@ -28,18 +28,22 @@ public:
     // The line on an unfinished filing that Resume can carry on; empty: none.
     void showUnfinished(const QString &line);
 
+signals:
+    void cmdCreateALine_Click();
+    void cmdEnd_Click();
+    void cmdResumeReport_Click();
+    void cmdFromPreviousReport_Click();
+    // The window closed: the run ends without a question.
+    void closed();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private slots:
     void lstReportingTypeCode_Click();
-    void cmdCreateALine_Click();
-    void cmdEnd_Click();
-    void cmdResumeReport_Click();
-    void cmdFromPreviousReport_Click();
 
 private:
     Ui::Form1 ui;
-    Program &program;
+    FilingState &state;
     QListWidgetItem *chosenType = nullptr; // the filing type chosen last
 };

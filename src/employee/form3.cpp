@@ -1,21 +1,13 @@
 #include "employee/form3.h"
 
-#include "app/desktop.h"
-#include "app/neededroutines.h"
-#include "app/program.h"
 #include "display/fieldmarks.h"
-#include "output/diskfile.h"
-#include "output/workingfile.h"
-#include "review/reviewfiling.h"
-#include "rules/employeeimport.h"
-#include "rules/filingrules.h"
-#include "rules/records.h"
+#include "rules/filingstate.h"
 #include "rules/spaces.h"
 
 #include <QCloseEvent>
 #include <QShortcut>
 
-Form3::Form3(Program &program) : program(program)
+Form3::Form3(FilingState &state) : state(state)
 {
     ui.setupUi(this);
     setUpScreen(this);
@@ -31,19 +23,10 @@ Form3::Form3(Program &program) : program(program)
                 &QPushButton::click);
 }
 
-QString Form3::accountInformation() const
-{
-    const EmployerEntries &account = program.currentAccount;
-    return QStringLiteral("Account Number: ") + account.accountNumber +
-           QStringLiteral("\r\nQuarter/Year: ") + account.quarterYear.left(1) + u'/' +
-           account.quarterYear.mid(1) + QStringLiteral("\r\nFile Type: ") +
-           program.filingTypeWord();
-}
-
 EmployeeEntries Form3::entries() const
 {
     EmployeeEntries entries;
-    entries.accountNumber = program.currentAccount.accountNumber;
+    entries.accountNumber = state.currentAccount.accountNumber;
     readBoxes(this, EmployeeRules::fields, entries);
     return entries;
 }
@@ -71,51 +54,24 @@ void Form3::showResumed(const QString &line)
 
 void Form3::bringUp()
 {
-    // Composed each time, so every account shows its own number, quarter and year.
-    ui.lblEANInfo->setText(accountInformation());
     ui.lblResumed->clear();
-    showRunningTotals();
+    showAccount();
     show();
     raise();
     activateWindow();
     ui.txtSSN->setFocus();
 }
 
-void Form3::cmdAddEmployee_Click()
+void Form3::showAccount()
 {
-    if (!cNeededRoutines(program).S_lineGood())
-        return;
-
-    const EmployeeEntries employee = entries();
-    // An SSN the account holds already is written again only when the user says so.
-    const QString ssn = rightTrimSpaces(employee.ssn);
-    if (const auto earlier = program.accountTotals.ssns().constFind(ssn);
-        earlier != program.accountTotals.ssns().cend() &&
-        !program.desktop().ask(FilingRules::addSsnAgainQuestion(ssn, *earlier), QString(), false))
-        return;
-    if (!cNeededRoutines(program).writeToFile(program.sOutFileName, Records::makeLine(employee),
-                                              QStringLiteral("A")))
-        return;
-
-    ++program.numberOFEmployee;
-    program.accountTotals.addEmployee(employee);
-    showRunningTotals();
-    cNeededRoutines(program).addEmployee(false);
-}
-
-QList<EmployeeEntries> Form3::stillToEnter() const
-{
-    const FiledAccount *previous = program.previousAccount();
-    return previous ? ::stillToEnter(
-                          *previous, program.accountTotals.ssns(),
-                          program.previousReport->takenOffOf(program.currentAccount.accountNumber))
-                    : QList<EmployeeEntries>();
-}
-
-void Form3::showRunningTotals()
-{
-    ui.lblRunningTotals->setText(program.accountTotals.text());
-    const FiledAccount *previous = program.previousAccount();
+    // Composed each time, so every account shows its own number, quarter and year.
+    const EmployerEntries &account = state.currentAccount;
+    ui.lblEANInfo->setText(QStringLiteral("Account Number: ") + account.accountNumber +
+                           QStringLiteral("\r\nQuarter/Year: ") + account.quarterYear.left(1) +
+                           u'/' + account.quarterYear.mid(1) + QStringLiteral("\r\nFile Type: ") +
+                           state.filingTypeWord());
+    ui.lblRunningTotals->setText(state.accountTotals.text());
+    const FiledAccount *previous = state.previousAccount();
     for (QWidget *shown : {static_cast<QWidget *>(ui.lblFromPrevious),
                            static_cast<QWidget *>(ui.cmdFillFromPrevious),
                            static_cast<QWidget *>(ui.cmdSaveTemplate)})
@@ -123,10 +79,9 @@ void Form3::showRunningTotals()
     if (!previous)
         return;
     // Those taken off this quarter's list count neither as entered nor as still to enter.
-    const qsizetype all =
-        previous->employees.size() -
-        program.previousReport->takenOffOf(previous->employer.accountNumber).size();
-    const qsizetype left = stillToEnter().size();
+    const qsizetype all = previous->employees.size() -
+                          state.previousReport->takenOffOf(previous->employer.accountNumber).size();
+    const qsizetype left = state.stillToEnter().size();
     ui.lblFromPrevious->setText(
         left > 0
             ? QStringLiteral("%1 of %2 employees from the previous report are still to enter.")
@@ -142,9 +97,9 @@ void Form3::cmdFillFromPrevious_Click()
     // second press skips one; after the last one, the first still to enter again. The whole
     // screen is filled: the wages and weeks emptied for this quarter's, the old marks gone.
     QSet<QString> left;
-    for (const EmployeeEntries &employee : stillToEnter())
+    for (const EmployeeEntries &employee : state.stillToEnter())
         left.insert(trimSpaces(employee.ssn));
-    const FiledAccount *previous = program.previousAccount();
+    const FiledAccount *previous = state.previousAccount();
     if (left.isEmpty() || !previous)
         return;
     const QList<EmployeeEntries> &employees = previous->employees;
@@ -161,102 +116,10 @@ void Form3::cmdFillFromPrevious_Click()
     ui.txtEmployeeGrossWages->setFocus();
 }
 
-void Form3::cmdSaveTemplate_Click()
-{
-    const FiledAccount *previous = program.previousAccount();
-    if (!previous)
-        return;
-    const QString title = QStringLiteral("Save Wage Template");
-    const QString fileName = program.desktop().chooseFileToSave(
-        title, QStringLiteral("Spreadsheet files (*.csv)"),
-        QStringLiteral("wages %1.csv").arg(program.currentAccount.accountNumber));
-    if (fileName.isEmpty())
-        return;
-    FileError error;
-    if (!replaceFile(fileName, EmployeeImport::wageTemplate(stillToEnter()), error))
-        program.desktop().tell(QStringLiteral("The file %1 could not be written.\n\n%2")
-                                   .arg(fileName, errorText(error)),
-                               title);
-}
-
-void Form3::cmdImportEmployees_Click()
-{
-    const QString title = QStringLiteral("Import Employees");
-    const QString fileName = program.desktop().chooseFileToOpen(
-        title, QStringLiteral("Spreadsheet files (*.csv *.CSV *.txt *.TXT);;All files (*)"));
-    if (fileName.isEmpty())
-        return;
-    QByteArray bytes;
-    if (!cNeededRoutines(program).readChosenFile(fileName, title, bytes))
-        return;
-
-    // Every line through the rules first; nothing is written unless all of them pass.
-    const EmployeeImport::Result result = EmployeeImport::importEmployees(
-        bytes, program.currentAccount.accountNumber, program.accountTotals.ssns());
-    if (!result.findings.isEmpty()) {
-        QStringList lines;
-        for (const Finding &finding : result.findings)
-            lines.append(findingText(finding));
-        program.desktop().showFindings(title, QStringLiteral("Nothing was imported."), lines);
-        return;
-    }
-    // A first line skipped as column names is said, so a typo there cannot lose an employee.
-    const QString header = result.headerSkipped
-                               ? QStringLiteral("\n\nThe first line was read as column names.")
-                               : QString();
-    if (result.employees.isEmpty()) {
-        program.desktop().tell(
-            QStringLiteral("The file %1 holds no employees.").arg(fileName) + header, title);
-        return;
-    }
-    // A sheet of another account's employees, by the previous report, is imported only on Yes.
-    if (program.previousReport) {
-        const QString listedUnder = FilingRules::otherAccountOfEmployees(
-            program.previousReport->filing, program.currentAccount.accountNumber, result.employees);
-        if (!listedUnder.isEmpty() &&
-            !program.desktop().ask(FilingRules::importIntoAccountQuestion(
-                                       listedUnder, program.currentAccount.accountNumber),
-                                   QString(), false))
-            return;
-    }
-    QStringList records;
-    for (const EmployeeEntries &employee : result.employees)
-        records.append(Records::makeLine(employee));
-    if (!cNeededRoutines(program).writeLinesToFile(program.sOutFileName, records))
-        return;
-
-    program.numberOFEmployee += qint32(result.employees.size());
-    for (const EmployeeEntries &employee : result.employees)
-        program.accountTotals.addEmployee(employee);
-    showRunningTotals();
-    // Without a title of its own, like the questions of the flow that follow it.
-    program.desktop().tell(
-        (result.employees.size() == 1
-             ? QStringLiteral("1 employee was imported.")
-             : QStringLiteral("%1 employees were imported.").arg(result.employees.size())) +
-        header);
-    cNeededRoutines(program).addEmployee(false);
-}
-
-void Form3::cmdReviewEmployees_Click()
-{
-    auto *review = new ReviewFiling(program, this);
-    review->setAttribute(Qt::WA_DeleteOnClose);
-    // Closed, the screen shows what the corrections made of the account at hand.
-    connect(review, &QDialog::finished, this, [this] {
-        ui.lblEANInfo->setText(accountInformation());
-        showRunningTotals();
-    });
-    if (review->readWorkingFile())
-        review->open();
-    else
-        delete review;
-}
-
 void Form3::closeEvent(QCloseEvent *event)
 {
     // One click must not throw hours of typing away: closing the window asks first, and No keeps
     // the screen as it was. The working file keeps every record written so far either way.
     event->ignore();
-    program.askToEndProgram();
+    emit closeAsked();
 }

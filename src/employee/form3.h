@@ -5,21 +5,24 @@
 
 #include <QWidget>
 
-class Program;
+struct FilingState;
 
-// The employee screen: one employee of the current account at a time. Add Employee appends the
-// S record, counts the employee and asks whether another follows. Import Employees adds the
-// employees of a spreadsheet file in one go, all of them or none.
+// The employee screen: one employee of the current account at a time. Add Employee hands over to
+// the flow, which checks the entries, appends the S record, counts the employee and asks whether
+// another follows; Import Employees, Review Filing and Save Wage Template are the flow's too.
+// Fill Next is the screen's own: it fills the boxes from the previous report.
 class Form3 : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Form3(Program &program);
+    explicit Form3(FilingState &state);
 
-    // Shows the screen for the current account, the information label and the running totals
-    // composed afresh from it, with the focus in the SSN box.
+    // Shows the screen for the current account with the focus in the SSN box.
     void bringUp();
+    // The information label and the running totals composed afresh from the account at hand, and
+    // how many of the previous report's employees are still to enter.
+    void showAccount();
 
     // The current account's number and the seven boxes as typed.
     EmployeeEntries entries() const;
@@ -32,24 +35,22 @@ public:
     // A line on what was just taken up again, until the screen is next brought up.
     void showResumed(const QString &line);
 
+signals:
+    void cmdAddEmployee_Click();
+    void cmdImportEmployees_Click();
+    void cmdReviewEmployees_Click();
+    void cmdSaveTemplate_Click();
+    // The window's close button: the run ends only when the user says so.
+    void closeAsked();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private slots:
-    void cmdAddEmployee_Click();
-    void cmdImportEmployees_Click();
-    void cmdReviewEmployees_Click();
     void cmdFillFromPrevious_Click();
-    void cmdSaveTemplate_Click();
 
 private:
-    QString accountInformation() const;
-    // The running totals, and how many of the previous report's employees are still to enter.
-    void showRunningTotals();
-    // The previous report's employees of the account at hand not yet entered nor taken off.
-    QList<EmployeeEntries> stillToEnter() const;
-
     Ui::Form3 ui;
-    Program &program;
+    FilingState &state;
     QString m_offered; // the SSN Fill Next offered last, in the previous report's order
 };

@@ -1,29 +1,26 @@
 #include "employer/form2.h"
 
-#include "app/desktop.h"
-#include "app/neededroutines.h"
-#include "app/program.h"
 #include "display/fieldmarks.h"
+#include "rules/calendar.h"
 #include "rules/counted.h"
-#include "rules/filingrules.h"
-#include "rules/records.h"
+#include "rules/filingstate.h"
 #include "rules/spaces.h"
 
 #include <QCloseEvent>
 
-Form2::Form2(Program &program) : program(program)
+Form2::Form2(FilingState &state) : state(state)
 {
     ui.setupUi(this);
     setUpScreen(this);
     limitBoxes(this, EmployerRules::fields);
 
     // The current calendar year and the seven before it, newest first.
-    const int currentYear = program.today().year();
+    const int currentYear = today().year();
     ui.lstYear->clear();
     for (int i = 0; i <= 7; ++i)
         ui.lstYear->addItem(QString::number(currentYear - i));
 
-    ui.lblMessage->setText(QStringLiteral("The filing type is ") + program.filingTypeWord() + u'.');
+    ui.lblMessage->setText(QStringLiteral("The filing type is ") + state.filingTypeWord() + u'.');
 
     ui.cmdCreateELine->setFocus();
     connect(ui.cmdCreateELine, &QPushButton::clicked, this, &Form2::cmdCreateELine_Click);
@@ -82,13 +79,12 @@ void Form2::offerPreviousAccounts()
     const QSignalBlocker quiet(ui.lstPreviousAccounts);
     ui.lstPreviousAccounts->clear();
     emptyList(ui.lstPreviousAccounts);
-    ui.lblPreviousAccounts->setVisible(program.previousReport.has_value());
-    ui.lstPreviousAccounts->setVisible(program.previousReport.has_value());
-    if (!program.previousReport)
+    ui.lblPreviousAccounts->setVisible(state.previousReport.has_value());
+    ui.lstPreviousAccounts->setVisible(state.previousReport.has_value());
+    if (!state.previousReport)
         return;
-    for (const FiledAccount &account : program.previousReport->filing.accounts) {
-        const bool filed =
-            program.filedAccounts.contains(trimSpaces(account.employer.accountNumber));
+    for (const FiledAccount &account : state.previousReport->filing.accounts) {
+        const bool filed = state.filedAccounts.contains(trimSpaces(account.employer.accountNumber));
         auto *item = new QListWidgetItem(
             QStringLiteral("%1, FEIN %2, %3")
                     .arg(trimSpaces(account.employer.accountNumber),
@@ -105,9 +101,9 @@ void Form2::offerPreviousAccounts()
 void Form2::lstPreviousAccounts_Click()
 {
     const int row = ui.lstPreviousAccounts->currentRow();
-    if (!program.previousReport || ui.lstPreviousAccounts->selectedItems().isEmpty())
+    if (!state.previousReport || ui.lstPreviousAccounts->selectedItems().isEmpty())
         return;
-    const EmployerEntries &account = program.previousReport->filing.accounts.at(row).employer;
+    const EmployerEntries &account = state.previousReport->filing.accounts.at(row).employer;
     ui.txtEAN->setText(trimSpaces(account.accountNumber));
     ui.txtFEIN->setText(trimSpaces(account.fein));
 }
@@ -117,32 +113,10 @@ void Form2::setMessage(const QString &message)
     ui.lblMessage->setText(message);
 }
 
-void Form2::cmdCreateELine_Click()
-{
-    const bool good = cNeededRoutines(program).E_lineGood();
-    program.addAnotherAccount = false;
-    if (!good)
-        return;
-
-    const EmployerEntries account = entries();
-    // An account this filing holds already is filed again only when the user says so.
-    if (program.filedAccounts.contains(trimSpaces(account.accountNumber)) &&
-        !program.desktop().ask(FilingRules::fileAccountAgainQuestion(account.accountNumber),
-                               QString(), false))
-        return;
-    if (!cNeededRoutines(program).writeToFile(program.sOutFileName, Records::makeLine(account),
-                                              QStringLiteral("A")))
-        return;
-    program.startAccount(account);
-
-    hide();
-    cNeededRoutines(program).addEmployee(program.numberOFEmployee <= 0);
-}
-
 void Form2::closeEvent(QCloseEvent *event)
 {
     // One click must not throw hours of typing away: closing the window asks first, and No keeps
     // the screen as it was. The working file keeps every record written so far either way.
     event->ignore();
-    program.askToEndProgram();
+    emit closeAsked();
 }

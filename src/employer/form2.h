@@ -5,16 +5,16 @@
 
 #include <QWidget>
 
-class Program;
+struct FilingState;
 
-// The employer screen: one tax account's quarter totals. Its Continue appends the E record and
-// asks about the account's employees.
+// The employer screen: one tax account's quarter totals. Its Continue hands over to the flow,
+// which checks the entries, appends the E record and asks about the account's employees.
 class Form2 : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Form2(Program &program);
+    explicit Form2(FilingState &state);
 
     // The quarter's digit and the year chosen, and the boxes as typed.
     EmployerEntries entries() const;
@@ -30,14 +30,18 @@ public:
     // The red line under the heading.
     void setMessage(const QString &message);
 
+signals:
+    void cmdCreateELine_Click();
+    // The window's close button: the run ends only when the user says so.
+    void closeAsked();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private slots:
-    void cmdCreateELine_Click();
     void lstPreviousAccounts_Click();
 
 private:
     Ui::Form2 ui;
-    Program &program;
+    FilingState &state;
 };

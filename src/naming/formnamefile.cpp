@@ -1,15 +1,12 @@
 #include "naming/formnamefile.h"
 
-#include "app/desktop.h"
-#include "app/neededroutines.h"
-#include "app/program.h"
 #include "display/fieldmarks.h"
 #include "rules/namingrules.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
 
-FormNameFile::FormNameFile(Program &program) : program(program)
+FormNameFile::FormNameFile()
 {
     ui.setupUi(this);
     setUpScreen(this);
@@ -65,23 +62,10 @@ bool FormNameFile::showVerdict(QString (*rule)(const NamingEntries &), const QSt
                             entryBox(this, field.box), message);
 }
 
-bool FormNameFile::choicesKnown()
+bool FormNameFile::choicesKnown() const
 {
-    if (knownRows(ui.lstEmployeOrTPA, std::size(filerKinds)) &&
-        knownRows(ui.lstFTPorUPLOAD, std::size(filingMethods)))
-        return true;
-    program.endOnProgramFault(
-        QStringLiteral("The naming screen offers a choice this program does not know, "
-                       "so no report file was made. The working file %1 still holds "
-                       "every record.")
-            .arg(program.sOutFileName));
-    return false;
-}
-
-void FormNameFile::reject()
-{
-    QDialog::reject();
-    program.endProgram();
+    return knownRows(ui.lstEmployeOrTPA, std::size(filerKinds)) &&
+           knownRows(ui.lstFTPorUPLOAD, std::size(filingMethods));
 }
 
 void FormNameFile::lstEmployeOrTPA_Click()
@@ -122,7 +106,7 @@ bool FormNameFile::eventFilter(QObject *watched, QEvent *event)
 
 void FormNameFile::txtSequenceNumber_LostFocus()
 {
-    if (program.hasEnded() || !isVisible())
+    if (!isVisible()) // the run has ended
         return;
     // The message goes, and a screen reader's description with it; the yellow stays until the
     // naming rules pass.
@@ -142,27 +126,13 @@ void FormNameFile::txtSequenceNumber_LostFocus()
     ui.txtSequenceNumber->setFocus();
 }
 
-void FormNameFile::cmdNameFile_Click()
+void FormNameFile::startAgain()
 {
-    if (!choicesKnown())
-        return;
-    program.badName = false;
-    if (cNeededRoutines(program).goodFileName()) {
-        cNeededRoutines(program).nameFile(program.reportingTypeCode, ui.EAN_TPAID->text(),
-                                          ui.txtSequenceNumber->text().toUpper());
-        return;
-    }
-    program.badName = true;
-    program.desktop().tell(QStringLiteral("File name was bad please try naming it again."));
-    if (program.hasEnded())
-        return;
-    // The user starts again: the marks were seen while the message was up.
     clearEntries();
     for (QLabel *label : {ui.lblEANorTPAIDerrorMessage, ui.lblFTPorUPLOAD_errorMessage,
                           ui.lblSequenceNumber_errorMessage, ui.employerOrTPA_errorMessage})
         label->clear();
     for (QWidget *entry : {ui.EAN_TPAID, ui.txtSequenceNumber})
         entry->setAccessibleDescription(QString()); // gone with the messages
-
     ui.lstEmployeOrTPA->setFocus();
 }

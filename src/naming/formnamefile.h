@@ -5,16 +5,14 @@
 
 #include <QDialog>
 
-class Program;
-
 // The naming screen: who files, how the file travels, the account number or TPAID and an optional
-// sequence number. Its Continue names the report file and saves it.
+// sequence number. Its Continue hands over to the flow, which names the report file and saves it.
 class FormNameFile : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit FormNameFile(Program &program);
+    FormNameFile();
 
     // Both lists lose their selection and both boxes are emptied. The number box keeps its
     // prompt and length limit: clearing a list in code is not a choice of TPA.
@@ -27,9 +25,14 @@ public:
     // field passed.
     bool showVerdict(QString (*rule)(const NamingEntries &), const QString &message);
 
-public slots:
-    // Closing the window (its frame button, Alt+F4) ends the run without a report file.
-    void reject() override;
+    // False when a list holds a choice the code does not know (a row added to the form, say).
+    bool choicesKnown() const;
+    // After a bad name the user starts again: every entry and message gone, the marks too, the
+    // focus in the first list.
+    void startAgain();
+
+signals:
+    void cmdNameFile_Click();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -38,13 +41,7 @@ protected:
 private slots:
     void lstEmployeOrTPA_Click();
     void txtSequenceNumber_LostFocus();
-    void cmdNameFile_Click();
 
 private:
-    // False, after reporting the fault and ending the run, when a list holds a choice the code
-    // does not know (a row added to the form, say).
-    bool choicesKnown();
-
     Ui::FormNameFile ui;
-    Program &program;
 };

@@ -1,13 +1,10 @@
 #include "review/reviewfiling.h"
 
-#include "app/desktop.h"
-#include "app/neededroutines.h"
-#include "app/program.h"
+#include "desktop/desktop.h"
 #include "display/fieldmarks.h"
-#include "output/workingfile.h"
 #include "rules/calendar.h"
 #include "rules/filingrules.h"
-#include "rules/reportreader.h"
+#include "rules/filingstate.h"
 #include "rules/runningtotals.h"
 #include "rules/spaces.h"
 
@@ -56,8 +53,8 @@ QString spanningFinding(const FieldRow<Entries> (&fields)[N], QString (*rule)(co
 }
 } // namespace
 
-ReviewFiling::ReviewFiling(Program &program, QWidget *parent)
-    : QDialog(parent), program(program),
+ReviewFiling::ReviewFiling(FilingState &state, Desktop &desktop, Write write, QWidget *parent)
+    : QDialog(parent), state(state), desktop(desktop), m_write(std::move(write)),
       m_contact(ContactRules::fields, std::size(ContactRules::fields),
                 [this](int row, const ContactEntries &e) { return commitContact(row, e); }),
       m_accounts(EmployerRules::fields, std::size(EmployerRules::fields),
@@ -87,20 +84,9 @@ ReviewFiling::ReviewFiling(Program &program, QWidget *parent)
     connect(ui.cmdCloseReview, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-bool ReviewFiling::readWorkingFile()
+void ReviewFiling::setFiling(const Filing &filing)
 {
-    QByteArray bytes;
-    FileError error;
-    std::optional<Filing> filing;
-    if (readFileBytes(program.sOutFileName, bytes, error))
-        filing = readReport(bytes, program.sOutFileName).filing;
-    if (!filing) {
-        program.desktop().tell(QStringLiteral("The working file %1 holds no filing to review.")
-                                   .arg(program.sOutFileName),
-                               windowTitle());
-        return false;
-    }
-    m_filing = *filing;
+    m_filing = filing;
     m_contact.setRecords({m_filing.contact});
     QList<EmployerEntries> accounts;
     for (const FiledAccount &account : std::as_const(m_filing.accounts))
@@ -113,7 +99,6 @@ bool ReviewFiling::readWorkingFile()
     ui.tblEmployees->resizeColumnsToContents();
     ui.tblEmployees->setCurrentIndex(m_employees.index(0, 0));
     ui.tblEmployees->setFocus();
-    return true;
 }
 
 void ReviewFiling::showAccount(int account)
@@ -129,15 +114,8 @@ void ReviewFiling::showAccount(int account)
 
 QList<EmployeeEntries> ReviewFiling::notEntered() const
 {
-    const FiledAccount &shown = m_filing.accounts.value(m_account);
-    const auto &report = program.previousReport;
-    const FiledAccount *previous =
-        report ? report->filing.account(shown.employer.accountNumber) : nullptr;
     QList<EmployeeEntries> rows;
-    if (!previous)
-        return rows;
-    for (const EmployeeEntries &employee : stillToEnter(
-             *previous, totalsOf(shown).ssns(), report->takenOffOf(shown.employer.accountNumber))) {
+    for (const EmployeeEntries &employee : state.stillToEnter(m_filing.accounts.value(m_account))) {
         // Who the employee is, and in the first of this quarter's figures, that none is entered.
         EmployeeEntries row = EmployeeRules::carriedOver(employee);
         for (const FieldRow<EmployeeEntries> &field : EmployeeRules::fields)
@@ -237,7 +215,7 @@ bool ReviewFiling::commitEmployee(int row, const EmployeeEntries &changed)
     QString finding = firstFinding(changed);
     if (finding.isEmpty() && newSsn && holder != employees.end()) {
         const QString name = FilingRules::nameOf(*holder);
-        if (!program.desktop().ask(FilingRules::addSsnAgainQuestion(ssn, name), QString(), false))
+        if (!desktop.ask(FilingRules::addSsnAgainQuestion(ssn, name), QString(), false))
             finding = spanningFinding(EmployeeRules::fields, EmployeeRules::ssn,
                                       FilingRules::ssnAlreadyEntered(ssn, name));
     }
@@ -255,12 +233,12 @@ bool ReviewFiling::commitEmployee(int row, const EmployeeEntries &changed)
 
 bool ReviewFiling::write(const Filing &filing)
 {
-    if (!cNeededRoutines(program).rewriteFile(program.sOutFileName, filing.toBytes())) {
+    if (!m_write(filing.toBytes())) {
         QDialog::done(Rejected); // the run has ended: nothing is committed any more
         return false;
     }
     m_filing = filing;
-    program.carryOnFromFiling(m_filing);
+    state.carryOnFromFiling(m_filing);
     return true;
 }
 
@@ -282,16 +260,15 @@ void ReviewFiling::cmdRemoveEmployee_Click()
         return takeOff(row);
     const FiledAccount &account = m_filing.accounts.at(m_account);
     if (records == 1) {
-        program.desktop().tell(QStringLiteral(
+        desktop.tell(QStringLiteral(
             "An account keeps at least one employee. Correct this employee instead."));
         return;
     }
     const EmployeeEntries &employee = account.employees[row];
-    if (!program.desktop().ask(QStringLiteral("Remove the employee %1, %2 %3, from account %4?")
-                                   .arg(trimSpaces(employee.ssn), trimSpaces(employee.lastName),
-                                        trimSpaces(employee.firstName),
-                                        account.employer.accountNumber),
-                               QString(), false))
+    if (!desktop.ask(QStringLiteral("Remove the employee %1, %2 %3, from account %4?")
+                         .arg(trimSpaces(employee.ssn), trimSpaces(employee.lastName),
+                              trimSpaces(employee.firstName), account.employer.accountNumber),
+                     QString(), false))
         return;
     Filing filing = m_filing;
     filing.accounts[m_account].employees.removeAt(row);
@@ -309,12 +286,12 @@ void ReviewFiling::takeOff(int row)
     const EmployeeEntries employee =
         m_employees.notRecords().at(row - m_employees.records().size());
     const QString ssn = trimSpaces(employee.ssn);
-    if (!program.desktop().ask(QStringLiteral("Take %1, %2 off this quarter's list?")
-                                   .arg(ssn, FilingRules::nameOf(employee)),
-                               QString(), false))
+    if (!desktop.ask(QStringLiteral("Take %1, %2 off this quarter's list?")
+                         .arg(ssn, FilingRules::nameOf(employee)),
+                     QString(), false))
         return;
     const QString &number = m_filing.accounts.at(m_account).employer.accountNumber;
-    program.previousReport->takenOff[trimSpaces(number)].insert(ssn);
+    state.previousReport->takenOff[trimSpaces(number)].insert(ssn);
     m_employees.setNotRecords(notEntered());
     ui.tblEmployees->setCurrentIndex(
         m_employees.index(std::min(row, m_employees.rowCount() - 1), 0));

@@ -6,7 +6,10 @@
 
 #include <QDialog>
 
-class Program;
+#include <functional>
+
+class Desktop;
+struct FilingState;
 
 // Review Filing: the records written so far, the contact, the accounts and the chosen account's
 // employees, in three tables. A corrected cell is checked with its whole record through its
@@ -19,9 +22,12 @@ class ReviewFiling : public QDialog
     Q_OBJECT
 
 public:
-    // Reads the working file; false, after saying why, when it holds no filing to review.
-    ReviewFiling(Program &program, QWidget *parent);
-    bool readWorkingFile();
+    // `write` puts a corrected filing's records in the working file; false when they could not be
+    // written, which has then been reported and has ended the run.
+    using Write = std::function<bool(const QByteArray &records)>;
+    ReviewFiling(FilingState &state, Desktop &desktop, Write write, QWidget *parent);
+    // The working file's filing in the tables, the account at hand chosen.
+    void setFiling(const Filing &filing);
     // An edit still open is committed first; refused, the window stays open with its finding.
     void done(int result) override;
 
@@ -52,7 +58,9 @@ private:
     bool write(const Filing &filing);
 
     Ui::ReviewFiling ui;
-    Program &program;
+    FilingState &state;
+    Desktop &desktop;
+    Write m_write;
     Filing m_filing;
     int m_account = -1;                   // the account whose employees show
     QTableView *m_findingTable = nullptr; // whose finding shows

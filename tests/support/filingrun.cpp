@@ -1,5 +1,7 @@
 #include "filingrun.h"
 
+#include "rules/calendar.h"
+
 #include <QPrinter>
 
 void ScriptedDesktop::show(Kind kind, const QString &title, const QString &text)
@@ -50,7 +52,7 @@ void FilingRun::restart()
 {
     program.reset();
     program = std::make_unique<Program>(desktop);
-    program->setToday([] { return QDate(2026, 12, 6); });
+    setToday([] { return QDate(2026, 12, 6); });
 }
 
 void FilingRun::resume(const QByteArray &working, std::initializer_list<bool> answers,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/desktop.h"
+#include "desktop/desktop.h"
 #include "app/program.h"
 #include "contact/form1.h"
 #include "employee/form3.h"

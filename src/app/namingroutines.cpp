@@ -1,62 +1,17 @@
-#include "app/desktop.h"
+// The report file: named from the naming screen's entries, made from the working file's bytes,
+// and the printing of a file.
+
 #include "app/neededroutines.h"
 #include "app/program.h"
-#include "display/fieldmarks.h"
+#include "desktop/desktop.h"
 #include "naming/formnamefile.h"
+#include "naming/printing.h"
 #include "output/reportfile.h"
+#include "output/workingfile.h"
 #include "rules/reportname.h"
 
 #include <QFileInfo>
-#include <QPainter>
 #include <QPrinter>
-
-bool cNeededRoutines::goodFileName()
-{
-    // Every rule that applies runs, so one press marks every wrong entry. Without a filer kind
-    // the number is not examined: the missing choice has already failed.
-    const bool filerKind = goodEmployerOrTPA();
-    const bool method = goodFTPorUpload();
-    bool number = true;
-    switch (program.formNameFile().entries().filerKind) {
-    case FilerKind::Employer:
-        number = goodFileNameEAN();
-        break;
-    case FilerKind::Tpa:
-        number = goodTPAID();
-        break;
-    case FilerKind::None:
-        break;
-    }
-    const bool sequence = goodSequenceNumber();
-    return filerKind && method && number && sequence;
-}
-
-bool cNeededRoutines::goodEmployerOrTPA()
-{
-    return checkField(program.formNameFile(), NamingRules::employerOrTPA);
-}
-
-bool cNeededRoutines::goodFTPorUpload()
-{
-    return checkField(program.formNameFile(), NamingRules::ftpOrUpload);
-}
-
-// The account number and the TPAID share one box, one label and one rule: the number's, which
-// the filer kind chosen makes the one or the other.
-bool cNeededRoutines::goodFileNameEAN()
-{
-    return checkField(program.formNameFile(), NamingRules::number);
-}
-
-bool cNeededRoutines::goodTPAID()
-{
-    return checkField(program.formNameFile(), NamingRules::number);
-}
-
-bool cNeededRoutines::goodSequenceNumber()
-{
-    return checkField(program.formNameFile(), NamingRules::sequenceNumber);
-}
 
 void cNeededRoutines::nameFile(const QString &reportingType, const QString &EANorTPAID,
                                const QString &sequenceNumber)
@@ -70,7 +25,7 @@ void cNeededRoutines::nameFile(const QString &reportingType, const QString &EANo
         program.endOnProgramFault(
             QStringLiteral("The report file could not be named, so none was made. The "
                            "working file %1 still holds every record.")
-                .arg(program.sOutFileName));
+                .arg(program.state.sOutFileName));
         return;
     }
     saveNamedFile(name);
@@ -78,7 +33,7 @@ void cNeededRoutines::nameFile(const QString &reportingType, const QString &EANo
 
 void cNeededRoutines::saveNamedFile(const QString &name)
 {
-    const QString workingFile = program.sOutFileName;
+    const QString workingFile = program.state.sOutFileName;
     // The working file is read before anything else happens: a missing or unreadable one makes
     // no report, not even an empty one. These bytes are what the report is made of.
     QByteArray records;
@@ -105,7 +60,7 @@ void cNeededRoutines::saveNamedFile(const QString &name)
                                                   "file again"));
             if (program.hasEnded())
                 return;
-            program.badName = true;
+            program.state.badName = true;
             program.formNameFile().clearEntries();
             return;
         }
@@ -145,30 +100,6 @@ void cNeededRoutines::saveNamedFile(const QString &name)
                                           "program is now closing\u2026"));
     program.endProgram();
 }
-
-namespace
-{
-// Prints the lines on the printer, one printed line each, in one document. False when the
-// printer could not be started.
-bool printLines(QPrinter &printer, const QStringList &lines)
-{
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    const QFontMetrics metrics = painter.fontMetrics();
-    const int pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
-    int baseline = metrics.ascent();
-    for (const QString &line : lines) {
-        if (baseline + metrics.descent() > pageHeight) {
-            printer.newPage();
-            baseline = metrics.ascent();
-        }
-        painter.drawText(0, baseline, line);
-        baseline += metrics.lineSpacing();
-    }
-    return painter.end();
-}
-} // namespace
 
 void cNeededRoutines::print_file(const QString &sFileName)
 {

@@ -1,4 +1,4 @@
-#include "app/desktop.h"
+#include "desktop/desktop.h"
 
 #include <QApplication>
 #include <QDesktopServices>
