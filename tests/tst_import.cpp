@@ -96,8 +96,9 @@ private slots:
     void importRecordsOrFindings()
     {
         QFETCH(QByteArray, bytes);
-        const auto result =
-            EmployeeImport::importEmployees(bytes, "0123456", {{"111111111", "DOE JOHN"}});
+        SsnIndex written;
+        written.add(u"111111111", u"DOE", u"JOHN");
+        const auto result = EmployeeImport::importEmployees(bytes, "0123456", written);
         QStringList got;
         for (const EmployeeEntries &employee : result.employees)
             got << Records::makeLine(employee);

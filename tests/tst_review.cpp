@@ -229,8 +229,9 @@ private slots:
                                   "S,2222222  ,555555555,FIVE,MARY,,250000,100000,13, , \r\n";
         const Filing last = *readReport(report, {}).filing;
         // The second account's wage template, filled in by a script.
-        const QByteArray filled = EmployeeImport::wageTemplate(last.accounts.last().employees)
-                                      .replace(",,,\r\n", ",2500.01,1000.00,12\r\n");
+        const QByteArray filled =
+            EmployeeImport::wageTemplate(last.accounts.last().employees.toList())
+                .replace(",,,\r\n", ",2500.01,1000.00,12\r\n");
         // This quarter's gross wages and weeks, typed by hand, give these records.
         const QByteArray typed = QByteArray(report).replace("250000,100000,13", "250001,100000,12");
         FilingRun run;

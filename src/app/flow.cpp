@@ -149,7 +149,9 @@ QString cNeededRoutines::unfinishedFilingLine()
     for (const QString &name : {working, keptFileName(working, 1)}) {
         QByteArray bytes;
         const std::optional<Filing> filing =
-            holdsUnfinishedFiling(name, &bytes) ? readReport(bytes, name).filing : std::nullopt;
+            holdsUnfinishedFiling(name, &bytes)
+                ? readReport(bytes, name, Reading::FilingAlone).filing
+                : std::nullopt;
         if (filing)
             return QStringLiteral("An unfinished report with %1 and %2 is kept as %3; Resume "
                                   "Unfinished Report\u2026 carries on from it.")

@@ -84,9 +84,10 @@ void addEmployee(Program &program)
     const EmployeeEntries employee = program.form3().entries();
     // An SSN the account holds already is written again only when the user says so.
     const QString ssn = rightTrimSpaces(employee.ssn);
-    if (const auto earlier = state.accountTotals.ssns().constFind(ssn);
-        earlier != state.accountTotals.ssns().cend() &&
-        !program.desktop().ask(FilingRules::addSsnAgainQuestion(ssn, *earlier), QString(), false))
+    const SsnIndex &written = state.accountTotals.ssns();
+    if (written.contains(ssn) &&
+        !program.desktop().ask(FilingRules::addSsnAgainQuestion(ssn, written.nameOf(ssn)),
+                               QString(), false))
         return;
     if (!cNeededRoutines(program).writeToFile(state.sOutFileName, Records::makeLine(employee),
                                               QStringLiteral("A")))
@@ -184,11 +185,13 @@ void importEmployees(Program &program)
 void reviewFiling(Program &program)
 {
     const QString &working = program.state.sOutFileName;
-    QByteArray bytes;
-    FileError error;
     std::optional<Filing> filing;
-    if (readFileBytes(working, bytes, error))
-        filing = readReport(bytes, working).filing;
+    {
+        QByteArray bytes; // gone before the window is made
+        FileError error;
+        if (readFileBytes(working, bytes, error))
+            filing = readReport(bytes, working, Reading::FilingAlone).filing;
+    }
     if (!filing) {
         program.desktop().tell(
             QStringLiteral("The working file %1 holds no filing to review.").arg(working),

@@ -140,7 +140,7 @@ int main(int argc, char *argv[])
     QJsonArray all;
     qint64 errors = 0, warnings = 0;
     for (const QString &path : std::as_const(files)) {
-        const Report report = readReportFile(path, false);
+        const Report report = readReportFile(path, Reading::Findings);
         if (!report.readError.isEmpty()) {
             status = fail("cannot read " + path + ": " + report.readError, false);
             if (json)

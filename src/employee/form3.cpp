@@ -5,7 +5,9 @@
 #include "rules/spaces.h"
 
 #include <QCloseEvent>
+
 #include <QShortcut>
+#include <algorithm>
 
 Form3::Form3(FilingState &state) : state(state)
 {
@@ -81,7 +83,7 @@ void Form3::showAccount()
     // Those taken off this quarter's list count neither as entered nor as still to enter.
     const qsizetype all = previous->employees.size() -
                           state.previousReport->takenOffOf(previous->employer.accountNumber).size();
-    const qsizetype left = state.stillToEnter().size();
+    const qsizetype left = state.stillToEnterRows().size();
     ui.lblFromPrevious->setText(
         left > 0
             ? QStringLiteral("%1 of %2 employees from the previous report are still to enter.")
@@ -96,23 +98,19 @@ void Form3::cmdFillFromPrevious_Click()
     // The next one still to enter after the one offered last, in the report's order, so that a
     // second press skips one; after the last one, the first still to enter again. The whole
     // screen is filled: the wages and weeks emptied for this quarter's, the old marks gone.
-    QSet<QString> left;
-    for (const EmployeeEntries &employee : state.stillToEnter())
-        left.insert(trimSpaces(employee.ssn));
+    const QList<qsizetype> left = state.stillToEnterRows();
     const FiledAccount *previous = state.previousAccount();
     if (left.isEmpty() || !previous)
         return;
-    const QList<EmployeeEntries> &employees = previous->employees;
-    const qsizetype count = employees.size();
-    qsizetype at = -1;
-    for (qsizetype i = 0; i < count && at < 0; ++i)
-        at = trimSpaces(employees[i].ssn) == m_offered ? i : at;
-    const EmployeeEntries *next = nullptr;
-    for (qsizetype step = 1; step <= count && !next; ++step)
-        if (left.contains(trimSpaces(employees[(at + step + count) % count].ssn)))
-            next = &employees[(at + step + count) % count];
-    m_offered = trimSpaces(next->ssn);
-    fillBoxes(this, EmployeeRules::fields, EmployeeRules::carriedOver(*next));
+    const EmployeeRecords &employees = previous->employees;
+    // The first row still to enter after the one offered last, or the first of all.
+    qsizetype offered = -1;
+    for (qsizetype i = 0; i < employees.size() && offered < 0; ++i)
+        offered = employees.ssn(i) == m_offered ? i : offered;
+    const auto after = std::upper_bound(left.begin(), left.end(), offered);
+    const EmployeeEntries next = employees.at(after == left.end() ? left.first() : *after);
+    m_offered = trimSpaces(next.ssn);
+    fillBoxes(this, EmployeeRules::fields, EmployeeRules::carriedOver(next));
     ui.txtEmployeeGrossWages->setFocus();
 }
 

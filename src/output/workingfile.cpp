@@ -89,7 +89,7 @@ bool holdsUnfinishedFiling(const QString &fileName, QByteArray *read)
     FileError ignored;
     if (!QFileInfo(fileName).isFile() || !readFileBytes(fileName, bytes, ignored))
         return false; // nothing to keep; starting the new file reports what is in the way
-    if (!readReport(bytes, fileName, false).accountLine)
+    if (!readReport(bytes, fileName, Reading::Findings).accountLine)
         return false; // no account yet
     const QFileInfo working(fileName);
     for (const QFileInfo &other : working.dir().entryInfoList(QDir::Files)) {

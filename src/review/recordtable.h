@@ -15,8 +15,11 @@
 // has a caption. A cell shows its field as the record holds it, without padding spaces. An edit
 // hands the record, that field changed, to `commit`, which checks and writes it; only a commit
 // that succeeds changes the table, so a refused edit leaves the value that is on disk (its editor
-// keeps the refused text).
-template <typename Entries> class RecordTable : public QAbstractTableModel
+// keeps the refused text). The records are a list of entries, or any list that gives entries by
+// value and takes them back with replace(), such as an account's EmployeeRecords: a row is then
+// made entries only when the view asks for it.
+template <typename Entries, typename Records = QList<Entries>>
+class RecordTable : public QAbstractTableModel
 {
 public:
     using Commit = std::function<bool(int row, const Entries &changed)>;
@@ -29,7 +32,7 @@ public:
     }
 
     // The records, and below them rows that are no records, greyed and not editable.
-    void setRecords(QList<Entries> records, QList<Entries> notRecords = {})
+    void setRecords(Records records, QList<Entries> notRecords = {})
     {
         beginResetModel();
         m_records = std::move(records);
@@ -51,7 +54,7 @@ public:
             endInsertRows();
         }
     }
-    const QList<Entries> &records() const { return m_records; }
+    const Records &records() const { return m_records; }
     const QList<Entries> &notRecords() const { return m_notRecords; }
     const FieldRow<Entries> &field(int column) const { return *m_columns[std::size_t(column)]; }
 
@@ -78,8 +81,8 @@ public:
         if (role != Qt::DisplayRole && role != Qt::EditRole)
             return {};
         return trimSpaces(writtenText(field(index.column()),
-                                      record ? m_records[index.row()]
-                                             : m_notRecords[index.row() - m_records.size()]));
+                                      record ? Entries(m_records.at(index.row()))
+                                             : m_notRecords.at(index.row() - m_records.size())));
     }
     Qt::ItemFlags flags(const QModelIndex &index) const override
     {
@@ -91,18 +94,19 @@ public:
     {
         if (role != Qt::EditRole)
             return false;
-        Entries changed = m_records[index.row()];
+        Entries changed = m_records.at(index.row());
         changed.*field(index.column()).entry = value.toString();
         if (!m_commit(index.row(), changed))
             return false;
-        m_records[index.row()] = changed;
+        m_records.replace(index.row(), changed);
         emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount() - 1));
         return true;
     }
 
 private:
     std::vector<const FieldRow<Entries> *> m_columns;
-    QList<Entries> m_records, m_notRecords;
+    Records m_records;
+    QList<Entries> m_notRecords;
     Commit m_commit;
 };
 

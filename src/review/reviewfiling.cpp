@@ -15,7 +15,8 @@
 
 namespace
 {
-template <typename Entries> void showTable(QTableView *view, RecordTable<Entries> *table)
+template <typename Entries, typename Records>
+void showTable(QTableView *view, RecordTable<Entries, Records> *table)
 {
     view->setModel(table);
     view->setItemDelegate(new RecordEditor<Entries>(view));
@@ -194,8 +195,11 @@ bool ReviewFiling::commitAccount(int row, const EmployerEntries &changed)
     Filing filing = m_filing;
     FiledAccount &account = filing.accounts[row];
     account.employer = changed;
-    for (EmployeeEntries &employee : account.employees) // they carry its number
+    for (qsizetype i = 0; i < account.employees.size(); ++i) { // they carry its number
+        EmployeeEntries employee = account.employees.at(i);
         employee.accountNumber = changed.accountNumber;
+        account.employees.replace(i, employee);
+    }
     if (!write(filing))
         return false;
     showTotals(totalsOf(m_filing.accounts.value(m_account)));
@@ -206,15 +210,13 @@ bool ReviewFiling::commitEmployee(int row, const EmployeeEntries &changed)
 {
     // An SSN changed to one another employee of the account holds is taken only on the user's
     // Yes; a record whose SSN stands twice is otherwise corrected as any other.
-    const QList<EmployeeEntries> &employees = m_filing.accounts.at(m_account).employees;
+    const EmployeeRecords &employees = m_filing.accounts.at(m_account).employees;
     const QString ssn = rightTrimSpaces(changed.ssn);
     const bool newSsn = ssn != rightTrimSpaces(employees.at(row).ssn);
-    const auto holder = std::find_if(employees.begin(), employees.end(), [&](const auto &other) {
-        return rightTrimSpaces(other.ssn) == ssn;
-    });
+    const SsnIndex holders = totalsOf(m_filing.accounts.at(m_account)).ssns();
     QString finding = firstFinding(changed);
-    if (finding.isEmpty() && newSsn && holder != employees.end()) {
-        const QString name = FilingRules::nameOf(*holder);
+    if (finding.isEmpty() && newSsn && holders.contains(ssn)) {
+        const QString name = holders.nameOf(ssn);
         if (!desktop.ask(FilingRules::addSsnAgainQuestion(ssn, name), QString(), false))
             finding = spanningFinding(EmployeeRules::fields, EmployeeRules::ssn,
                                       FilingRules::ssnAlreadyEntered(ssn, name));
@@ -222,7 +224,7 @@ bool ReviewFiling::commitEmployee(int row, const EmployeeEntries &changed)
     if (showFinding(ui.tblEmployees, row, finding))
         return false;
     Filing filing = m_filing;
-    filing.accounts[m_account].employees[row] = changed;
+    filing.accounts[m_account].employees.replace(row, changed);
     if (!write(filing))
         return false;
     if (newSsn) // the greyed rows follow
@@ -264,7 +266,7 @@ void ReviewFiling::cmdRemoveEmployee_Click()
             "An account keeps at least one employee. Correct this employee instead."));
         return;
     }
-    const EmployeeEntries &employee = account.employees[row];
+    const EmployeeEntries employee = account.employees.at(row);
     if (!desktop.ask(QStringLiteral("Remove the employee %1, %2 %3, from account %4?")
                          .arg(trimSpaces(employee.ssn), trimSpaces(employee.lastName),
                               trimSpaces(employee.firstName), account.employer.accountNumber),

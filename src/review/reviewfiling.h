@@ -66,5 +66,5 @@ private:
     QTableView *m_findingTable = nullptr; // whose finding shows
     RecordTable<ContactEntries> m_contact;
     RecordTable<EmployerEntries> m_accounts;
-    RecordTable<EmployeeEntries> m_employees;
+    RecordTable<EmployeeEntries, EmployeeRecords> m_employees;
 };

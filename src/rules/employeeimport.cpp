@@ -140,7 +140,7 @@ QByteArray wageTemplate(const QList<EmployeeEntries> &employees)
 }
 
 Result importEmployees(QByteArrayView bytes, const QString &accountNumber,
-                       const QHash<QString, QString> &ssnsWritten)
+                       const SsnIndex &ssnsWritten)
 {
     Result result;
     if (const QString fault = encodingFault(bytes); !fault.isEmpty()) {
@@ -200,7 +200,7 @@ Result importEmployees(QByteArrayView bytes, const QString &accountNumber,
             const QString ssn = rightTrimSpaces(employee.ssn);
             const auto earlier = firstOfSsn.constFind(ssn);
             if (ssnsWritten.contains(ssn))
-                find("SSN", FilingRules::ssnAlreadyEntered(ssn, ssnsWritten.value(ssn)));
+                find("SSN", FilingRules::ssnAlreadyEntered(ssn, ssnsWritten.nameOf(ssn)));
             else if (earlier != firstOfSsn.cend())
                 find("SSN", FilingRules::ssnAlreadyEntered(ssn, earlier->second, earlier->first));
             else

@@ -2,6 +2,7 @@
 
 #include "rules/employeerules.h"
 #include "rules/finding.h"
+#include "rules/runningtotals.h"
 
 #include <QByteArrayView>
 #include <QHash>
@@ -30,9 +31,9 @@ QString wagesFromFile(QStringView text);
 // Reads the file's bytes for the account. The first line that is not blank is a header, and left
 // out, when its first field holds a letter and neither its SSN nor its wages hold a digit. An SSN
 // may not stand twice in the file nor be among `ssnsWritten`, those already written for the
-// account (nine digits each, with the name written with each, "LAST FIRST").
+// account.
 Result importEmployees(QByteArrayView bytes, const QString &accountNumber,
-                       const QHash<QString, QString> &ssnsWritten);
+                       const SsnIndex &ssnsWritten);
 
 // A file to fill in with a spreadsheet and import again: the column names, then each employee's
 // SSN (with dashes, so a spreadsheet keeps its leading zeros) and names, its wages and credit

@@ -3,15 +3,60 @@
 #include "rules/records.h"
 #include "rules/spaces.h"
 
+EmployeeRecords::EmployeeRecords(const QList<EmployeeEntries> &employees)
+{
+    m_lines.reserve(employees.size());
+    for (const EmployeeEntries &employee : employees)
+        append(employee);
+}
+
+EmployeeEntries EmployeeRecords::at(qsizetype i) const
+{
+    const QString text = QString::fromLatin1(m_lines.at(i));
+    return Records::readEntries<EmployeeEntries>(*Records::splitLine(text));
+}
+
+QString EmployeeRecords::ssn(qsizetype i) const
+{
+    // The SSN is the field after the record type and the account number.
+    static const qsizetype field =
+        1 + (&fieldWithRule(EmployeeRules::fields, EmployeeRules::ssn) - EmployeeRules::fields);
+    const QByteArray &line = m_lines.at(i);
+    qsizetype start = 0;
+    for (qsizetype k = 0; k < field && start >= 0; ++k)
+        start = line.indexOf(',', start) + 1;
+    const qsizetype end = line.indexOf(',', start);
+    return trimSpaces(QString::fromLatin1(line.mid(start, end < 0 ? -1 : end - start)));
+}
+
+QList<EmployeeEntries> EmployeeRecords::toList() const
+{
+    QList<EmployeeEntries> employees;
+    employees.reserve(size());
+    for (const EmployeeEntries &employee : *this)
+        employees.append(employee);
+    return employees;
+}
+
+void EmployeeRecords::append(const EmployeeEntries &employee)
+{
+    m_lines.append(Records::makeLine(employee).toLatin1());
+}
+
+void EmployeeRecords::replace(qsizetype i, const EmployeeEntries &employee)
+{
+    m_lines.replace(i, Records::makeLine(employee).toLatin1());
+}
+
 QByteArray Filing::toBytes() const
 {
-    QString text = Records::makeLine(contact) + QStringLiteral("\r\n");
+    QByteArray bytes = Records::makeLine(contact).toLatin1() + "\r\n";
     for (const FiledAccount &account : accounts) {
-        text += Records::makeLine(account.employer) + QStringLiteral("\r\n");
-        for (const EmployeeEntries &employee : account.employees)
-            text += Records::makeLine(employee) + QStringLiteral("\r\n");
+        bytes += Records::makeLine(account.employer).toLatin1() + "\r\n";
+        for (qsizetype i = 0; i < account.employees.size(); ++i)
+            bytes += account.employees.line(i) + "\r\n";
     }
-    return text.toLatin1();
+    return bytes;
 }
 
 qsizetype Filing::employeeCount() const
@@ -35,20 +80,40 @@ RunningTotals totalsOf(const FiledAccount &account)
     RunningTotals totals;
     const EmployerEntries &employer = account.employer;
     totals.startAccount(employer.thirdMonth, employer.grossWages, employer.taxableWages);
-    for (const EmployeeEntries &employee : account.employees)
-        totals.addEmployee(employee);
+    // The fields the totals need, straight from each line.
+    const auto at = [](QString (*rule)(const EmployeeEntries &)) {
+        return 1 + (&fieldWithRule(EmployeeRules::fields, rule) - EmployeeRules::fields);
+    };
+    const qsizetype ssn = at(EmployeeRules::ssn), lastName = at(EmployeeRules::lastName),
+                    firstName = at(EmployeeRules::firstName), gross = at(EmployeeRules::grossWages),
+                    taxable = at(EmployeeRules::taxableWages);
+    totals.reserve(account.employees.size());
+    QString text;
+    for (qsizetype i = 0; i < account.employees.size(); ++i) {
+        text = QLatin1String(account.employees.line(i));
+        const Records::Fields f = *Records::splitLine(text);
+        totals.addEmployee(f[ssn], f[lastName], f[firstName], f[gross], f[taxable]);
+    }
     return totals;
 }
 
-QList<EmployeeEntries> stillToEnter(const FiledAccount &account,
-                                    const QHash<QString, QString> &entered,
+QList<qsizetype> stillToEnterRows(const FiledAccount &account, const SsnIndex &entered,
+                                  const QSet<QString> &takenOff)
+{
+    QList<qsizetype> left;
+    for (qsizetype i = 0; i < account.employees.size(); ++i) {
+        const QString ssn = account.employees.ssn(i);
+        if (!entered.contains(ssn) && !takenOff.contains(ssn))
+            left.append(i);
+    }
+    return left;
+}
+
+QList<EmployeeEntries> stillToEnter(const FiledAccount &account, const SsnIndex &entered,
                                     const QSet<QString> &takenOff)
 {
     QList<EmployeeEntries> left;
-    for (const EmployeeEntries &employee : account.employees) {
-        const QString ssn = trimSpaces(employee.ssn);
-        if (!entered.contains(ssn) && !takenOff.contains(ssn))
-            left.append(employee);
-    }
+    for (const qsizetype i : stillToEnterRows(account, entered, takenOff))
+        left.append(account.employees.at(i));
     return left;
 }

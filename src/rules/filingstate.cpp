@@ -25,6 +25,14 @@ const FiledAccount *FilingState::previousAccount() const
     return previousReport ? previousReport->filing.account(currentAccount.accountNumber) : nullptr;
 }
 
+QList<qsizetype> FilingState::stillToEnterRows() const
+{
+    const FiledAccount *previous = previousAccount();
+    return previous ? ::stillToEnterRows(*previous, accountTotals.ssns(),
+                                         previousReport->takenOffOf(currentAccount.accountNumber))
+                    : QList<qsizetype>();
+}
+
 QList<EmployeeEntries> FilingState::stillToEnter() const
 {
     const FiledAccount *previous = previousAccount();

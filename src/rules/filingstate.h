@@ -52,6 +52,8 @@ struct FilingState {
     // The previous report's employees of the account, as the filing holds it, that are neither
     // entered nor taken off; of the account at hand when none is given.
     QList<EmployeeEntries> stillToEnter() const;
+    // Their rows in the previous report's account at hand.
+    QList<qsizetype> stillToEnterRows() const;
     QList<EmployeeEntries> stillToEnter(const FiledAccount &account) const;
     // The state taken from a filing's records, as if they had been typed: the last account is the
     // one at hand, with its employees counted and added up.

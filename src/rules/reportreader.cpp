@@ -30,6 +30,7 @@ const QLatin1String cutShort("; the file may be cut short");
 // records, which must agree with it); and, when asked for, its records into the filing.
 struct Reader {
     Report &r;
+    bool checks = true; // the fields and accounts are checked
     qint64 line = 0;
     bool bom = false; // the first line began with a byte order mark
     bool sawRecord = false;
@@ -144,7 +145,12 @@ void Reader::read(const char *bytes, qsizetype size, bool ended)
                   .arg(text.count(u',') + 1)
                   .arg(Records::fieldCount));
     const char kind = known ? char(type[0].unicode()) : '?';
-    record(kind, f ? &*f : nullptr);
+    if (checks)
+        record(kind, f ? &*f : nullptr);
+    else if (f && kind == 'A') // the entries the filing takes; an S record keeps its line
+        Records::readEntries(*f, contact);
+    else if (f && kind == 'E')
+        Records::readEntries(*f, employer);
     if (r.filing)
         file(kind, f.has_value());
 }
@@ -222,7 +228,8 @@ void Reader::file(char kind, bool complete)
     else if (kind == 'E' && line > 1)
         r.filing->accounts.append({employer, {}});
     else if (kind == 'S' && !r.filing->accounts.isEmpty())
-        r.filing->accounts.last().employees.append(employee);
+        r.filing->accounts.last().employees.appendLine(
+            QByteArrayView(bytesOfLine.data(), bytesOfLine.size()));
     else
         r.filing.reset();
 }
@@ -324,12 +331,12 @@ void Reader::finish(const QString &notText)
 
 } // namespace
 
-Report readReport(QByteArrayView bytes, const QString &path, bool withFiling)
+Report readReport(QByteArrayView bytes, const QString &path, Reading reading)
 {
     Report report{path};
-    if (withFiling && !bytes.isEmpty())
+    if (reading != Reading::Findings && !bytes.isEmpty())
         report.filing.emplace();
-    Reader reader{report};
+    Reader reader{report, reading != Reading::FilingAlone};
     reader.readLines(bytes);
     const QString notText = encodingFault(bytes);
     if (notText.isEmpty()) {
@@ -344,10 +351,10 @@ Report readReport(QByteArrayView bytes, const QString &path, bool withFiling)
     return report;
 }
 
-Report readReportFile(const QString &path, bool withFiling)
+Report readReportFile(const QString &path, Reading reading)
 {
     QFile file(path);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    return file.error() == QFileDevice::NoError ? readReport(bytes, path, withFiling)
+    return file.error() == QFileDevice::NoError ? readReport(bytes, path, reading)
                                                 : Report{path, file.errorString()};
 }

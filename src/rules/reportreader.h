@@ -36,10 +36,20 @@ struct Report {
     bool accountLine = false;
 };
 
+// What a reading gives.
+enum class Reading {
+    Findings,          // the findings and counts
+    FindingsAndFiling, // and the records as a filing
+    // The filing, the counts and the findings on whole lines alone, no field nor account checked:
+    // for showing a working file, which the program wrote and is read fully elsewhere.
+    FilingAlone,
+};
+
 // Reads the file's bytes line by line and checks its bytes, its layout, every field with the
 // screens' own rules and box lengths, what its accounts add up to, its SSNs and its name (that of
-// `path`). The filing is read only when `withFiling` asks for it. A file that is not text (UTF-16,
-// NUL bytes) has that one finding and no lines counted, but still its filing as far as it reads.
-Report readReport(QByteArrayView bytes, const QString &path, bool withFiling = true);
+// `path`); the filing as `reading` asks. A file that is not text (UTF-16, NUL bytes) has that one
+// finding and no lines counted, but still its filing as far as it reads.
+Report readReport(QByteArrayView bytes, const QString &path,
+                  Reading reading = Reading::FindingsAndFiling);
 // The same for the file of that path, read whole; a file that cannot be read has its readError.
-Report readReportFile(const QString &path, bool withFiling = true);
+Report readReportFile(const QString &path, Reading reading = Reading::FindingsAndFiling);

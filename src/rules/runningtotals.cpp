@@ -46,14 +46,71 @@ void RunningTotals::startAccount(const QString &thirdMonth, const QString &gross
     m_taxableWages = taxableWages;
 }
 
+namespace
+{
+// The SSN without trailing spaces.
+QStringView ssnKey(QStringView ssn)
+{
+    while (ssn.endsWith(u' '))
+        ssn.chop(1);
+    return ssn;
+}
+// The nine-digit SSN as a number, or nothing.
+std::optional<quint32> ssnNumber(QStringView ssn)
+{
+    if (ssn.size() != 9 || !isDigitText(ssn))
+        return std::nullopt;
+    return ssn.toUInt();
+}
+} // namespace
+
+qsizetype SsnIndex::find(QStringView ssn) const
+{
+    ssn = ssnKey(ssn);
+    if (const std::optional<quint32> number = ssnNumber(ssn))
+        return m_numbers.value(*number, -1);
+    return m_others.value(ssn.toString(), -1);
+}
+
+void SsnIndex::add(QStringView ssn, QStringView lastName, QStringView firstName)
+{
+    ssn = ssnKey(ssn);
+    const qsizetype at = m_names.size();
+    if (const std::optional<quint32> number = ssnNumber(ssn)) {
+        if (m_numbers.contains(*number))
+            return;
+        m_numbers.insert(*number, at);
+    } else {
+        if (m_others.contains(ssn.toString()))
+            return;
+        m_others.insert(ssn.toString(), at);
+    }
+    // "LAST FIRST", as FilingRules::nameOf writes it.
+    m_names += trimSpaces(lastName);
+    m_names += u' ';
+    m_names += trimSpaces(firstName);
+    m_names += QChar(0);
+}
+
+QString SsnIndex::nameOf(QStringView ssn) const
+{
+    const qsizetype at = find(ssn);
+    return at < 0 ? QString() : m_names.mid(at, m_names.indexOf(QChar(0), at) - at);
+}
+
 void RunningTotals::addEmployee(const EmployeeEntries &employee)
 {
+    addEmployee(employee.ssn, employee.lastName, employee.firstName, employee.grossWages,
+                employee.taxableWages);
+}
+
+void RunningTotals::addEmployee(QStringView ssn, QStringView lastName, QStringView firstName,
+                                QStringView grossWages, QStringView taxableWages)
+{
     ++m_employees;
-    m_sGross.add(employee.grossWages);
-    m_sTaxable.add(employee.taxableWages);
-    const QString ssn = rightTrimSpaces(employee.ssn);
-    if (!m_ssns.contains(ssn))
-        m_ssns.insert(ssn, FilingRules::nameOf(employee));
+    m_sGross.add(grossWages);
+    m_sTaxable.add(taxableWages);
+    m_ssns.add(ssn, lastName, firstName);
 }
 
 bool RunningTotals::addUp() const

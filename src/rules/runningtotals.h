@@ -21,6 +21,30 @@ AccountComparison compareAccount(QStringView thirdMonth, QStringView grossWages,
                                  QStringView taxableWages, qint64 employees, QStringView grossSum,
                                  QStringView taxableSum);
 
+// The SSNs of an account's employees, each with the name of the first employee written with it,
+// "LAST FIRST". SSNs are compared without trailing spaces. Nine-digit SSNs, all that the rules let
+// through, are kept as numbers and their names in one block, so a hundred thousand of them take a
+// few megabytes.
+class SsnIndex
+{
+public:
+    // Adds the SSN unless it is there already.
+    void add(QStringView ssn, QStringView lastName, QStringView firstName);
+    // Room for that many SSNs in all.
+    void reserve(qsizetype count) { m_numbers.reserve(count); }
+    bool contains(QStringView ssn) const { return find(ssn) >= 0; }
+    // The name written with the SSN, or an empty text when it is not there.
+    QString nameOf(QStringView ssn) const;
+    qsizetype size() const { return m_numbers.size() + m_others.size(); }
+
+private:
+    // Where the SSN's name starts in m_names, or -1.
+    qsizetype find(QStringView ssn) const;
+    QHash<quint32, qsizetype> m_numbers; // nine-digit SSNs
+    QHash<QString, qsizetype> m_others;  // any other text
+    QString m_names;                     // the names, each ended by a NUL
+};
+
 // What the S records written for the current account add up to, beside its E record's
 // third-month count and wage totals, for the employee screen to show while employees are entered.
 class RunningTotals
@@ -31,11 +55,14 @@ public:
                       const QString &taxableWages);
     // One S record written for the account. The texts are those the rules let through.
     void addEmployee(const EmployeeEntries &employee);
+    void addEmployee(QStringView ssn, QStringView lastName, QStringView firstName,
+                     QStringView grossWages, QStringView taxableWages);
 
     qint64 employees() const { return m_employees; }
-    // The SSNs written for the account, trailing spaces dropped, each with the name of the first
-    // employee written with it, "LAST FIRST".
-    const QHash<QString, QString> &ssns() const { return m_ssns; }
+    // Room for that many employees.
+    void reserve(qsizetype count) { m_ssns.reserve(count); }
+    // The SSNs written for the account.
+    const SsnIndex &ssns() const { return m_ssns; }
     // True when the count equals the third month's and both sums equal the E record's wages.
     bool addUp() const;
     // Two lines, and a third when the figures add up.
@@ -45,5 +72,5 @@ private:
     QString m_thirdMonth, m_grossWages, m_taxableWages; // from the E record
     qint64 m_employees = 0;
     WholeNumberSum m_sGross, m_sTaxable;
-    QHash<QString, QString> m_ssns;
+    SsnIndex m_ssns;
 };

@@ -1,0 +1,99 @@
+// A working file of many employees in one account (100,000 by default, about 6 MB): resumed, from
+// the contact screen's button to the employee screen with its question, and opened in Review
+// Filing, from the employee screen's button to the window; RUNS times each, each time in a fresh
+// run of the program. Then the process's peak memory (VmHWM), which holds the program's every
+// structure for the file at once.
+//
+//     working_file_scale [EMPLOYEES [RUNS]]    (defaults: 100000 employees, 5 runs)
+
+#include "figures.h"
+#include "filingrun.h"
+#include "review/reviewfiling.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <vector>
+
+namespace
+{
+// The process's peak resident memory in MB, or -1 where /proc does not tell it.
+double peakMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
+    return -1;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    int employees = 0, runs = 0;
+    if (!readArguments(argc, argv, employees, runs))
+        return 2;
+    if (argc < 2)
+        employees = 100000;
+    if (argc < 3)
+        runs = 5;
+    const double floor = peakMegabytes();
+    // SSNs that can all have been issued, and totals that add up, so Resume asks nothing more.
+    const auto ssnOf = [](int i) {
+        return QString::number(101000000 + (1 + i / 9999) * 10000 + 1 + i % 9999);
+    };
+    const QString n = QString::number(employees);
+    QByteArray bytes =
+        aRecord +
+        records(with(validEmployer,
+                     {"EMPLOYEES MONTH 3", n, "GROSS WAGES", QString::number(employees * 250000LL),
+                      "TAXABLE WAGES", QString::number(employees * 100000LL)}));
+    for (int i = 0; i < employees; ++i)
+        bytes += records(with(validEmployee, {"SSN", ssnOf(i)}));
+    // The file on the disk, and no copy of it kept here.
+    QTemporaryDir folder;
+    const QString source = folder.filePath(QStringLiteral("testFile.TXT"));
+    QFile file(source);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
+        std::fprintf(stderr, "the working file could not be written\n");
+        return 1;
+    }
+    const double megabytes = bytes.size() / 1048576.0;
+    bytes = QByteArray();
+
+    std::vector<double> resuming, opening;
+    QElapsedTimer timer;
+    for (int run = 0; run < runs; ++run) {
+        FilingRun filing;
+        QFile::copy(source, filing.path(QStringLiteral("testFile.TXT")));
+        filing.start();
+        filing.desktop.answer({true});
+        filing.desktop.filesToOpen.enqueue(filing.path(QStringLiteral("testFile.TXT")));
+        timer.start();
+        FilingRun::press(filing.program->form1(), "cmdResumeReport");
+        QApplication::processEvents(); // until the screen shows
+        resuming.push_back(timer.nsecsElapsed() / 1e6);
+
+        Form3 &form = filing.program->form3();
+        timer.start();
+        FilingRun::press(form, "cmdReviewEmployees");
+        QApplication::processEvents();
+        opening.push_back(timer.nsecsElapsed() / 1e6);
+        if (!form.findChild<ReviewFiling *>()) {
+            std::fprintf(stderr, "Review Filing did not open\n");
+            return 1;
+        }
+    }
+    std::printf("a working file of %d employees (%.1f MB), %d runs\n", employees, megabytes, runs);
+    printFigures("  resumed", resuming);
+    printFigures("  Review Filing opened", opening);
+    std::printf("  peak memory: %.0f MB (%.0f MB before the file was made)\n", peakMegabytes(),
+                floor);
+    return 0;
+}
