@@ -24,7 +24,7 @@ public:
     // how many of the previous report's employees are still to enter.
     void showAccount();
 
-    // The current account's number and the seven boxes as typed.
+    // The current account's number and the boxes as typed.
     EmployeeEntries entries() const;
     // A rule's verdict in its field's error label and on its box. True when the field passed.
     bool showVerdict(QString (*rule)(const EmployeeEntries &), const QString &message);

@@ -11,8 +11,8 @@
 #include <QStringView>
 
 // Employees read from a spreadsheet file for one account, all or none: one employee per line,
-// the employee screen's seven boxes in their order (SSN, last name, first name, middle name, gross
-// wages, taxable wages, credit weeks), each through the very rule and box length of the screen.
+// the employee screen's boxes in the order of the field table, each through the very rule and box
+// length of the screen.
 namespace EmployeeImport
 {
 

@@ -16,6 +16,10 @@ namespace Records
 {
 
 inline constexpr int fieldCount = 11;
+// Every kind's fields fit its record after the record type; the rest are reserved spaces.
+static_assert(std::size(ContactRules::fields) < fieldCount &&
+              std::size(EmployerRules::fields) < fieldCount &&
+              std::size(EmployeeRules::fields) < fieldCount);
 
 // Each kind's record type.
 inline char recordType(const ContactEntries &)
