@@ -79,7 +79,11 @@ private slots:
                           "1000000", "36000"});
         QCOMPARE(FilingRun::labelText(employees, "lblEANInfo"),
                  "Account Number: 2222222\r\nQuarter/Year: 3/2025\r\nFile Type: AMENDED");
-        QVERIFY(!FilingRun::find(employees, "cmdFillFromPrevious")->isVisible()); // no report
+        // No previous report: nothing offered from one.
+        for (const char *from : {"cmdFillFromPrevious", "cmdSaveTemplate", "lstPreviousAccounts"})
+            QVERIFY2(FilingRun::find(*QWidgetList{&employer, &employees}[from[0] != 'l'], from)
+                         ->isHidden(),
+                     from);
         // The valid employee at half the second account's wages; the third account's has them all.
         const auto half = with(validEmployee, {"GROSS WAGES", "750000", "TAXABLE WAGES", "500000"});
         run.enterEmployee(with(half, {"SSN", "323456789"}));
@@ -125,11 +129,18 @@ private slots:
         QCOMPARE(run.desktop.notices(), QStringList{closing.arg(name)});
         QVERIFY(run.desktop.ended && run.desktop.exitCode == 0);
         verifyClean(run.path(name), 7);
-        // Printed to a file, the report's lines are drawn as text: the page carries a font.
-        run.desktop.printTo = run.path("printed.pdf");
-        run.desktop.answer({true});
-        cNeededRoutines(*run.program).print_file(name);
-        QVERIFY(run.read("printed.pdf").contains("/FontFile"));
+        // Printed to a file, the report's lines are drawn as text: the page carries a font. A file
+        // of 400 lines fills pages of at least 20 lines each, one after the other.
+        run.write("long.txt", QByteArray("line\r\n").repeated(400));
+        for (const QString &file : {name, QString("long.txt")}) {
+            run.desktop.printTo = run.path(file + ".pdf");
+            run.desktop.answer({true});
+            cNeededRoutines(*run.program).print_file(file);
+            const QByteArray pdf = run.read(file + ".pdf");
+            const auto pages = pdf.count("/Type /Page\n");
+            QVERIFY(pdf.contains("/FontFile") && pages >= 1 + (file == "long.txt"));
+            QVERIFY2(pages <= (file == "long.txt" ? 20 : 1), qPrintable(QString::number(pages)));
+        }
     }
 
     // Employee 2 of 3 corrected in Review Filing and employee 3 removed, then one more typed: the

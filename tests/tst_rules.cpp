@@ -177,6 +177,7 @@ void RulesTest::fieldRules_data()
     const QString belowWithholding =
         "GROSS WAGES must be greater than or equal to EMPLOYEE WITHHOLDING";
     rows(gross, "", {"1000"}, {taxable, "1000", withheld, "1000", contributions, "0"});
+    rows(gross, "", {"0", "9999999999999"}, {taxable, "0", withheld, "0", contributions, "0"});
     rows(gross, "", {"0001000"}, {taxable, "999", withheld, "1,000,000", contributions, "0"});
     rows(gross, "", {"100000000000000000000"}, {taxable, "99999999999999999999"});
     rows(gross, "GROSS WAGES must not be blank.", {" "});
@@ -240,6 +241,7 @@ void RulesTest::fieldRules_data()
          {"   ", "Q."});
     rows(middle, "EMPLOYEE MIDDLE NAME" + twoHyphens, {"A--B"});
     rows(gross, "", {"1000"}, {taxable, "1000"});
+    rows(gross, "", {"0", "999999999999"}, {taxable, "0"});
     rows(gross, "", {"1000"}, {taxable, "x"});
     rows(gross, grossBelowTaxable, {"999"}, {taxable, "1000"});
     rows(gross, "GROSS WAGES must not be blank.", {""});

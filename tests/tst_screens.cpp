@@ -399,10 +399,12 @@ private slots:
     void realDialogs()
     {
         // Each box is looked at as soon as it is up, then answered with the key.
-        const auto whenUp = [](const QString &text, auto icon, auto byDefault, Qt::Key key) {
+        const auto whenUp = [](const QString &text, auto icon, auto byDefault, Qt::Key key,
+                               const QString &title = "A title") {
             QTimer::singleShot(0, [=] {
                 auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
                 QVERIFY(box && box->icon() == icon && box->text() == text);
+                QCOMPARE(box->windowTitle(), title);
                 QCOMPARE(box->defaultButton(), box->button(byDefault));
                 QCOMPARE(box->textFormat(), Qt::PlainText); // a name such as <u>a.csv as typed
                 QTest::keyClick(box, key);
@@ -413,7 +415,7 @@ private slots:
         QVERIFY(!QtDesktop().ask("Add <u>an</u> additional employee?", "A title"));
         whenUp("Done.", QMessageBox::NoIcon, QMessageBox::Ok, Qt::Key_Return);
         QtDesktop().tell("Done.", "A title");
-        whenUp("Error 5", QMessageBox::Critical, QMessageBox::Ok, Qt::Key_Return);
+        whenUp("Error 5", QMessageBox::Critical, QMessageBox::Ok, Qt::Key_Return, "");
         QtDesktop().showFailure("Error 5");
         QTimer::singleShot(0, [] {
             auto *list = QApplication::activeModalWidget()->findChild<QPlainTextEdit *>();
@@ -421,6 +423,7 @@ private slots:
             QCOMPARE(list->toPlainText(), "line 1, SSN: a\nline 2, line: b");
             QCOMPARE(list->window()->findChild<QLabel *>()->text(), "Nothing was imported.");
             QCOMPARE(list->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+            QCOMPARE(list->window()->windowTitle(), "Import Employees");
             QTest::mouseClick(list->window()->findChild<QPushButton *>(), Qt::LeftButton);
         });
         QtDesktop().showFindings("Import Employees", "Nothing was imported.",
