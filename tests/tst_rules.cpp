@@ -52,22 +52,6 @@ private slots:
         QVERIFY(!checkForGoodApostropheInEmployeeLastName(u"O 'NEIL"));
         QVERIFY(!checkForGoodApostropheInEmployeeLastName(u"O' NEIL"));
         QCOMPARE(trimSpaces(QString("  \ta b\t  ")), "\ta b\t");
-        // A working file read as a filing: employees after their account only.
-        QVERIFY(readReport(aRecord + eRecord + sRecord, {}).filing);
-        QVERIFY(!readReport(aRecord + sRecord + eRecord, {}).filing);
-        QVERIFY(!readReport(eRecord + aRecord, {}).filing &&
-                !readReport(eRecord + sRecord, {}).filing);
-        // The rules that span records: a year the employer screen offers on 6 December 2026, and
-        // a sheet of employees at least half of whom stand under one other account only.
-        QCOMPARE(FilingRules::yearNotOffered(u"12019", 2026) +
-                     FilingRules::yearNotOffered(u"42026", 2026) +
-                     FilingRules::yearNotOffered(u"02018", 2026),
-                 "");
-        for (const char *code : {"12018", "12027"})
-            QCOMPARE(FilingRules::yearNotOffered(QString(code), 2026),
-                     QString("QUARTER-YEAR %1: the year must be one the employer screen offers, "
-                             "2019 to 2026")
-                         .arg(code));
         const auto staff = [](QStringList ssns) {
             QList<EmployeeEntries> list;
             for (const QString &ssn : ssns)
