@@ -79,8 +79,8 @@ const QByteArray filed = aRecord + eRecord + sRecord; // the filing of each run 
 
 void typeOverGrossWages(FilingRun &run)
 {
-    FilingRun::press(run.program->form3(), "cmdReviewEmployees");
-    auto *table = run.program->form3().findChild<QAbstractItemView *>("tblEmployees");
+    FilingRun::press(run.form(2), "cmdReviewEmployees");
+    auto *table = run.form(2).findChild<QAbstractItemView *>("tblEmployees");
     FilingRun::typeInCell(table, 0, "Gross Wages", "250001");
 }
 
@@ -161,7 +161,7 @@ const Fault faults[] = {
      "record\\."},
     {"a naming choice the program does not know", Naming,
      [](FilingRun &run) {
-         QWidget &naming = run.program->formNameFile();
+         QWidget &naming = run.form(3);
          auto *kinds = FilingRun::find<QListWidget>(naming, "lstEmployeOrTPA");
          kinds->addItem("Other"); // one added to the form
          FilingRun::fill(naming, validNaming);

@@ -66,7 +66,7 @@ private slots:
         };
         run.start();
         run.acceptContact({"A", "Mary O'Neil-Smith", "mary.smith@example.com", "8005551234", "42"});
-        QWidget &employer = run.program->form2(), &employees = run.program->form3();
+        QWidget &employer = run.form(1), &employees = run.form(2);
         QCOMPARE(employer.focusWidget(), FilingRun::find(employer, "cmdCreateELine"));
         QCOMPARE(FilingRun::labelText(employer, "lblMessage"), "The filing type is AMENDED.");
         run.desktop.answer({false, true, true, true, false, false, true, true, false, false});
@@ -108,7 +108,7 @@ private slots:
         QCOMPARE(screens.mid(0, 11),
                  QString("||||Form3|Form3|Form3|Form3||Form3|Form3").split('|'));
         QCOMPARE(run.visibleScreens(), QStringList{"FormNameFile"});
-        QVERIFY(run.program->formNameFile().isModal());
+        QVERIFY(run.form(3).isModal());
         run.nameReport({FilerKind::Tpa, FilingMethod::Ftp, "0000012345", "q4"});
 
         const QString name = "FTP_WR4X-4BX_0000012345_Q4.CSV";
@@ -158,8 +158,8 @@ private slots:
         // The second typed with a slip in its gross wages.
         for (const EmployeeEntries &typed : {one, with(two, {"GROSS WAGES", "5000000"}), extra})
             run.enterEmployee(typed);
-        FilingRun::press(run.program->form3(), "cmdReviewEmployees");
-        auto *employees = run.program->form3().findChild<QTableView *>("tblEmployees");
+        FilingRun::press(run.form(2), "cmdReviewEmployees");
+        auto *employees = run.form(2).findChild<QTableView *>("tblEmployees");
         QWidget &review = *employees->window();
         employees->setCurrentIndex(employees->model()->index(2, 0));
         QTest::keyClick(employees, Qt::Key_Delete); // asked, No, the default
@@ -185,7 +185,7 @@ private slots:
         QTest::keyClicks(editor, "500000");
         FilingRun::press(review, "cmdCloseReview");
         QVERIFY(!review.isVisible());
-        QVERIFY(FilingRun::labelText(run.program->form3(), "lblRunningTotals")
+        QVERIFY(FilingRun::labelText(run.form(2), "lblRunningTotals")
                     .startsWith("Entered for this account: 2 employees,"));
         run.enterEmployee(three);
         run.nameReport();
@@ -215,7 +215,7 @@ private slots:
             QCOMPARE(run.exists("testFile.TXT"), !yes); // a replaced report takes its place
             QCOMPARE(run.desktop.notices(), QStringList{(yes ? closing : taken).arg(reportName)});
             QCOMPARE(run.desktop.ended, yes); // No: named again
-            QVERIFY(yes || isUpEmptied(run.program->formNameFile()));
+            QVERIFY(yes || isUpEmptied(run.form(3)));
         }
     }
 };

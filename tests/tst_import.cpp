@@ -123,7 +123,7 @@ private slots:
                                           "333445555,DOE,JO,,4500.00,3000.00,0\r\n";
         FilingRun run;
         run.fileOneAccount({true, true}, 1);
-        Form3 &form = run.program->form3();
+        QWidget &form = run.form(2);
         const auto totals = [&form] { return FilingRun::labelText(form, "lblRunningTotals"); };
 #ifndef Q_OS_WIN
         QCOMPARE(::mkfifo(qPrintable(run.path("<u>pipe.csv")), 0600), 0);

@@ -44,7 +44,7 @@ void startFromPreviousReport(FilingRun &run, const QByteArray &report,
     run.start();
     run.desktop.answer(answers);
     run.desktop.filesToOpen.enqueue(run.path("last.CSV"));
-    FilingRun::press(run.program->form1(), "cmdFromPreviousReport");
+    FilingRun::press(run.form(0), "cmdFromPreviousReport");
 }
 } // namespace
 
@@ -117,8 +117,8 @@ private slots:
         for (const Correction &c : cases) {
             FilingRun run;
             run.resume(threeEmployees, {true, true}); // despite ONE's SSN twice
-            FilingRun::press(run.program->form3(), "cmdReviewEmployees");
-            auto *view = run.program->form3().findChild<QTableView *>(c.table);
+            FilingRun::press(run.form(2), "cmdReviewEmployees");
+            auto *view = run.form(2).findChild<QTableView *>(c.table);
             QAbstractItemModelTester tester(view->model(), Mode::Warning);
             const auto at = [&] { return FilingRun::cell(view, c.row, c.column); };
             const QString before = at().data().toString();
@@ -145,7 +145,7 @@ private slots:
         FilingRun gone; // a working file that holds no filing any more: a notice, no window
         gone.resume(threeEmployees, {true, true});
         gone.write("testFile.TXT", "");
-        FilingRun::press(gone.program->form3(), "cmdReviewEmployees");
+        FilingRun::press(gone.form(2), "cmdReviewEmployees");
         QCOMPARE(
             gone.desktop.notices() + gone.visibleScreens(),
             (QStringList{"The working file testFile.TXT holds no filing to review.", "Form3"}));
@@ -188,7 +188,7 @@ private slots:
         run.desktop.whileShowing = [&](const ScriptedDesktop::Shown &box) {
             if (box.title.isEmpty() && box.text.endsWith('?') && behind.isEmpty())
                 behind = run.visibleScreens().join("") + ": " +
-                         FilingRun::labelText(run.program->form3(), "lblResumed");
+                         FilingRun::labelText(run.form(2), "lblResumed");
         };
         run.resume(there, {false, false}, "testFile.TXT.previous");
         const bool resumed = !shown.startsWith("The file");
@@ -225,7 +225,7 @@ private slots:
                 run.write(file, killed);
             run.restart();
             run.start(); // the contact screen names the unfinished filing Resume carries on
-            auto *unfinished = FilingRun::find<QLabel>(run.program->form1(), "lblUnfinished");
+            auto *unfinished = run.find<QLabel>(0, "lblUnfinished");
             QCOMPARE(unfinished->text().isEmpty(), unfinished->isHidden());
             QCOMPARE(unfinished->text(),
                      files.size() > 1 ? "" // saved as a report: nothing unfinished
@@ -263,11 +263,11 @@ private slots:
         const QByteArray typed = QByteArray(report).replace("250000,100000,13", "250001,100000,12");
         FilingRun run;
         startFromPreviousReport(run, report);
-        QCOMPARE(FilingRun::labelText(run.program->form1(), "lblPreviousReport"),
+        QCOMPARE(FilingRun::labelText(run.form(0), "lblPreviousReport"),
                  "Previous report: last.CSV, 2 accounts, 5 employees.");
-        FilingRun::put(run.program->form1(), "lstReportingTypeCode", "O");
-        FilingRun::press(run.program->form1(), "cmdCreateALine");
-        QWidget &employer = run.program->form2(), &form = run.program->form3();
+        FilingRun::put(run.form(0), "lstReportingTypeCode", "O");
+        FilingRun::press(run.form(0), "cmdCreateALine");
+        QWidget &employer = run.form(1), &form = run.form(2);
         // The questions on the way, for both accounts: any employees, another employee, another
         // account; the first account typed again is not filed a second time.
         run.desktop.answer({true, true, false, true, false, true, true, true, true, false, false});
@@ -455,11 +455,11 @@ private slots:
                      question);
             QCOMPARE(run.desktop.notices(),
                      QStringList(notices).replaceInStrings("%1", run.path("last.CSV")));
-            QCOMPARE(FilingRun::labelText(run.program->form1(), "lblPreviousReport"),
+            QCOMPARE(FilingRun::labelText(run.form(0), "lblPreviousReport"),
                      bytes == report ? "Previous report: last.CSV, 1 account, 1 employee." : "");
-            FilingRun::put(run.program->form1(), "lstReportingTypeCode", "O");
-            FilingRun::press(run.program->form1(), "cmdCreateALine");
-            QCOMPARE(FilingRun::labelText(run.program->form1(), "lblEmailError"),
+            FilingRun::put(run.form(0), "lstReportingTypeCode", "O");
+            FilingRun::press(run.form(0), "cmdCreateALine");
+            QCOMPARE(FilingRun::labelText(run.form(0), "lblEmailError"),
                      bytes == report ? "CONTACT EMAIL must be a valid email address format"
                                      : "CONTACT EMAIL must not be blank");
             QVERIFY(!run.exists("testFile.TXT"));

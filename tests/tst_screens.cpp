@@ -1,6 +1,6 @@
-// The screens: their wiring, driven by each kind's field table (a wrong entry shows its rule's
-// message in its own label and paints its own box, and no other; one press with every entry
-// wrong marks them all; put right, the next press clears the marks and goes on), their tab
+// The screens: their wiring, from a table of each screen's fields (a wrong entry shows its message
+// in its own label and paints its own box, and no other; one press with every entry wrong marks
+// them all; put right, the next press clears the marks and goes on), their boxes' lengths and tab
 // orders, the few things a screen does beside its rules, and what the keyboard and the window
 // frame can do to a filing: no key press or closing of a window may lose records, throw a finished
 // filing away or write something the screen does not show. And the real dialogs.
@@ -171,7 +171,7 @@ private slots:
         }
         if (screen > 1) {
             run.enterAccount();
-            QApplication::setActiveWindow(&run.program->formNameFile());
+            QApplication::setActiveWindow(&run.form(3));
         }
         Program &p = *run.program;
         QWidget &form = *QWidgetList{&p.form1(), &p.form2(), &p.form3(), &p.formNameFile()}[screen];
@@ -291,13 +291,13 @@ private slots:
             QVERIFY(screen.isVisible() && isYellow(entry) && screen.focusWidget() == entry);
         };
         for (int account = 0; account < 2; ++account) {
-            closeAndStay(run.program->form2(), "txtEAN", "cmdCreateELine");
+            closeAndStay(run.form(1), "txtEAN", "cmdCreateELine");
             // Tab into each list, then Down: the way a user picks the second row of a list with
             // the keyboard. The list must then have started afresh: nothing chosen, scrolled to
             // the top, the first row current once it has the focus.
             for (const char *name : {"lstQuarter", "lstYear"}) {
                 auto *list = run.find<QListWidget>(1, name);
-                QApplication::setActiveWindow(&run.program->form2());
+                QApplication::setActiveWindow(&run.form(1));
                 QVERIFY(list->selectedItems().isEmpty() && list->verticalScrollBar()->value() == 0);
                 list->setFocus(Qt::TabFocusReason);
                 QCOMPARE(list->currentRow(), 0);
@@ -312,7 +312,7 @@ private slots:
                                                : QList<bool>{true});
             run.enterAccount(with(validEmployer, {"QUARTER-YEAR", ""}));
             if (account == 0) {
-                closeAndStay(run.program->form3(), "txtSSN", "cmdAddEmployee");
+                closeAndStay(run.form(2), "txtSSN", "cmdAddEmployee");
                 run.desktop.answer({false, true});
                 run.enterEmployee();
             }
@@ -323,7 +323,7 @@ private slots:
         const QByteArray e = QByteArray(eRecord).replace("22026", "22025");
         QCOMPARE(run.workingFile(), QByteArray(aRecord).replace("A,O,", "A,A,") + e + sRecord + e);
 
-        FormNameFile &naming = run.program->formNameFile();
+        QWidget &naming = run.form(3);
         QApplication::setActiveWindow(&naming);
         auto *box = FilingRun::find<QLineEdit>(naming, "EAN_TPAID");
         QCOMPARE(naming.focusWidget(), box); // where it opens
@@ -375,7 +375,7 @@ private slots:
             FilingRun run;
             run.fileOneAccount({true, true}, 1);
             if (way == 0)
-                run.program->form2().show();
+                run.form(1).show();
             if (way >= 4)
                 run.restart(), run.start();
             auto *type = run.find<QListWidget>(0, "lstReportingTypeCode");
@@ -385,7 +385,7 @@ private slots:
             else if (way == 4)
                 FilingRun::press(run.form(0), "cmdEnd");
             else // its frame's close button: the employee screen, or the new run's contact screen
-                (way == 3 ? static_cast<QWidget &>(run.program->form3()) : *type->window()).close();
+                (way == 3 ? static_cast<QWidget &>(run.form(2)) : *type->window()).close();
             QCOMPARE(run.visibleScreens().join("") + (run.desktop.ended ? "ended" : ""), left[way]);
             QCOMPARE(run.desktop.questions().last() == closing, way == 3 || way == 4);
             QCOMPARE(type->selectedItems().isEmpty(), way == 2 || way >= 4);
