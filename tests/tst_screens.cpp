@@ -295,6 +295,11 @@ private slots:
             // Tab into each list, then Down: the way a user picks the second row of a list with
             // the keyboard. The list must then have started afresh: nothing chosen, scrolled to
             // the top, the first row current once it has the focus.
+            // The year list holds this year and the seven before it, newest first, each time.
+            QStringList years;
+            for (auto *item : run.find<QListWidget>(1, "lstYear")->findItems("", Qt::MatchContains))
+                years << item->text();
+            QCOMPARE(years.join(' '), "2026 2025 2024 2023 2022 2021 2020 2019");
             for (const char *name : {"lstQuarter", "lstYear"}) {
                 auto *list = run.find<QListWidget>(1, name);
                 QApplication::setActiveWindow(&run.form(1));
