@@ -8,9 +8,8 @@
 #include "rules/reportreader.h"
 
 #include <QFile>
-#include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
+#include <QJsonValue>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -92,13 +91,13 @@ private slots:
             QCOMPARE(run(wrong).first, 2);
         const QJsonDocument all =
             QJsonDocument::fromJson(run({"--json", "FTP_WR4-4B_7654321.CSV"}).second.toUtf8());
-        QCOMPARE(all["errors"].toInt(), 1);
         const QJsonValue found = all["files"][0]["findings"][0];
-        QCOMPARE(QString("%1:%2: %3: %4")
+        QCOMPARE(QString("%1 %2:%3: %4: %5")
+                     .arg(all["errors"].toInt())
                      .arg(found["line"].toInt())
                      .arg(found["field"].toString(), found["severity"].toString(),
                           found["message"].toString()),
-                 "4:SSN: warning: The SSN 123456789 is already entered for this account (O'NEIL "
+                 "1 4:SSN: warning: The SSN 123456789 is already entered for this account (O'NEIL "
                  "MARY, line 3).");
     }
 
@@ -121,9 +120,6 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
     const auto row = [](const char *tag, const QByteArray &bytes, const QStringList &findings,
                         const QString &name = reportName) {
         QTest::newRow(tag) << bytes << name << findings;
-    };
-    const auto employee = [](const char *field, const QString &entry) {
-        return findingOf(validEmployee, field, entry);
     };
     const auto fileName = [](const QString &message) { return w(0, "FILE NAME", message); };
     const QString aboveGross = "GROSS WAGES must be greater than or equal to TAXABLE WAGES";
@@ -149,16 +145,22 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
          w(2, "GROSS WAGES", notSum.arg("GROSS", "1500001", "2 S records' gross", "1500000")),
          e(3, "line", "the line ends with LF alone, not CR LF"),
          e(3, "line", "byte 0x7f at column 35 is not printable ASCII"),
-         e(3, "MIDDLE NAME", employee("MIDDLE NAME", "\x7f")),
-         e(4, "SSN", employee("SSN", "123456789 ")),
+         e(3, "MIDDLE NAME",
+           "EMPLOYEE MIDDLE NAME  must only contain alphanumerics, apostrophe  and hyphens. No "
+           "spaces allowed."),
+         e(4, "SSN", "SSN has 10 characters; its entry box takes at most 9."),
          w(4, "SSN",
            "The SSN 123456789 is already entered for this account (O'NEIL MARY, line 3)."),
-         e(4, "LAST NAME", employee("LAST NAME", "SMITH JONES")),
+         e(4, "LAST NAME",
+           "EMPLOYEE LAST NAME  must only contain alphanumerics, apostrophe and hyphens. No spaces "
+           "allowed."),
          w(5, "TAXABLE WAGES", notSum.arg("TAXABLE", "250000", "1 S record's taxable", "240000")),
-         e(5, "EMPLOYER CONTRIBUTIONS", findingOf(validEmployer, "EMPLOYER CONTRIBUTIONS", "x")),
+         e(5, "EMPLOYER CONTRIBUTIONS",
+           "EMPLOYER CONTRIBUTIONS must be numeric.  Enter wages, excluding the decimal point, ie "
+           "$1234.56 wages should be entered as 123456."),
          w(6, "SSN", "SSN 666456789 cannot have been issued: no SSN begins with 666"),
-         e(6, "CREDIT WEEKS", employee("CREDIT WEEKS", "014")), e(7, "line", "blank line"),
-         e(8, "line", "the last line has no CR LF line end" + cutShort),
+         e(6, "CREDIT WEEKS", "CREDIT WEEKS has 3 characters; its entry box takes at most 2."),
+         e(7, "line", "blank line"), e(8, "line", "the last line has no CR LF line end" + cutShort),
          e(8, "RECORD TYPE", "record type \"X\" is none of A, E and S")});
     // Partner fields, a byte order mark, an S record's account number and then its SSN, under a
     // name the naming screen gives otherwise, for the other filing type.
@@ -179,7 +181,7 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
          e(6, "ACCOUNT NUMBER",
            "ACCOUNT NUMBER must be the account number of the E record on line 5 followed by two "
            "spaces, \"7654321  \""),
-         e(6, "SSN", employee("SSN", "32345678"))},
+         e(6, "SSN", "Employee SSN  must be 9 digits long.")},
         "FILEUPLOAD_WR4X-4BX_0123456_1q.CSV");
     // The layout: one A record first, eleven fields, S records after their E record; an A record
     // out of place has its findings in field order.
@@ -229,23 +231,41 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
     row("S record first", good.mid(good.indexOf("S,")),
         {e(1, "RECORD TYPE", "the file must begin with the A record"), e(1, "RECORD TYPE", sFirst),
          e(2, "RECORD TYPE", sFirst)});
-    // SSNs that cannot have been issued, and widely misused ones: each on line 3.
+    // SSNs at the edges of those that cannot have been issued, and widely misused ones: each on
+    // line 3, none found for one that can have been.
+    const QString never = "cannot have been issued: ";
     for (const auto &[ssn, why] :
-         {std::pair{"000456789", "cannot have been issued: no SSN begins with 000"},
-          {"900456789", "cannot have been issued: no SSN begins with 900"},
-          {"223006789", "cannot have been issued: its group number (digits 4 and 5) is 00"},
-          {"323450000", "cannot have been issued: its serial number (digits 6 to 9) is 0000"},
+         {std::pair{"000456789", never + "no SSN begins with 000"},
+          {"001456789", ""},
+          {"665456789", ""},
+          {"666456789", never + "no SSN begins with 666"},
+          {"667456789", ""},
+          {"899456789", ""},
+          {"900456789", never + "no SSN begins with 900"},
+          {"999456789", never + "no SSN begins with 999"},
+          {"223006789", never + "its group number (digits 4 and 5) is 00"},
+          {"223016789", ""},
+          {"323450000", never + "its serial number (digits 6 to 9) is 0000"},
+          {"323450001", ""},
           {"078051120", "is a widely misused number that belongs to no employee"},
           {"219099999", "is a widely misused number that belongs to no employee"}})
         row(qPrintable(QString("SSN %1").arg(ssn)), withField(3, 3, ssn),
-            {w(3, "SSN", QString("SSN %1 %2").arg(ssn, why))});
+            why.isEmpty() ? QStringList()
+                          : QStringList{w(3, "SSN", "SSN " + QString(ssn) + ' ' + why)});
     row("wages beyond machine integers",
         withField(2, 8, "0100000000000000000000").replace("1000000 ,", "99999999999999999999,"),
-        {e(2, "GROSS WAGES", findingOf(validEmployer, "GROSS WAGES", "0100000000000000000000")),
+        {e(2, "GROSS WAGES", "GROSS WAGES has 22 characters; its entry box takes at most 13."),
          w(2, "GROSS WAGES",
            notSum.arg("GROSS", "0100000000000000000000", "2 S records' gross",
                       "100000000000000499999")),
-         e(3, "GROSS WAGES", employee("GROSS WAGES", QString(20, u'9')))});
+         e(3, "GROSS WAGES", "GROSS WAGES has 20 characters; its entry box takes at most 12.")});
+    // Amounts at the longest their boxes take, and one past.
+    row("amounts at their boxes' lengths",
+        withField(2, 8, "0000001500000").replace("1000000 ,", "000001000000,"), {});
+    row("amounts one past their boxes' lengths",
+        withField(2, 8, "00000001500000").replace("1000000 ,", "0000001000000,"),
+        {e(2, "GROSS WAGES", "GROSS WAGES has 14 characters; its entry box takes at most 13."),
+         e(3, "GROSS WAGES", "GROSS WAGES has 13 characters; its entry box takes at most 12.")});
 }
 
 QTEST_GUILESS_MAIN(CheckTest)

@@ -1,5 +1,6 @@
-// Faults a real desk meets: a second copy in the same folder, a disk that fills up, files in the
-// way, a report that does not come back as it was written and a printer that cannot start.
+// Faults a real desk meets: a second copy in the same folder, a folder the program cannot write
+// its lock to, a disk that fills up, files in the way, a file system without hard links, a report
+// that does not come back as it was written and a printer that cannot start.
 
 #include "app/neededroutines.h"
 #include "filingrun.h"
@@ -11,49 +12,175 @@
 #include <QTest>
 
 #ifndef Q_OS_WIN
+#include <cerrno>
 #include <csignal>
+#include <dlfcn.h>
 #include <sys/resource.h>
+
+// The file layer's link and remove, failing with the error number set here (0: the system's own),
+// as on a file system without hard links or a file something else holds.
+static int linkFails = 0, removeFails = 0;
+template <typename F> static F real(const char *name)
+{
+    return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
+}
+extern "C" int link(const char *from, const char *to)
+{
+    if (linkFails)
+        return errno = linkFails, -1;
+    return real<int (*)(const char *, const char *)>("link")(from, to);
+}
+extern "C" int remove(const char *path)
+{
+    if (removeFails)
+        return errno = removeFails, -1;
+    return real<int (*)(const char *)>("remove")(path);
+}
+#else
+static int linkFails = 0, removeFails = 0;
 #endif
 
 namespace
 {
-// The one failure message shown, the pattern and the closing line, with the run ended and nothing
-// else shown.
-void verifyFailure(const FilingRun &run, const QString &pattern)
-{
-    QCOMPARE(run.desktop.failures().size(), 1);
-    const QString shown = run.desktop.failures().first();
-    QVERIFY2(QRegularExpression("^" + pattern + "\n\nThe program will now close\\.$")
-                 .match(shown)
-                 .hasMatch(),
-             qPrintable(shown));
-    QVERIFY(run.desktop.ended && run.program->hasEnded() && run.visibleScreens().isEmpty());
-    QCOMPARE(run.desktop.exitCode, 1);
-    QVERIFY(run.desktop.notices().isEmpty()); // never the closing message
-}
+// Where the run stands when the fault comes: on the contact screen, the employee screen after one
+// employee, or the naming screen after one account of one employee.
+constexpr qint64 noLimit = -1;
+using Step = void (*)(FilingRun &);
+const Step Contact = [](FilingRun &run) { run.start(); },
+           Employees =
+               [](FilingRun &run) {
+                   run.fileOneAccount({true, true, false}, 1);
+               },
+           Naming = [](FilingRun &run) {
+               run.fileOneAccount({true, false, false}, 1);
+           };
 
-#ifdef Q_OS_WIN
-// Windows has no limit on a file's size to make a full disk with: the rows that need one are
-// skipped there, and the others run as they are.
-using rlim_t = qint64;
-const rlim_t RLIM_INFINITY = -1;
-const auto withRoomFor = [](rlim_t, auto act) { act(); };
+struct Fault {
+    const char *name;
+    Step stage;
+    std::function<void(FilingRun &)> meet; // sets the fault up and takes the step that meets it
+    QString message;       // the failure shown, a pattern; empty: none, the report made
+    qint64 room = noLimit; // how many bytes a file may grow to, like a disk that fills up
+    int linkError = 0, removeError = 0;
+    QByteArray report;                   // the report file afterwards
+    const char *keptIn = "testFile.TXT"; // where the records before the fault are
+};
+
+const QString written = "\n\nThe file testFile\\.TXT could not be written\\.",
+              full = "Error 27: File too large", folder = "Error 21: Is a directory",
+              notMade = "\n\nThe report file FTP_WR4-4B_0123456\\.CSV could not be made; the "
+                        "working file testFile\\.TXT still holds every record\\.";
+#ifdef Q_OS_WIN // MoveFileExW's own number for a file moved onto a folder or a read-only file
+const QString moved = "Error 5: .+", readOnly = moved;
 #else
-// Runs `act` with files allowed to grow to `bytes` at most, like a disk with that much room left.
-template <typename F> void withRoomFor(rlim_t bytes, F act)
-{
-    rlimit before{};
-    getrlimit(RLIMIT_FSIZE, &before);
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN); // a failed write instead of a signal
-    rlimit limit = before;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-    act();
-    setrlimit(RLIMIT_FSIZE, &before);
-    std::signal(SIGXFSZ, handler);
-}
+const QString moved = folder, readOnly = "Error 13: Permission denied";
 #endif
+const QByteArray filed = aRecord + eRecord + sRecord; // the filing of each run but the first
 
+void typeOverGrossWages(FilingRun &run)
+{
+    FilingRun::press(run.form(2), "cmdReviewEmployees");
+    auto *table = run.form(2).findChild<QAbstractItemView *>("tblEmployees");
+    FilingRun::typeInCell(table, 0, "Gross Wages", "250001");
+}
+
+const Fault faults[] = {
+    {"disk full in the first record", Contact, [](FilingRun &run) { run.acceptContact(); },
+     full + written, 10},
+    {"disk full in a record", Employees,
+     [](FilingRun &run) {
+         run.enterEmployee(with(validEmployee, {"SSN", "223456789"}));
+     },
+     full + written, filed.size() + 20},
+    {"disk full in an import", Employees,
+     [](FilingRun &run) {
+         run.import("111223333,LEE,ANN,,40.00,30.00,13\n222334444,KIM,BO,J,40.00,30.00,1\n");
+     },
+     full + written, filed.size() + 70},
+    {"disk full in a correction's rewrite", Employees, typeOverGrossWages, full + written,
+     filed.size() - 1},
+    {"an unfinished filing that cannot be kept",
+     [](FilingRun &run) { // a folder where the oldest kept file is dropped
+         run.write("testFile.TXT", aRecord + eRecord);
+         run.write("testFile.TXT.previous-4", "older\r\n");
+         QVERIFY(QDir(run.path(".")).mkdir("testFile.TXT.previous-5"));
+         run.start();
+     },
+     [](FilingRun &run) { run.acceptContact(); },
+     moved + "\n\nThe file testFile\\.TXT\\.previous-4, kept from an earlier filing, could not be "
+             "moved aside, so nothing was written\\."},
+    {"a folder in the working file's place at the save",
+     Naming,
+     [](FilingRun &run) {
+         QVERIFY(QFile::rename(run.path("testFile.TXT"), run.path("kept.TXT")));
+         QVERIFY(QDir(run.path(".")).mkdir("testFile.TXT"));
+         run.nameReport();
+     },
+     folder + "\n\nThe working file testFile\\.TXT could not be read, so no report file was "
+              "made\\.",
+     noLimit,
+     0,
+     0,
+     {},
+     "kept.TXT"},
+    {"disk full during the copy", Naming, [](FilingRun &run) { run.nameReport(); }, full + notMade,
+     aRecord.size()},
+    {"a read-only report, even for a superuser", Naming,
+     [](FilingRun &run) {
+         run.write(reportName, "kept\r\n");
+         QVERIFY(QFile::setPermissions(run.path(reportName), QFile::ReadOwner));
+         run.desktop.answer({true});
+         run.nameReport();
+     },
+     readOnly + notMade, noLimit, 0, 0, "kept\r\n"},
+    {"a file system whose links fail", Naming, [](FilingRun &run) { run.nameReport(); },
+     "Error 5: Input/output error" + notMade, noLimit, EIO},
+    // Without hard links the report is renamed into place, still never over another file.
+    {"a file system without hard links", Naming, [](FilingRun &run) { run.nameReport(); }, "",
+     noLimit, EPERM, 0, filed},
+    {"a working file that cannot be deleted after a report replaced", Naming,
+     [](FilingRun &run) {
+         run.write(reportName, "earlier\r\n");
+         run.desktop.answer({true});
+         run.nameReport();
+     },
+     "Error 16: Device or resource busy\n\nThe working file testFile\\.TXT could not be "
+     "deleted\\.",
+     noLimit, 0, EBUSY, filed},
+    // No system call failed in these, so no system error is shown.
+    {"a report that reads back different", Naming,
+     [](FilingRun &run) {
+         run.program->beforeReportReadBack = [](const QString &name) {
+             QFile report(name); // a disk that loses the last byte it was given
+             QVERIFY(report.open(QIODevice::ReadWrite) && report.resize(report.size() - 1));
+         };
+         run.nameReport();
+     },
+     "The report file FTP_WR4-4B_0123456\\.CSV was read back after copying and did not match "
+     "the working file testFile\\.TXT, so it was removed\\. The working file still holds every "
+     "record\\."},
+    {"a naming choice the program does not know", Naming,
+     [](FilingRun &run) {
+         QWidget &naming = run.form(3);
+         auto *kinds = FilingRun::find<QListWidget>(naming, "lstEmployeOrTPA");
+         kinds->addItem("Other"); // one added to the form
+         FilingRun::fill(naming, validNaming);
+         FilingRun::choose(kinds, "Other");
+         FilingRun::press(naming, "cmdNameFile");
+     },
+     "The naming screen offers a choice this program does not know, so no report file was "
+     "made\\. The working file testFile\\.TXT still holds every record\\."},
+    {"a printer that cannot start", Naming,
+     [](FilingRun &run) {
+         run.desktop.printTo = run.path("no folder/printed.pdf");
+         run.desktop.answer({true});
+         cNeededRoutines(*run.program).print_file("testFile.TXT");
+         QCOMPARE(run.desktop.questions().last(), "Log file created. Would you like to print it?");
+         QCOMPARE(run.desktop.shown[run.desktop.shown.size() - 2].title,
+                  "Create CSV File for TAVO");
+     },
+     "The file testFile\\.TXT could not be printed: the printer could not be started\\."},
+};
 } // namespace
 
 class FaultsTest : public QObject
@@ -61,23 +188,39 @@ class FaultsTest : public QObject
     Q_OBJECT
 
 private slots:
-    // A second copy in the folder is told and ends, not even the version notice shown, the
-    // working file untouched.
-    void secondCopy_toldAndEnds()
+    // A run that cannot have the folder to itself tells why, under the program's title, and ends
+    // before the version notice, the working file untouched: another copy works there, or the
+    // folder is gone so no lock file can be made in it.
+    void runWithoutTheFolder_toldAndEnds()
     {
         FilingRun run;
         run.fileOneAccount({false, false});
-        ScriptedDesktop secondDesktop;
-        Program second(secondDesktop);
-        second.start();
-        QVERIFY(secondDesktop.ended && secondDesktop.questions().isEmpty());
-        QCOMPARE(secondDesktop.notices(),
-                 {"Another copy of this program is already preparing a report in this folder. Two "
-                  "copies would mix their records in one working file, so this copy will now "
-                  "close.\r\n\r\nFinish the report in the other copy first. If no other copy is "
-                  "running, delete the file testFile.TXT.lock in this folder and start the "
-                  "program again."});
-        QCOMPARE(run.workingFile(), aRecord + eRecord);
+        for (const bool gone : {false, true}) {
+#ifdef Q_OS_WIN
+            if (gone)
+                QSKIP("Windows keeps the current folder from being deleted");
+#endif
+            if (gone) {
+                QVERIFY(QDir(run.path(".")).mkdir("gone") && QDir::setCurrent(run.path("gone")));
+                QVERIFY(QDir(run.path(".")).rmdir("gone"));
+            }
+            ScriptedDesktop secondDesktop;
+            Program second(secondDesktop);
+            second.start();
+            QVERIFY(secondDesktop.ended && secondDesktop.exitCode == 1);
+            QCOMPARE(secondDesktop.shown.size(), 1);
+            QCOMPARE(secondDesktop.shown[0].title, "Create CSV File for TAVO");
+            QCOMPARE(secondDesktop.notices(),
+                     {gone ? "The file testFile.TXT.lock could not be made in this folder, so no "
+                             "report can be prepared here. Start the program in a folder you may "
+                             "write to."
+                           : "Another copy of this program is already preparing a report in this "
+                             "folder. Two copies would mix their records in one working file, so "
+                             "this copy will now close.\r\n\r\nFinish the report in the other "
+                             "copy first. If no other copy is running, delete the file "
+                             "testFile.TXT.lock in this folder and start the program again."});
+            QCOMPARE(run.workingFile(), aRecord + eRecord);
+        }
     }
 
     // A working file only its owner may read stays so through a correction's rewrite, and the
@@ -88,161 +231,81 @@ private slots:
 #ifdef Q_OS_WIN
         QSKIP("Windows keeps a file private by the access list it inherits from its folder");
 #endif
-        FilingRun run;
-        run.fileOneAccount({true, false, false}, 1);
         const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
-        QVERIFY(QFile::setPermissions(run.path("testFile.TXT"), ownerOnly));
-        FilingRun::press(run.program->form3(), "cmdReviewEmployees");
-        auto *table = run.program->form3().findChild<QAbstractItemView *>("tblEmployees");
-        QApplication::setActiveWindow(table->window());
-        FilingRun::typeInCell(table, 0, "Gross Wages", "250001");
-        run.nameReport();
-        for (const QString &file : {QString("testFile.TXT"), reportName})
-            QCOMPARE(QFileInfo(run.path(file)).permissions() & 0x0777, // of user, group, others
+        const auto verifyPrivate = [](const FilingRun &run, const QString &file) {
+            QCOMPARE(QFileInfo(run.path(file)).permissions() & 0x0777, // user, group, others
                      QFile::ReadUser | QFile::WriteUser);
-        QVERIFY(run.read(reportName).contains(",250001,"));
-        // A private file resumed is copied in as private as it is.
+        };
+        {
+            FilingRun run;
+            run.fileOneAccount({true, false, false}, 1);
+            QVERIFY(QFile::setPermissions(run.path("testFile.TXT"), ownerOnly));
+            typeOverGrossWages(run);
+            run.nameReport();
+            QVERIFY(run.read(reportName).contains(",250001,"));
+            verifyPrivate(run, "testFile.TXT");
+            verifyPrivate(run, reportName);
+        }
         FilingRun resumed;
         resumed.write("mine.TXT", aRecord + eRecord);
         QVERIFY(QFile::setPermissions(resumed.path("mine.TXT"), ownerOnly));
         resumed.resume("", {false, false}, "mine.TXT");
         QCOMPARE(resumed.workingFile(), aRecord + eRecord);
-        QCOMPARE(QFileInfo(resumed.path("testFile.TXT")).permissions() & 0x0777,
-                 QFile::ReadUser | QFile::WriteUser);
+        verifyPrivate(resumed, "testFile.TXT");
     }
 
     // A fault at each kind of write, at the save and at the printer: the one failure message
-    // names what failed and the run ends; the working file keeps whole records, the ones before,
-    // and no part of a file is left.
+    // names what failed, nothing else is shown after it and the run ends; the working file keeps
+    // whole records, the ones before, and no part of a file is left.
     void fault_fileNamed_wholeRecordsKept_data()
     {
-        QTest::addColumn<QString>("fault"); // what goes wrong, then where
-        QTest::addColumn<QString>("message");
-        const QString written = "\n\nThe file testFile\\.TXT could not be written\\.",
-                      full = "Error 27: File too large", folder = "Error 21: Is a directory",
-                      notMade = "\n\nThe report file FTP_WR4-4B_0123456\\.CSV could not be made; "
-                                "the working file testFile\\.TXT still holds every record\\.";
-#ifdef Q_OS_WIN // MoveFileExW's own number for a file moved onto a folder or a read-only file
-        const QString moved = "Error 5: .+", readOnly = moved;
-#else
-        const QString moved = folder, readOnly = "Error 13: Permission denied";
-#endif
-        QTest::newRow("disk full in the first record") << "full contact" << full + written;
-        QTest::newRow("disk full in a record") << "full employee" << full + written;
-        QTest::newRow("disk full in an import") << "full import" << full + written;
-        QTest::newRow("disk full in a correction's rewrite") << "full correction" << full + written;
-        QTest::newRow("an unfinished filing that cannot be kept")
-            << "kept contact"
-            << moved + "\n\nThe file testFile\\.TXT\\.previous-4, kept from an earlier filing, "
-                       "could not be moved aside, so nothing was written\\.";
-        QTest::newRow("a folder in the working file's place at the save")
-            << "folder save"
-            << folder + "\n\nThe working file testFile\\.TXT could not be read, so no report "
-                        "file was made\\.";
-        QTest::newRow("disk full during the copy") << "full save" << full + notMade;
-        QTest::newRow("a read-only report, even for a superuser")
-            << "read-only save" << readOnly + notMade;
-        // No system call failed in these, so no system error is shown.
-        QTest::newRow("report reads back different")
-            << "differs save"
-            << "The report file FTP_WR4-4B_0123456\\.CSV was read back after copying and did not "
-               "match the working file testFile\\.TXT, so it was removed\\. The working file "
-               "still holds every record\\.";
-        QTest::newRow("a naming choice the program does not know")
-            << "choice save"
-            << "The naming screen offers a choice this program does not know, so no report file "
-               "was made\\. The working file testFile\\.TXT still holds every record\\.";
-        QTest::newRow("a printer that cannot start")
-            << "printer save"
-            << "The file testFile\\.TXT could not be printed: the printer could not be "
-               "started\\.";
+        QTest::addColumn<int>("at");
+        for (const Fault &fault : faults)
+            QTest::newRow(fault.name) << int(&fault - faults);
     }
     void fault_fileNamed_wholeRecordsKept()
     {
-        QFETCH(QString, fault);
-        QFETCH(QString, message);
-#ifdef Q_OS_WIN
-        if (fault.startsWith("full"))
-            QSKIP("Windows has no limit on a file's size to make a full disk with");
-#endif
+        QFETCH(int, at);
+        const Fault &fault = faults[at];
         FilingRun run;
-        const bool contact = fault.endsWith("contact"), save = fault.endsWith("save");
-        if (fault == "kept contact") { // a folder where the oldest kept file is dropped
-            run.write("testFile.TXT", aRecord + eRecord);
-            run.write("testFile.TXT.previous-4", "older\r\n");
-            QVERIFY(QDir(run.path(".")).mkdir("testFile.TXT.previous-5"));
+        fault.stage(run);
+        const QByteArray before = run.workingFile(), older = run.read("testFile.TXT.previous-4");
+#ifdef Q_OS_WIN
+        if (fault.room != noLimit || fault.linkError || fault.removeError)
+            QSKIP("Windows has no limit on a file's size nor calls the test can make fail");
+        fault.meet(run);
+#else
+        rlimit unlimited{}, limit{};
+        getrlimit(RLIMIT_FSIZE, &unlimited);
+        limit = unlimited;
+        limit.rlim_cur = fault.room == noLimit ? RLIM_INFINITY : rlim_t(fault.room);
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN); // a failed write instead of a signal
+        setrlimit(RLIMIT_FSIZE, &limit);
+        linkFails = fault.linkError, removeFails = fault.removeError;
+        fault.meet(run);
+        linkFails = removeFails = 0;
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        std::signal(SIGXFSZ, handler);
+#endif
+        QVERIFY(!QTest::currentTestFailed());
+        const QStringList failures = run.desktop.failures();
+        if (fault.message.isEmpty()) {
+            QCOMPARE(failures, QStringList());
+            QCOMPARE(run.desktop.exitCode, 0);
+        } else {
+            QCOMPARE(failures.size(), 1);
+            QVERIFY2(QRegularExpression("^" + fault.message + "\n\nThe program will now close\\.$")
+                         .match(failures[0])
+                         .hasMatch(),
+                     qPrintable(failures[0]));
+            QCOMPARE(run.desktop.shown.last().kind, ScriptedDesktop::Kind::Failure);
+            QCOMPARE(run.desktop.exitCode, 1);
         }
-        contact ? run.start() : run.fileOneAccount({true, !save, false}, 1);
-        const QByteArray before = run.workingFile();
-        Form3 &employees = run.program->form3();
-        FilingRun::fill(employees, fault == "full import"
-                                       ? EmployeeEntries()
-                                       : with(validEmployee, {"SSN", "223456789"}));
-        run.write("employees.csv", "111223333,LEE,ANN,,40.00,30.00,13\n"
-                                   "222334444,KIM,BO,J,40.00,30.00,1\n");
-        run.desktop.filesToOpen.enqueue(run.path("employees.csv"));
-        if (fault.startsWith("folder")) {
-            QVERIFY(QFile::rename(run.path("testFile.TXT"), run.path("kept.TXT")));
-            QVERIFY(QDir(run.path(".")).mkdir("testFile.TXT"));
-        }
-        if (fault == "read-only save") { // an existing report, to be replaced
-            run.write(reportName, "kept\r\n");
-            QVERIFY(QFile::setPermissions(run.path(reportName), QFile::ReadOwner));
-            run.desktop.answer({true});
-        }
-        if (fault == "differs save") { // a disk that loses the last byte it was given
-            run.program->beforeReportReadBack = [](const QString &name) {
-                QFile report(name);
-                QVERIFY(report.open(QIODevice::ReadWrite) && report.resize(report.size() - 1));
-            };
-        }
-        QWidget &naming = run.program->formNameFile();
-        auto *kinds = FilingRun::find<QListWidget>(naming, "lstEmployeOrTPA");
-        if (fault == "choice save") // one added to the form
-            kinds->addItem("Other");
-        if (fault == "printer save") {
-            run.desktop.printTo = run.path("no folder/printed.pdf");
-            run.desktop.answer({true});
-        }
-        if (fault == "full correction")
-            FilingRun::press(employees, "cmdReviewEmployees");
-        auto *table = employees.findChild<QAbstractItemView *>("tblEmployees");
-        if (table)
-            QApplication::setActiveWindow(table->window());
-        const rlim_t room = !fault.startsWith("full")    ? RLIM_INFINITY
-                            : contact                    ? 10
-                            : save                       ? aRecord.size()
-                            : fault == "full correction" ? before.size() - 1
-                            : fault == "full import"     ? before.size() + 70
-                                                         : before.size() + 20;
-        withRoomFor(room, [&] {
-            if (contact) {
-                run.acceptContact();
-            } else if (table) {
-                FilingRun::typeInCell(table, 0, "Gross Wages", "250001");
-            } else if (!save) {
-                FilingRun::press(employees,
-                                 fault == "full import" ? "cmdImportEmployees" : "cmdAddEmployee");
-            } else if (fault == "printer save") {
-                cNeededRoutines(*run.program).print_file("testFile.TXT");
-            } else if (fault == "choice save") {
-                FilingRun::fill(naming, validNaming);
-                FilingRun::choose(kinds, "Other");
-                FilingRun::press(naming, "cmdNameFile");
-            } else {
-                run.nameReport();
-            }
-        });
-        verifyFailure(run, message);
-        QCOMPARE(run.read(fault.startsWith("folder") ? "kept.TXT" : "testFile.TXT"), before);
-        QCOMPARE(run.read("testFile.TXT.previous-4"),
-                 fault == "kept contact" ? "older\r\n" : QByteArray());
-        QCOMPARE(run.read(reportName), fault == "read-only save" ? "kept\r\n" : QByteArray());
-        QCOMPARE(run.files().filter(".part"),
-                 QStringList());     // nothing written under a temporary name
-        if (fault == "printer save") // the question before
-            QCOMPARE(run.desktop.shown[run.desktop.shown.size() - 2].title,
-                     "Create CSV File for TAVO");
+        QVERIFY(run.desktop.ended && run.program->hasEnded() && run.visibleScreens().isEmpty());
+        QCOMPARE(run.read(fault.keptIn), before);
+        QCOMPARE(run.read("testFile.TXT.previous-4"), older);
+        QCOMPARE(run.read(reportName), fault.report);
+        QCOMPARE(run.files().filter(".part"), QStringList()); // nothing under a temporary name
     }
 };
 

@@ -66,7 +66,7 @@ private slots:
         };
         run.start();
         run.acceptContact({"A", "Mary O'Neil-Smith", "mary.smith@example.com", "8005551234", "42"});
-        QWidget &employer = run.program->form2(), &employees = run.program->form3();
+        QWidget &employer = run.form(1), &employees = run.form(2);
         QCOMPARE(employer.focusWidget(), FilingRun::find(employer, "cmdCreateELine"));
         QCOMPARE(FilingRun::labelText(employer, "lblMessage"), "The filing type is AMENDED.");
         run.desktop.answer({false, true, true, true, false, false, true, true, false, false});
@@ -79,7 +79,11 @@ private slots:
                           "1000000", "36000"});
         QCOMPARE(FilingRun::labelText(employees, "lblEANInfo"),
                  "Account Number: 2222222\r\nQuarter/Year: 3/2025\r\nFile Type: AMENDED");
-        QVERIFY(!FilingRun::find(employees, "cmdFillFromPrevious")->isVisible()); // no report
+        // No previous report: nothing offered from one.
+        for (const char *from : {"cmdFillFromPrevious", "cmdSaveTemplate", "lstPreviousAccounts"})
+            QVERIFY2(FilingRun::find(*QWidgetList{&employer, &employees}[from[0] != 'l'], from)
+                         ->isHidden(),
+                     from);
         // The valid employee at half the second account's wages; the third account's has them all.
         const auto half = with(validEmployee, {"GROSS WAGES", "750000", "TAXABLE WAGES", "500000"});
         run.enterEmployee(with(half, {"SSN", "323456789"}));
@@ -104,7 +108,7 @@ private slots:
         QCOMPARE(screens.mid(0, 11),
                  QString("||||Form3|Form3|Form3|Form3||Form3|Form3").split('|'));
         QCOMPARE(run.visibleScreens(), QStringList{"FormNameFile"});
-        QVERIFY(run.program->formNameFile().isModal());
+        QVERIFY(run.form(3).isModal());
         run.nameReport({FilerKind::Tpa, FilingMethod::Ftp, "0000012345", "q4"});
 
         const QString name = "FTP_WR4X-4BX_0000012345_Q4.CSV";
@@ -125,11 +129,18 @@ private slots:
         QCOMPARE(run.desktop.notices(), QStringList{closing.arg(name)});
         QVERIFY(run.desktop.ended && run.desktop.exitCode == 0);
         verifyClean(run.path(name), 7);
-        // Printed to a file, the report's lines are drawn as text: the page carries a font.
-        run.desktop.printTo = run.path("printed.pdf");
-        run.desktop.answer({true});
-        cNeededRoutines(*run.program).print_file(name);
-        QVERIFY(run.read("printed.pdf").contains("/FontFile"));
+        // Printed to a file, the report's lines are drawn as text: the page carries a font. A file
+        // of 400 lines fills pages of at least 20 lines each, one after the other.
+        run.write("long.txt", QByteArray("line\r\n").repeated(400));
+        for (const QString &file : {name, QString("long.txt")}) {
+            run.desktop.printTo = run.path(file + ".pdf");
+            run.desktop.answer({true});
+            cNeededRoutines(*run.program).print_file(file);
+            const QByteArray pdf = run.read(file + ".pdf");
+            const auto pages = pdf.count("/Type /Page\n");
+            QVERIFY(pdf.contains("/FontFile") && pages >= 1 + (file == "long.txt"));
+            QVERIFY2(pages <= (file == "long.txt" ? 20 : 1), qPrintable(QString::number(pages)));
+        }
     }
 
     // Employee 2 of 3 corrected in Review Filing and employee 3 removed, then one more typed: the
@@ -147,8 +158,8 @@ private slots:
         // The second typed with a slip in its gross wages.
         for (const EmployeeEntries &typed : {one, with(two, {"GROSS WAGES", "5000000"}), extra})
             run.enterEmployee(typed);
-        FilingRun::press(run.program->form3(), "cmdReviewEmployees");
-        auto *employees = run.program->form3().findChild<QTableView *>("tblEmployees");
+        FilingRun::press(run.form(2), "cmdReviewEmployees");
+        auto *employees = run.form(2).findChild<QTableView *>("tblEmployees");
         QWidget &review = *employees->window();
         employees->setCurrentIndex(employees->model()->index(2, 0));
         QTest::keyClick(employees, Qt::Key_Delete); // asked, No, the default
@@ -174,7 +185,7 @@ private slots:
         QTest::keyClicks(editor, "500000");
         FilingRun::press(review, "cmdCloseReview");
         QVERIFY(!review.isVisible());
-        QVERIFY(FilingRun::labelText(run.program->form3(), "lblRunningTotals")
+        QVERIFY(FilingRun::labelText(run.form(2), "lblRunningTotals")
                     .startsWith("Entered for this account: 2 employees,"));
         run.enterEmployee(three);
         run.nameReport();
@@ -204,7 +215,7 @@ private slots:
             QCOMPARE(run.exists("testFile.TXT"), !yes); // a replaced report takes its place
             QCOMPARE(run.desktop.notices(), QStringList{(yes ? closing : taken).arg(reportName)});
             QCOMPARE(run.desktop.ended, yes); // No: named again
-            QVERIFY(yes || isUpEmptied(run.program->formNameFile()));
+            QVERIFY(yes || isUpEmptied(run.form(3)));
         }
     }
 };

@@ -33,22 +33,27 @@ private slots:
              "S,0123456  ,987654321,SMITH,JO,A,1500000,0,07, , "});
         // The fields through the employee screen's rules and box lengths, each finding at its line
         // in field order, nothing taken.
-        const auto finding = [](int line, const char *field, const QString &entry, int which = 0) {
-            return QString("line %1, %2: ").arg(line).arg(field) +
-                   findingOf(validEmployee, field, entry, which);
-        };
+        const QString nine = "SSN: Employee SSN  must be 9 digits long.",
+                      weeks = "CREDIT WEEKS: EMPLOYEE CREDIT WEEKS must be numeric between 0 and "
+                              "14 inclusive.",
+                      belowTaxable = "WAGES: GROSS WAGES must be greater than or equal to TAXABLE "
+                                     "WAGES",
+                      zero = " A spreadsheet may have dropped the SSN's leading zero: format the "
+                             "SSN column as text and enter all 9 digits.";
         // Dollars without two decimals: the line, GROSS or TAXABLE, the text, and how to write it.
         const QString cents = "line %1, %2 WAGES: %2 WAGES %3 is not an amount in dollars and "
                               "cents: write it with two decimals, as %4.";
         row("not converted: decimals not two, a short group, dashes elsewhere; box lengths",
             "12-345-6789,A,B,,1234.5,0,1\n123456789,A,B,,\"1,23.45\",\"$1,800.5\",1\n"
             "123456789 ,A,B,,0.00,0.00,013\n223456789,A,B,,10000000000.00,1800.555,1",
-            {finding(1, "SSN", "12345678"), finding(1, "SSN", "12345678901", 1),
+            {"line 1, " + nine,
+             "line 1, SSN: SSN has 11 characters; its entry box takes at most 9.",
              cents.arg("1", "GROSS", "1234.5", "1234.50 or $1,234.50"),
              cents.arg("2", "GROSS", "1,23.45", "1234.56 or $1,234.56"),
              cents.arg("2", "TAXABLE", "$1,800.5", "1800.50 or $1,800.50"),
-             finding(3, "SSN", "123456789 "), finding(3, "CREDIT WEEKS", "013"),
-             finding(4, "GROSS WAGES", "1111111111111"),
+             "line 3, SSN: SSN has 10 characters; its entry box takes at most 9.",
+             "line 3, CREDIT WEEKS: CREDIT WEEKS has 3 characters; its entry box takes at most 2.",
+             "line 4, GROSS WAGES: GROSS WAGES has 13 characters; its entry box takes at most 12.",
              cents.arg("4", "TAXABLE", "1800.555", "1234.56 or $1,234.56")});
         // What LibreOffice Calc's command-line conversion made of a sheet (calc-wages.fods) whose
         // wages show as $2,500.00 and whose SSN column is numbers: the cells' values.
@@ -61,25 +66,26 @@ private slots:
                              "shown.";
         row("plain digits are dollars to a spreadsheet; an SSN that lost its zero", calc.readAll(),
             {bare.arg("2", "GROSS", "2500", "2,500"), bare.arg("2", "TAXABLE", "1000", "1,000"),
-             finding(3, "SSN", "12345678") +
-                 " A spreadsheet may have dropped the SSN's leading zero: format the SSN column as "
-                 "text and enter all 9 digits.",
-             bare.arg("3", "GROSS", "12500", "12,500"), bare.arg("3", "TAXABLE", "7000", "7,000")});
+             "line 3, " + nine + zero, bare.arg("3", "GROSS", "12500", "12,500"),
+             bare.arg("3", "TAXABLE", "7000", "7,000")});
         row("the layout's findings with the fields', after a byte order mark",
             "\xEF\xBB\xBF"
-            "123456789,A,B,,1.00,1.00,1\n\n1234567890,A,,,0.02,0.03,15\n1,2\n\"1,2\n\"1\"2,3",
-            {finding(3, "SSN", "12345678"), finding(3, "SSN", "1234567890", 1),
-             finding(3, "FIRST NAME", ""), finding(3, "GROSS WAGES", "1"),
-             finding(3, "TAXABLE WAGES", "999999"), finding(3, "CREDIT WEEKS", "15"),
+            "123456789,A,B,,1.00,1.00,1\n\n1234567890,A,,,0.02,0.03,15\n1,2\n\"1,2\n\"1\"2,3\n"
+            "12345678,A,B,,1.00,1.00,15",
+            {"line 3, " + nine,
+             "line 3, SSN: SSN has 10 characters; its entry box takes at most 9.",
+             "line 3, FIRST NAME: EMPLOYEE FIRST NAME in S line must not be blank. ",
+             "line 3, GROSS " + belowTaxable, "line 3, TAXABLE " + belowTaxable, "line 3, " + weeks,
              "line 4, line: 2 fields found, 7 expected: SSN, last name, first name, middle name, "
              "gross wages, taxable wages, credit weeks.",
              "line 5, line: A quotation mark is not closed.",
-             "line 6, line: Only a comma may follow a closing quotation mark."});
+             "line 6, line: Only a comma may follow a closing quotation mark.",
+             "line 7, " + nine + zero, "line 7, " + weeks});
         // A masked SSN with wages is no column name.
         row("an SSN twice in the file, one already written, a masked SSN first",
             "N/A,A,B,,0,0,1\n123456789, A ,B,,0,0,1\n111111111,A,B,,5,0.06,1\n"
             "123-45-6789,C,D,,0,0,\"1\"",
-            {finding(1, "SSN", "N/A"),
+            {"line 1, " + nine,
              "line 3, SSN: The SSN 111111111 is already entered for this account (DOE JOHN).",
              bare.arg("3", "GROSS", "5", "5"),
              "line 4, SSN: The SSN 123456789 is already entered for this account (A B, line 2)."});
@@ -118,7 +124,7 @@ private slots:
                                           "333445555,DOE,JO,,4500.00,3000.00,0\r\n";
         FilingRun run;
         run.fileOneAccount({true, true}, 1);
-        Form3 &form = run.program->form3();
+        QWidget &form = run.form(2);
         const auto totals = [&form] { return FilingRun::labelText(form, "lblRunningTotals"); };
 #ifndef Q_OS_WIN
         QCOMPARE(::mkfifo(qPrintable(run.path("<u>pipe.csv")), 0600), 0);
@@ -129,8 +135,8 @@ private slots:
                                          "pipe, a device or a socket."});
 #endif
         run.import(threeEmployees + "123456789,X,Y,,1.00,1.00,1\n"); // written by the screen
-        QCOMPARE(run.desktop.shown.last().text,
-                 "Nothing was imported.\nline 5, SSN: The SSN 123456789 "
+        QCOMPARE(run.desktop.shown.last().title + ": " + run.desktop.shown.last().text,
+                 "Import Employees: Nothing was imported.\nline 5, SSN: The SSN 123456789 "
                  "is already entered for this account (O'NEIL MARY).");
         QCOMPARE(run.workingFile(), aRecord + eRecord + sRecord);
         QVERIFY(!totals().contains("add up"));

@@ -52,22 +52,6 @@ private slots:
         QVERIFY(!checkForGoodApostropheInEmployeeLastName(u"O 'NEIL"));
         QVERIFY(!checkForGoodApostropheInEmployeeLastName(u"O' NEIL"));
         QCOMPARE(trimSpaces(QString("  \ta b\t  ")), "\ta b\t");
-        // A working file read as a filing: employees after their account only.
-        QVERIFY(readReport(aRecord + eRecord + sRecord, {}).filing);
-        QVERIFY(!readReport(aRecord + sRecord + eRecord, {}).filing);
-        QVERIFY(!readReport(eRecord + aRecord, {}).filing &&
-                !readReport(eRecord + sRecord, {}).filing);
-        // The rules that span records: a year the employer screen offers on 6 December 2026, and
-        // a sheet of employees at least half of whom stand under one other account only.
-        QCOMPARE(FilingRules::yearNotOffered(u"12019", 2026) +
-                     FilingRules::yearNotOffered(u"42026", 2026) +
-                     FilingRules::yearNotOffered(u"02018", 2026),
-                 "");
-        for (const char *code : {"12018", "12027"})
-            QCOMPARE(FilingRules::yearNotOffered(QString(code), 2026),
-                     QString("QUARTER-YEAR %1: the year must be one the employer screen offers, "
-                             "2019 to 2026")
-                         .arg(code));
         const auto staff = [](QStringList ssns) {
             QList<EmployeeEntries> list;
             for (const QString &ssn : ssns)
@@ -177,6 +161,7 @@ void RulesTest::fieldRules_data()
     const QString belowWithholding =
         "GROSS WAGES must be greater than or equal to EMPLOYEE WITHHOLDING";
     rows(gross, "", {"1000"}, {taxable, "1000", withheld, "1000", contributions, "0"});
+    rows(gross, "", {"0", "9999999999999"}, {taxable, "0", withheld, "0", contributions, "0"});
     rows(gross, "", {"0001000"}, {taxable, "999", withheld, "1,000,000", contributions, "0"});
     rows(gross, "", {"100000000000000000000"}, {taxable, "99999999999999999999"});
     rows(gross, "GROSS WAGES must not be blank.", {" "});
@@ -240,6 +225,7 @@ void RulesTest::fieldRules_data()
          {"   ", "Q."});
     rows(middle, "EMPLOYEE MIDDLE NAME" + twoHyphens, {"A--B"});
     rows(gross, "", {"1000"}, {taxable, "1000"});
+    rows(gross, "", {"0", "999999999999"}, {taxable, "0"});
     rows(gross, "", {"1000"}, {taxable, "x"});
     rows(gross, grossBelowTaxable, {"999"}, {taxable, "1000"});
     rows(gross, "GROSS WAGES must not be blank.", {""});

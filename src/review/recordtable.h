@@ -86,6 +86,8 @@ public:
     }
     Qt::ItemFlags flags(const QModelIndex &index) const override
     {
+        if (!index.isValid()) // the root holds no record
+            return Qt::NoItemFlags;
         return index.row() < m_records.size()
                    ? QAbstractTableModel::flags(index) | Qt::ItemIsEditable
                    : Qt::ItemIsEnabled;

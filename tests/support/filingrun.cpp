@@ -39,13 +39,10 @@ void ScriptedDesktop::preparePrinter(QPrinter &printer)
         printer.setOutputFileName(printTo);
 }
 
-QStringList ScriptedDesktop::texts(Kind kind) const
+QWidget &FilingRun::form(int screen) const
 {
-    QStringList result;
-    for (const Shown &box : shown)
-        if (box.kind == kind)
-            result.append(box.text);
-    return result;
+    Program &p = *program;
+    return *QWidgetList{&p.form1(), &p.form2(), &p.form3(), &p.formNameFile()}[screen];
 }
 
 void FilingRun::restart()
@@ -62,7 +59,7 @@ void FilingRun::resume(const QByteArray &working, std::initializer_list<bool> an
     start();
     desktop.answer(answers);
     desktop.filesToOpen.enqueue(path(chosen));
-    press(program->form1(), "cmdResumeReport");
+    press(form(0), "cmdResumeReport");
 }
 
 void FilingRun::fileOneAccount(std::initializer_list<bool> answers, int employees)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "desktop/desktop.h"
 #include "app/program.h"
 #include "contact/form1.h"
+#include "desktop/desktop.h"
 #include "employee/form3.h"
 #include "employer/form2.h"
 #include "naming/formnamefile.h"
@@ -53,7 +53,14 @@ public:
         show(Kind::Findings, title, text + u'\n' + lines.join(u'\n'));
     }
 
-    QStringList texts(Kind kind) const;
+    QStringList texts(Kind kind) const
+    {
+        QStringList result;
+        for (const Shown &box : shown)
+            if (box.kind == kind)
+                result.append(box.text);
+        return result;
+    }
     QStringList questions() const { return texts(Kind::Question); }
     QStringList notices() const { return texts(Kind::Notice); }
     QStringList failures() const { return texts(Kind::Failure); }
@@ -117,23 +124,14 @@ public:
     QStringList files() const;
 
     // A screen filled in and its button pressed; an empty list entry chooses nothing.
-    void acceptContact(const ContactEntries &entries = validContact)
-    {
-        enter(program->form1(), entries, "cmdCreateALine");
-    }
-    void enterAccount(const EmployerEntries &entries = validEmployer)
-    {
-        enter(program->form2(), entries, "cmdCreateELine");
-    }
-    void enterEmployee(const EmployeeEntries &entries = validEmployee)
-    {
-        enter(program->form3(), entries, "cmdAddEmployee");
-    }
-    void nameReport(const NamingEntries &entries = validNaming)
-    {
-        QApplication::setActiveWindow(&program->formNameFile());
-        enter(program->formNameFile(), entries, "cmdNameFile");
-    }
+    void acceptContact(const ContactEntries &e = validContact) { enter(form(0), e, 0); }
+    void enterAccount(const EmployerEntries &e = validEmployer) { enter(form(1), e, 1); }
+    void enterEmployee(const EmployeeEntries &e = validEmployee) { enter(form(2), e, 2); }
+    void nameReport(const NamingEntries &e = validNaming) { enter(form(3), e, 3); }
+    // The screens in their order: contact, employer, employee, naming; and their buttons.
+    QWidget &form(int screen) const;
+    static constexpr const char *buttons[] = {"cmdCreateALine", "cmdCreateELine", "cmdAddEmployee",
+                                              "cmdNameFile"};
     // The screen's boxes and lists filled from the entries, the button not pressed.
     template <typename E> static void fill(QWidget &screen, const E &entries)
     {
@@ -156,6 +154,10 @@ public:
         return widget;
     }
     static QString labelText(QWidget &s, const char *name) { return find<QLabel>(s, name)->text(); }
+    template <typename T = QWidget> T *find(int screen, const char *name) const
+    {
+        return find<T>(form(screen), name);
+    }
     static void type(QLineEdit *box, const QString &text);
     static void choose(QListWidget *list, const QString &item);
     static void press(QWidget &screen, const char *button)
@@ -175,10 +177,11 @@ public:
     std::unique_ptr<Program> program;
 
 private:
-    template <typename E> static void enter(QWidget &screen, const E &entries, const char *button)
+    template <typename E> static void enter(QWidget &screen, const E &entries, int button)
     {
+        QApplication::setActiveWindow(&screen);
         fill(screen, entries);
-        press(screen, button);
+        press(screen, buttons[button]);
     }
     QTemporaryDir m_folder;
     QString m_previousFolder;

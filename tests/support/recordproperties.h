@@ -53,19 +53,6 @@ template <typename E> E with(E entries, const QStringList &pairs)
     return entries;
 }
 
-// A finding of one field given that entry, the other entries valid: its rule's message, then its
-// box length's. The rule tables pin these texts; the import, tavo-check and Review Filing must
-// give the same.
-template <typename E>
-QString findingOf(const E &valid, const char *field, const QString &entry, int which = 0)
-{
-    const E entries = with(valid, {field, entry});
-    for (const auto &row : fieldsOf(entries))
-        if (QLatin1String(row.name) == QLatin1String(field))
-            return fieldFindings(row, entries).value(which);
-    return QStringLiteral("no field ") + field;
-}
-
 // The records of the entries, each a line ended by CR LF.
 template <typename... E> QByteArray records(const E &...entries)
 {
