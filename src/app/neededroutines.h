@@ -10,9 +10,10 @@ class Program;
 struct Finding;
 struct Report;
 
-// The routines the screens call: the screen checks, the records' way to the disk, the questions
-// that lead from screen to screen and the naming of the report file. It keeps nothing between
-// calls; callers make a fresh one for each call. The members live beside the screen they serve.
+// The routines behind the screens' buttons: the screen checks (checkroutines.cpp), the records'
+// way to the disk (fileroutines.cpp), the questions that lead from screen to screen (flow.cpp),
+// last quarter's report (previousreport.cpp) and the naming of the report file
+// (namingroutines.cpp). It keeps nothing between calls; callers make a fresh one for each call.
 class cNeededRoutines
 {
 public:
