@@ -113,7 +113,8 @@ private:
 };
 
 // The editor of a cell takes as much as its field's entry box on the screen.
-template <typename Entries> class RecordEditor : public CellEditor
+template <typename Entries, typename Records = QList<Entries>>
+class RecordEditor : public CellEditor
 {
 public:
     using CellEditor::CellEditor;
@@ -121,7 +122,7 @@ public:
                           const QModelIndex &index) const override
     {
         auto *editor = qobject_cast<QLineEdit *>(CellEditor::createEditor(parent, option, index));
-        const auto *table = static_cast<const RecordTable<Entries> *>(index.model());
+        const auto *table = static_cast<const RecordTable<Entries, Records> *>(index.model());
         if (editor && table->field(index.column()).boxLength > 0)
             editor->setMaxLength(table->field(index.column()).boxLength);
         return editor;

@@ -19,7 +19,7 @@ template <typename Entries, typename Records>
 void showTable(QTableView *view, RecordTable<Entries, Records> *table)
 {
     view->setModel(table);
-    view->setItemDelegate(new RecordEditor<Entries>(view));
+    view->setItemDelegate(new RecordEditor<Entries, Records>(view));
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     // Typing replaces a cell's value, F2 edits it in place; Tab leaves the table.
     view->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
