@@ -80,11 +80,9 @@ private slots:
                        ? std::pair{process.exitCode(), QString(process.readAllStandardOutput())}
                        : std::pair{-1, QString()};
         };
-        QCOMPARE(run({reportName}).second.section('\n', -3),
-                 QString("%1: account 7654321 (line 5): 1 employee; gross wages 250000, S records' "
-                         "sum 250000; taxable wages 250000, S records' sum 250000\n%1: 2 accounts, "
-                         "3 employees, 6 lines: 0 errors, 0 warnings\n")
-                     .arg(reportName));
+        QVERIFY(run({reportName})
+                    .second.endsWith(reportName +
+                                     ": 2 accounts, 3 employees, 6 lines: 0 errors, 0 warnings\n"));
         QCOMPARE(run({"FTP_WR4-4B_7654321.CSV"}).first, 1);
         for (const QStringList &wrong :
              {QStringList{"missing.CSV", reportName}, {"--frobnicate", reportName}, {}})

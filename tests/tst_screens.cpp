@@ -115,26 +115,15 @@ const Screen screens[] = {
      "EAN_TPAID lstEmployeOrTPA txtSequenceNumber cmdNameFile lstFTPorUPLOAD"}};
 
 // The most each entry box of the first three screens takes; 0: no limit of its own.
-const QList<std::pair<const char *, int>> boxLengths = {{"txtContactName", 0},
-                                                        {"txtContactEmail", 0},
-                                                        {"txtContactPhone", 0},
-                                                        {"txtPhoneExt", 0},
-                                                        {"txtEAN", 7},
-                                                        {"txtFEIN", 0},
-                                                        {"txtFirstMonth", 5},
-                                                        {"txtSecondMonth", 5},
-                                                        {"txtThirdMonth", 5},
-                                                        {"txtGrossWages", 13},
-                                                        {"txtEmployeeWithholding", 13},
-                                                        {"txtTaxableWages", 13},
-                                                        {"txtEmployerContributions", 13},
-                                                        {"txtSSN", 9},
-                                                        {"txtEmpLastName", 25},
-                                                        {"txtEmpFirstName", 15},
-                                                        {"txtEmployeeMiddleName", 15},
-                                                        {"txtEmployeeGrossWages", 12},
-                                                        {"txtEmpTaxableWages", 12},
-                                                        {"txtEmployeeCreditWeek", 2}};
+const QStringList boxLengths = QString("txtContactName 0 txtContactEmail 0 txtContactPhone 0 "
+                                       "txtPhoneExt 0 txtEAN 7 txtFEIN 0 txtFirstMonth 5 "
+                                       "txtSecondMonth 5 txtThirdMonth 5 txtGrossWages 13 "
+                                       "txtEmployeeWithholding 13 txtTaxableWages 13 "
+                                       "txtEmployerContributions 13 txtSSN 9 txtEmpLastName 25 "
+                                       "txtEmpFirstName 15 txtEmployeeMiddleName 15 "
+                                       "txtEmployeeGrossWages 12 txtEmpTaxableWages 12 "
+                                       "txtEmployeeCreditWeek 2")
+                                   .split(' ');
 } // namespace
 
 class ScreensTest : public QObject
@@ -241,8 +230,9 @@ private slots:
                                                                                          : "");
         QCOMPARE(tab.join(' '), s.tabOrder);
         // Each box takes as many characters as the report's field has room for, and no more.
-        for (const auto &[box, length] : boxLengths)
-            if (auto *entry = form.findChild<QLineEdit *>(box); entry && wrongField < 0) {
+        for (int i = 0; i < boxLengths.size(); i += 2)
+            if (auto *entry = form.findChild<QLineEdit *>(boxLengths[i]); entry && wrongField < 0) {
+                const int length = boxLengths[i + 1].toInt();
                 entry->clear();
                 QTest::keyClicks(entry, QString(length ? length + 1 : 400, u'1'));
                 QCOMPARE(int(entry->text().size()), length ? length : 400);

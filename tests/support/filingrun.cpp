@@ -4,18 +4,16 @@
 
 #include <QPrinter>
 
-void ScriptedDesktop::show(Kind kind, const QString &title, const QString &text)
+void ScriptedDesktop::show(Kind kind, const QString &title, const QString &text, bool yes)
 {
-    shown.append({kind, title, text});
+    shown.append({kind, title, text, yes});
     if (whileShowing)
         whileShowing(shown.last());
 }
 
 bool ScriptedDesktop::ask(const QString &text, const QString &title, bool yesByDefault)
 {
-    shown.append({Kind::Question, title, text, yesByDefault});
-    if (whileShowing)
-        whileShowing(shown.last());
+    show(Kind::Question, title, text, yesByDefault);
     if (!answers.isEmpty())
         return answers.dequeue();
     const QByteArray message = "unscripted question: " + text.toUtf8();

@@ -75,7 +75,7 @@ public:
     std::function<void(const Shown &)> whileShowing; // runs while a box is "up"
 
 private:
-    void show(Kind kind, const QString &title, const QString &text);
+    void show(Kind kind, const QString &title, const QString &text, bool yes = false);
 };
 
 // True when the entry box or list is painted the error yellow.
