@@ -10,9 +10,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     // One SSN already written for the account, so that check runs too.
-    const EmployeeImport::Result result = EmployeeImport::importEmployees(
-        bytes, QStringLiteral("0123456"),
-        {{QStringLiteral("111111111"), QStringLiteral("DOE JOHN")}});
+    SsnIndex written;
+    written.add(u"111111111", u"DOE", u"JOHN");
+    const EmployeeImport::Result result =
+        EmployeeImport::importEmployees(bytes, QStringLiteral("0123456"), written);
     QString fault = result.findings.isEmpty() || result.employees.isEmpty()
                         ? QString()
                         : QStringLiteral("employees taken despite findings");
