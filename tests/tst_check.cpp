@@ -212,6 +212,9 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
     row("UTF-16", QByteArray::fromHex("fffe41002c00"),
         {e(0, "file",
            "The file is UTF-16 text, as a spreadsheet saves \"Unicode text\"." + saveAsCsv)});
+    row("UTF-16 without its mark", QByteArray("A\0,\0", 4),
+        {e(0, "file",
+           "The file is UTF-16 text, as a spreadsheet saves \"Unicode text\"." + saveAsCsv)});
     row("NUL bytes", good + '\0',
         {e(0, "file", "The file holds NUL bytes, so it is not text." + saveAsCsv)});
     // Files without records or accounts, under names the naming screen does not give.
@@ -219,6 +222,8 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
         {fileName("ACCOUNT NUMBER  must be 7 digits long.  Please include leading zeros."),
          e(0, "RECORD TYPE", "the file holds no E record: a report has at least one account")},
         "FILEUPLOAD_WR4-4B_012345.CSV");
+    row("no account number before the sequence number", good,
+        {fileName("ACCOUNT NUMBER must not be blank.")}, "FILEUPLOAD_WR4-4B__1Q.CSV");
     row("no record, no report name", QByteArray(),
         {e(0, "line", "the file holds no record"),
          fileName("report.csv is not a report file name; the naming screen gives names such as "
