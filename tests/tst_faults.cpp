@@ -16,6 +16,7 @@
 #include <csignal>
 #include <dlfcn.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 // The file layer's link and remove, failing with the error number set here (0: the system's own),
 // as on a file system without hard links or a file something else holds.
@@ -123,6 +124,22 @@ const Fault faults[] = {
      0,
      {},
      "kept.TXT"},
+#ifndef Q_OS_WIN // no pipes there
+    {"a pipe in the working file's place at the save",
+     Naming,
+     [](FilingRun &run) {
+         QVERIFY(QFile::rename(run.path("testFile.TXT"), run.path("kept.TXT")));
+         QCOMPARE(::mkfifo(qPrintable(run.path("testFile.TXT")), 0600), 0);
+         run.nameReport();
+     },
+     "The working file testFile\\.TXT could not be read, so no report file was made\\.\n\nIt is "
+     "not a regular file but a pipe, a device or a socket\\.",
+     noLimit,
+     0,
+     0,
+     {},
+     "kept.TXT"},
+#endif
     {"disk full during the copy", Naming, [](FilingRun &run) { run.nameReport(); }, full + notMade,
      aRecord.size()},
     {"a read-only report, even for a superuser", Naming,
