@@ -212,6 +212,15 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
     row("UTF-16", QByteArray::fromHex("fffe41002c00"),
         {e(0, "file",
            "The file is UTF-16 text, as a spreadsheet saves \"Unicode text\"." + saveAsCsv)});
+    // A second A record of the other filing type changes nothing of the name's check.
+    row("a second A record of the other type",
+        good + "A,A,Mary Smith,mary@example.com,8005551234,, , , , , \r\n",
+        {e(7, "RECORD TYPE", "a second A record: a file holds one A record")});
+    row("a tab", QByteArray(good).replace("MARY,,1000000", "MARY,\t,1000000"),
+        {e(3, "line", "byte 0x09 at column 35 is not printable ASCII"),
+         e(3, "MIDDLE NAME",
+           "EMPLOYEE MIDDLE NAME  must only contain alphanumerics, apostrophe  and hyphens. No "
+           "spaces allowed.")});
     row("UTF-16 without its mark", QByteArray("A\0,\0", 4),
         {e(0, "file",
            "The file is UTF-16 text, as a spreadsheet saves \"Unicode text\"." + saveAsCsv)});
