@@ -120,7 +120,9 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
         QTest::newRow(tag) << bytes << name << findings;
     };
     const auto fileName = [](const QString &message) { return w(0, "FILE NAME", message); };
-    const QString aboveGross = "GROSS WAGES must be greater than or equal to TAXABLE WAGES";
+    const QString aboveGross = "GROSS WAGES must be greater than or equal to TAXABLE WAGES",
+                  middleName = "EMPLOYEE MIDDLE NAME  must only contain alphanumerics, apostrophe  "
+                               "and hyphens. No spaces allowed.";
     // An E record's wages against its S records': GROSS or TAXABLE, the amount, the S records
     // counted with the wages' kind, and their sum.
     const QString notSum = "%1 WAGES %2 is not the sum of the account's %3 wages, %4",
@@ -143,9 +145,7 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
          w(2, "GROSS WAGES", notSum.arg("GROSS", "1500001", "2 S records' gross", "1500000")),
          e(3, "line", "the line ends with LF alone, not CR LF"),
          e(3, "line", "byte 0x7f at column 35 is not printable ASCII"),
-         e(3, "MIDDLE NAME",
-           "EMPLOYEE MIDDLE NAME  must only contain alphanumerics, apostrophe  and hyphens. No "
-           "spaces allowed."),
+         e(3, "MIDDLE NAME", middleName),
          e(4, "SSN", "SSN has 10 characters; its entry box takes at most 9."),
          w(4, "SSN",
            "The SSN 123456789 is already entered for this account (O'NEIL MARY, line 3)."),
@@ -207,25 +207,19 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
         {w(2, "QUARTER-YEAR", notOffered.arg("22018")),
          w(5, "ACCOUNT NUMBER", "account 0123456 appears again (first at line 2)"),
          w(5, "QUARTER-YEAR", notOffered.arg("12027"))});
-    // Bytes that are not single-byte text: one finding for the file. "A," in UTF-16, then NUL.
-    const QString saveAsCsv = " Save it as CSV (comma-separated values) and use that file instead.";
-    row("UTF-16", QByteArray::fromHex("fffe41002c00"),
-        {e(0, "file",
-           "The file is UTF-16 text, as a spreadsheet saves \"Unicode text\"." + saveAsCsv)});
     // A second A record of the other filing type changes nothing of the name's check.
     row("a second A record of the other type",
         good + "A,A,Mary Smith,mary@example.com,8005551234,, , , , , \r\n",
         {e(7, "RECORD TYPE", "a second A record: a file holds one A record")});
     row("a tab", QByteArray(good).replace("MARY,,1000000", "MARY,\t,1000000"),
         {e(3, "line", "byte 0x09 at column 35 is not printable ASCII"),
-         e(3, "MIDDLE NAME",
-           "EMPLOYEE MIDDLE NAME  must only contain alphanumerics, apostrophe  and hyphens. No "
-           "spaces allowed.")});
+         e(3, "MIDDLE NAME", middleName)});
+    // Bytes that are not single-byte text, "A," in UTF-16 without its mark: one finding for the
+    // file, none of its lines (the import's test has the others).
     row("UTF-16 without its mark", QByteArray("A\0,\0", 4),
         {e(0, "file",
-           "The file is UTF-16 text, as a spreadsheet saves \"Unicode text\"." + saveAsCsv)});
-    row("NUL bytes", good + '\0',
-        {e(0, "file", "The file holds NUL bytes, so it is not text." + saveAsCsv)});
+           "The file is UTF-16 text, as a spreadsheet saves \"Unicode text\". Save it "
+           "as CSV (comma-separated values) and use that file instead.")});
     // Files without records or accounts, under names the naming screen does not give.
     row("no E record, a short account number in the name", good.left(good.indexOf('\n') + 1),
         {fileName("ACCOUNT NUMBER  must be 7 digits long.  Please include leading zeros."),

@@ -93,9 +93,11 @@ private slots:
                                   "instead.";
         const QString utf16 =
             "file: The file is UTF-16 text, as a spreadsheet saves \"Unicode text\"." + saveAsCsv;
-        // "12,\n" in UTF-16 after its byte order mark and without; then a file with NUL bytes.
+        // "12,\n" in UTF-16 after its byte order mark and without, and little-endian; then a file
+        // with NUL bytes.
         row("UTF-16, as \"Unicode text\"", QByteArray::fromHex("feff00310032002c000a"), {utf16});
         row("UTF-16 without its mark", QByteArray::fromHex("00310032002c000a"), {utf16});
+        row("UTF-16, little-endian", QByteArray::fromHex("fffe310032002c000a00"), {utf16});
         row("NUL bytes", QByteArray("12\0x", 4),
             {"file: The file holds NUL bytes, so it is not text." + saveAsCsv});
     }
