@@ -370,7 +370,7 @@ private slots:
             FilingRun run;
             run.fileOneAccount({true, true}, 1);
             if (way == 0)
-                run.form(1).show();
+                run.form(1).show(), run.form(2).hide(); // doneAddingEmployees swaps them
             if (way >= 4)
                 run.restart(), run.start();
             auto *type = run.find<QListWidget>(0, "lstReportingTypeCode");
