@@ -245,6 +245,7 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
           {"001456789", ""},
           {"665456789", ""},
           {"666456789", never + "no SSN begins with 666"},
+          {"666000001", never + "no SSN begins with 666"}, // the area before the group
           {"667456789", ""},
           {"899456789", ""},
           {"900456789", never + "no SSN begins with 900"},
