@@ -69,8 +69,8 @@ int main(int argc, char *argv[])
     saved &= save(employer, folder, QStringLiteral("employer-marks"));
 
     run.desktop.answer({true});
-    run.enterAccount(with(
-        validEmployer, {"QUARTER-YEAR", "2" + QString::number(today().year() - 1)}));
+    run.enterAccount(
+        with(validEmployer, {"QUARTER-YEAR", "2" + QString::number(today().year() - 1)}));
     // One employee entered already, so the running totals under the account show a count and sums.
     run.desktop.answer({true});
     run.enterEmployee(
