@@ -213,9 +213,11 @@ bool ReviewFiling::commitEmployee(int row, const EmployeeEntries &changed)
     const EmployeeRecords &employees = m_filing.accounts.at(m_account).employees;
     const QString ssn = rightTrimSpaces(changed.ssn);
     const bool newSsn = ssn != rightTrimSpaces(employees.at(row).ssn);
-    const SsnIndex holders = totalsOf(m_filing.accounts.at(m_account)).ssns();
     QString finding = firstFinding(changed);
-    if (finding.isEmpty() && newSsn && holders.contains(ssn)) {
+    // The account's SSNs are gathered only for an SSN that changes.
+    const SsnIndex holders =
+        finding.isEmpty() && newSsn ? totalsOf(m_filing.accounts.at(m_account)).ssns() : SsnIndex();
+    if (holders.contains(ssn)) {
         const QString name = holders.nameOf(ssn);
         if (!desktop.ask(FilingRules::addSsnAgainQuestion(ssn, name), QString(), false))
             finding = spanningFinding(EmployeeRules::fields, EmployeeRules::ssn,

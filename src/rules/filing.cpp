@@ -3,6 +3,15 @@
 #include "rules/records.h"
 #include "rules/spaces.h"
 
+namespace
+{
+// Where the field of the rule stands in an S record, counted from 0 (the record type).
+qsizetype positionOf(QString (*rule)(const EmployeeEntries &))
+{
+    return 1 + (&fieldWithRule(EmployeeRules::fields, rule) - EmployeeRules::fields);
+}
+} // namespace
+
 EmployeeRecords::EmployeeRecords(const QList<EmployeeEntries> &employees)
 {
     m_lines.reserve(employees.size());
@@ -18,9 +27,9 @@ EmployeeEntries EmployeeRecords::at(qsizetype i) const
 
 QString EmployeeRecords::ssn(qsizetype i) const
 {
-    // The SSN is the field after the record type and the account number.
-    static const qsizetype field =
-        1 + (&fieldWithRule(EmployeeRules::fields, EmployeeRules::ssn) - EmployeeRules::fields);
+    // Read from the line's bytes alone, without making the whole line text: Fill Next and the
+    // count of those still to enter ask for every employee's SSN at each press.
+    static const qsizetype field = positionOf(EmployeeRules::ssn);
     const QByteArray &line = m_lines.at(i);
     qsizetype start = 0;
     for (qsizetype k = 0; k < field && start >= 0; ++k)
@@ -81,12 +90,11 @@ RunningTotals totalsOf(const FiledAccount &account)
     const EmployerEntries &employer = account.employer;
     totals.startAccount(employer.thirdMonth, employer.grossWages, employer.taxableWages);
     // The fields the totals need, straight from each line.
-    const auto at = [](QString (*rule)(const EmployeeEntries &)) {
-        return 1 + (&fieldWithRule(EmployeeRules::fields, rule) - EmployeeRules::fields);
-    };
-    const qsizetype ssn = at(EmployeeRules::ssn), lastName = at(EmployeeRules::lastName),
-                    firstName = at(EmployeeRules::firstName), gross = at(EmployeeRules::grossWages),
-                    taxable = at(EmployeeRules::taxableWages);
+    const qsizetype ssn = positionOf(EmployeeRules::ssn),
+                    lastName = positionOf(EmployeeRules::lastName),
+                    firstName = positionOf(EmployeeRules::firstName),
+                    gross = positionOf(EmployeeRules::grossWages),
+                    taxable = positionOf(EmployeeRules::taxableWages);
     totals.reserve(account.employees.size());
     QString text;
     for (qsizetype i = 0; i < account.employees.size(); ++i) {

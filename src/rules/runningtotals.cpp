@@ -81,9 +81,10 @@ void SsnIndex::add(QStringView ssn, QStringView lastName, QStringView firstName)
             return;
         m_numbers.insert(*number, at);
     } else {
-        if (m_others.contains(ssn.toString()))
+        const QString text = ssn.toString();
+        if (m_others.contains(text))
             return;
-        m_others.insert(ssn.toString(), at);
+        m_others.insert(text, at);
     }
     // "LAST FIRST", as FilingRules::nameOf writes it.
     m_names += trimSpaces(lastName);
