@@ -8,6 +8,7 @@
 
 #include "figures.h"
 #include "filingrun.h"
+#include "largeaccount.h"
 #include "review/reviewfiling.h"
 
 #include <QApplication>
@@ -39,19 +40,7 @@ int main(int argc, char *argv[])
     int employees = 0, runs = 0;
     if (!readArguments(argc, argv, employees, runs))
         return 2;
-    // An account whose totals add up, of employees whose SSNs can all have been issued (area 101,
-    // groups from 01, serials 0001 to 9999), so neither Resume nor the previous report asks.
-    const auto ssnOf = [](int i) {
-        return QString::number(101000000 + (1 + i / 9999) * 10000 + 1 + i % 9999);
-    };
-    const QString n = QString::number(employees);
-    QByteArray bytes =
-        aRecord +
-        records(with(validEmployer,
-                     {"EMPLOYEES MONTH 3", n, "GROSS WAGES", QString::number(employees * 250000LL),
-                      "TAXABLE WAGES", QString::number(employees * 100000LL)}));
-    for (int i = 0; i < employees; ++i)
-        bytes += records(with(validEmployee, {"SSN", ssnOf(i)}));
+    QByteArray bytes = largeAccount(employees);
 
     FilingRun filing;
     filing.resume(bytes, {true});

@@ -8,6 +8,7 @@
 
 #include "figures.h"
 #include "filingrun.h"
+#include "largeaccount.h"
 #include "review/reviewfiling.h"
 
 #include <QApplication>
@@ -44,18 +45,7 @@ int main(int argc, char *argv[])
     if (argc < 3)
         runs = 5;
     const double floor = peakMegabytes();
-    // SSNs that can all have been issued, and totals that add up, so Resume asks nothing more.
-    const auto ssnOf = [](int i) {
-        return QString::number(101000000 + (1 + i / 9999) * 10000 + 1 + i % 9999);
-    };
-    const QString n = QString::number(employees);
-    QByteArray bytes =
-        aRecord +
-        records(with(validEmployer,
-                     {"EMPLOYEES MONTH 3", n, "GROSS WAGES", QString::number(employees * 250000LL),
-                      "TAXABLE WAGES", QString::number(employees * 100000LL)}));
-    for (int i = 0; i < employees; ++i)
-        bytes += records(with(validEmployee, {"SSN", ssnOf(i)}));
+    QByteArray bytes = largeAccount(employees);
     // The file on the disk, and no copy of it kept here.
     QTemporaryDir folder;
     const QString source = folder.filePath(QStringLiteral("testFile.TXT"));
