@@ -152,6 +152,7 @@ const Fault faults[] = {
      readOnly + notMade, noLimit, 0, 0, "kept\r\n"},
     {"a file system whose links fail", Naming, [](FilingRun &run) { run.nameReport(); },
      "Error 5: Input/output error" + notMade, noLimit, EIO},
+    {"no fault", Naming, [](FilingRun &run) { run.nameReport(); }, "", noLimit, 0, 0, filed},
     // Without hard links the report is renamed into place, still never over another file.
     {"a file system without hard links", Naming, [](FilingRun &run) { run.nameReport(); }, "",
      noLimit, EPERM, 0, filed},

@@ -12,18 +12,17 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTableView>
 #include <QTest>
 
 namespace
 {
-// The questions on the way, and the notice on a report name already taken.
+// The questions on the way.
 const auto account = "Add an additional VL Unemployment Compensation tax account to this file?",
-           any = "Do you have any employees to report?", another = "Add an additional employee?",
-           taken = "The file name = %1.  you selected already exists please name the file again";
-// The notice at the end: the report made.
+           any = "Do you have any employees to report?", another = "Add an additional employee?";
+// The notices: the report made, and its name already taken.
 const QString closing = "File named %1 has been created. This CSV file will be stored in the same "
-                        "location where this program is located.  The program is now closing\u2026";
+                        "location where this program is located.  The program is now closing\u2026",
+              taken = "The file name = %1.  you selected already exists please name the file again";
 
 // Up with nothing typed and nothing chosen: how a screen comes back for the next employee or
 // account, or the naming screen for another name.
@@ -96,9 +95,17 @@ private slots:
                  QString("||||Form3|Form3|Form3|Form3||Form3|Form3").split('|'));
         QCOMPARE(run.visibleScreens(), QStringList{"FormNameFile"});
         QVERIFY(run.form(3).isModal());
-        run.nameReport({FilerKind::Tpa, FilingMethod::Ftp, "0000012345", "q4"});
-
+        // A report of the name there already: replaced only after Yes; No keeps it and the
+        // naming screen comes back emptied.
         const QString name = "FTP_WR4X-4BX_0000012345_Q4.CSV";
+        run.write(name, "earlier\r\n");
+        run.desktop.answer({false, true});
+        const NamingEntries tpa{FilerKind::Tpa, FilingMethod::Ftp, "0000012345", "q4"};
+        run.nameReport(tpa);
+        QVERIFY(isUpEmptied(run.form(3)) && run.read(name) == "earlier\r\n");
+        run.nameReport(tpa);
+        QCOMPARE(run.desktop.questions().mid(11),
+                 QStringList(2, "File with the name already exists, do you want to overwrite it?"));
         const QByteArray records =
             "A,A,Mary O'Neil-Smith,mary.smith@example.com,8005551234,42, , , , , \r\n"
             "E,1111111,123456789,12024,0,0,0,0,0,0,0\r\n"
@@ -107,13 +114,14 @@ private slots:
             "S,2222222  ,423456789,SMITH-JONES,MARY,Q,750000,500000,13, , \r\n"
             "E,3333333,123456789,42019,3,4,1,1500000,10500,1000000,36000\r\n"
             "S,3333333  ,123456789,O'NEIL,MARY,,1500000,1000000,13, , \r\n";
-        QCOMPARE((QByteArrayList{run.read(name), run.workingFile()}), QByteArrayList(2, records));
+        QCOMPARE(run.read(name), records);
         const auto first = [&](int n) { return records.split('\n').mid(0, n).join('\n') + '\n'; };
-        QCOMPARE(written,
-                 (QByteArrayList{"", first(2), first(2), first(3), first(4), first(4), first(5),
-                                 first(5), first(6), first(7), first(7), records}));
-        QCOMPARE(run.files(), (QStringList{name, "testFile.TXT"}));
-        QCOMPARE(run.desktop.notices(), QStringList{closing.arg(name)});
+        QCOMPARE(written, (QByteArrayList{"", first(2), first(2), first(3), first(4), first(4),
+                                          first(5), first(5), first(6), first(7), first(7), records,
+                                          records, records, ""}));
+        // The working file took the replaced report's place.
+        QCOMPARE(run.files(), QStringList{name});
+        QCOMPARE(run.desktop.notices(), (QStringList{taken.arg(name), closing.arg(name)}));
         QVERIFY(run.desktop.ended && run.desktop.exitCode == 0);
         const Report checked = readReportFile(run.path(name)); // tavo-check finds nothing
         QVERIFY(checked.findings.isEmpty() && checked.readError.isEmpty() && checked.lines == 7);
@@ -126,61 +134,6 @@ private slots:
         const QByteArray pdf = run.read("long.pdf");
         const auto pages = pdf.count("/Type /Page\n");
         QVERIFY2(pdf.contains("/FontFile") && pages >= 2 && pages <= 20, qPrintable(pdf.left(99)));
-    }
-
-    // Employee 2 of 3 corrected in Review Filing and employee 3 removed, then one more typed: the
-    // report of a filing typed right the first time.
-    void correctedFiling_equalsFilingTypedRight()
-    {
-        const auto employee = [](QString ssn, QString taxed = "300000", QString gross = "500000") {
-            return with(validEmployee, {"SSN", ssn, "GROSS WAGES", gross, "TAXABLE WAGES", taxed});
-        };
-        const auto one = employee("111111111"), two = employee("222222222"),
-                   three = employee("333333333", "400000"), extra = employee("444444444", "1", "1");
-        FilingRun run;
-        run.fileOneAccount({true, true, true, true, false, true, false, false});
-        // The second typed with a slip in its gross wages.
-        for (const EmployeeEntries &typed : {one, with(two, {"GROSS WAGES", "5000000"}), extra})
-            run.enterEmployee(typed);
-        FilingRun::press(run.form(2), "cmdReviewEmployees");
-        auto *employees = run.form(2).findChild<QTableView *>("tblEmployees");
-        QWidget &review = *employees->window();
-        employees->setCurrentIndex(employees->model()->index(2, 0));
-        QTest::keyClick(employees, Qt::Key_Delete); // asked, No, the default
-        QTest::keyClick(employees, Qt::Key_Delete); // asked, Yes
-        const QString remove = "Remove the employee 444444444, O'NEIL MARY, from account 0123456?";
-        QCOMPARE(run.desktop.questions().mid(5), QStringList(2, remove));
-        QVERIFY(!run.desktop.shown.last().yesByDefault);
-        QCOMPARE(FilingRun::labelText(review, "lblReviewTotals"),
-                 "Entered for this account: 2 employees, gross wages $55,000.00, taxable wages "
-                 "$6,000.00\nEmployer screen: 4 employees in the third month, gross wages "
-                 "$15,000.00, taxable wages $10,000.00");
-        FilingRun::typeInCell(employees, 1, "Gross Wages", "500000"); // the slip corrected
-        FilingRun::press(review, "cmdCloseReview");
-        QVERIFY(!review.isVisible());
-        QVERIFY(FilingRun::labelText(run.form(2), "lblRunningTotals")
-                    .startsWith("Entered for this account: 2 employees,"));
-        run.enterEmployee(three);
-        run.nameReport();
-        QCOMPARE(run.read(reportName), aRecord + eRecord + records(one, two, three));
-    }
-
-    // A report of the same name is replaced only after Yes; No keeps it and names again.
-    void existingReport_askedBeforeReplacing()
-    {
-        for (const bool yes : {false, true}) {
-            FilingRun run;
-            run.write(reportName, "earlier\r\n");
-            run.fileOneAccount({false, false, yes});
-            run.nameReport();
-            QCOMPARE(run.desktop.questions().last(),
-                     "File with the name already exists, do you want to overwrite it?");
-            QCOMPARE(run.read(reportName), yes ? aRecord + eRecord : "earlier\r\n");
-            QCOMPARE(run.exists("testFile.TXT"), !yes); // a replaced report takes its place
-            QCOMPARE(run.desktop.notices(), QStringList{(yes ? closing : taken).arg(reportName)});
-            QCOMPARE(run.desktop.ended, yes); // No: named again
-            QVERIFY(yes || isUpEmptied(run.form(3)));
-        }
     }
 };
 
