@@ -47,14 +47,9 @@ namespace
 // employee, or the naming screen after one account of one employee.
 constexpr qint64 noLimit = -1;
 using Step = void (*)(FilingRun &);
-const Step Contact = [](FilingRun &run) { run.start(); },
-           Employees =
-               [](FilingRun &run) {
-                   run.fileOneAccount({true, true, false}, 1);
-               },
-           Naming = [](FilingRun &run) {
-               run.fileOneAccount({true, false, false}, 1);
-           };
+const Step Contact = [](FilingRun &run) { run.start(); };
+const Step Employees = [](FilingRun &run) { run.fileOneAccount({true, true, false}, 1); };
+const Step Naming = [](FilingRun &run) { run.fileOneAccount({true, false, false}, 1); };
 
 struct Fault {
     const char *name;
@@ -69,6 +64,8 @@ struct Fault {
 
 const QString written = "\n\nThe file testFile\\.TXT could not be written\\.",
               full = "Error 27: File too large", folder = "Error 21: Is a directory",
+              notRead = "The working file testFile\\.TXT could not be read, so no report file "
+                        "was made\\.",
               notMade = "\n\nThe report file FTP_WR4-4B_0123456\\.CSV could not be made; the "
                         "working file testFile\\.TXT still holds every record\\.";
 #ifdef Q_OS_WIN // MoveFileExW's own number for a file moved onto a folder or a read-only file
@@ -83,6 +80,20 @@ void typeOverGrossWages(FilingRun &run)
     FilingRun::press(run.form(2), "cmdReviewEmployees");
     auto *table = run.form(2).findChild<QAbstractItemView *>("tblEmployees");
     FilingRun::typeInCell(table, 0, "Gross Wages", "250001");
+}
+
+// The working file moved aside to kept.TXT, a folder or a pipe made in its place, and the report
+// named.
+void inTheWorkingFilesPlace(FilingRun &run, const QString &made)
+{
+    QVERIFY(QFile::rename(run.path("testFile.TXT"), run.path("kept.TXT")));
+#ifndef Q_OS_WIN
+    if (made == "pipe")
+        QCOMPARE(::mkfifo(qPrintable(run.path("testFile.TXT")), 0600), 0);
+#endif
+    if (made == "folder")
+        QVERIFY(QDir(run.path(".")).mkdir("testFile.TXT"));
+    run.nameReport();
 }
 
 const Fault faults[] = {
@@ -110,35 +121,14 @@ const Fault faults[] = {
      [](FilingRun &run) { run.acceptContact(); },
      moved + "\n\nThe file testFile\\.TXT\\.previous-4, kept from an earlier filing, could not be "
              "moved aside, so nothing was written\\."},
-    {"a folder in the working file's place at the save",
-     Naming,
-     [](FilingRun &run) {
-         QVERIFY(QFile::rename(run.path("testFile.TXT"), run.path("kept.TXT")));
-         QVERIFY(QDir(run.path(".")).mkdir("testFile.TXT"));
-         run.nameReport();
-     },
-     folder + "\n\nThe working file testFile\\.TXT could not be read, so no report file was "
-              "made\\.",
-     noLimit,
-     0,
-     0,
-     {},
-     "kept.TXT"},
+    {"a folder in the working file's place at the save", Naming,
+     [](FilingRun &run) { inTheWorkingFilesPlace(run, "folder"); }, folder + "\n\n" + notRead,
+     noLimit, 0, 0, QByteArray(), "kept.TXT"},
 #ifndef Q_OS_WIN // no pipes there
-    {"a pipe in the working file's place at the save",
-     Naming,
-     [](FilingRun &run) {
-         QVERIFY(QFile::rename(run.path("testFile.TXT"), run.path("kept.TXT")));
-         QCOMPARE(::mkfifo(qPrintable(run.path("testFile.TXT")), 0600), 0);
-         run.nameReport();
-     },
-     "The working file testFile\\.TXT could not be read, so no report file was made\\.\n\nIt is "
-     "not a regular file but a pipe, a device or a socket\\.",
-     noLimit,
-     0,
-     0,
-     {},
-     "kept.TXT"},
+    {"a pipe in the working file's place at the save", Naming,
+     [](FilingRun &run) { inTheWorkingFilesPlace(run, "pipe"); },
+     notRead + "\n\nIt is not a regular file but a pipe, a device or a socket\\.", noLimit, 0, 0,
+     QByteArray(), "kept.TXT"},
 #endif
     {"disk full during the copy", Naming, [](FilingRun &run) { run.nameReport(); }, full + notMade,
      aRecord.size()},
@@ -239,37 +229,6 @@ private slots:
                              "testFile.TXT.lock in this folder and start the program again."});
             QCOMPARE(run.workingFile(), aRecord + eRecord);
         }
-    }
-
-    // A working file only its owner may read stays so through a correction's rewrite, and the
-    // report made from it is as private, and so is a private file resumed: wages and SSNs are not
-    // left readable by others.
-    void privateWorkingFile_staysPrivate()
-    {
-#ifdef Q_OS_WIN
-        QSKIP("Windows keeps a file private by the access list it inherits from its folder");
-#endif
-        const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
-        const auto verifyPrivate = [](const FilingRun &run, const QString &file) {
-            QCOMPARE(QFileInfo(run.path(file)).permissions() & 0x0777, // user, group, others
-                     QFile::ReadUser | QFile::WriteUser);
-        };
-        {
-            FilingRun run;
-            run.fileOneAccount({true, false, false}, 1);
-            QVERIFY(QFile::setPermissions(run.path("testFile.TXT"), ownerOnly));
-            typeOverGrossWages(run);
-            run.nameReport();
-            QVERIFY(run.read(reportName).contains(",250001,"));
-            verifyPrivate(run, "testFile.TXT");
-            verifyPrivate(run, reportName);
-        }
-        FilingRun resumed;
-        resumed.write("mine.TXT", aRecord + eRecord);
-        QVERIFY(QFile::setPermissions(resumed.path("mine.TXT"), ownerOnly));
-        resumed.resume("", {false, false}, "mine.TXT");
-        QCOMPARE(resumed.workingFile(), aRecord + eRecord);
-        verifyPrivate(resumed, "testFile.TXT");
     }
 
     // A fault at each kind of write, at the save and at the printer: the one failure message
