@@ -33,11 +33,13 @@ const QString hint = "Enter wages, excluding the decimal point, ie $1234.56 wage
                      "entered as 123456.",
               closing = "Are you sure you want to close the program?";
 
-// A field of a screen: its box or list, a valid entry and a wrong one, the error label where the
-// wrong one's message shows, the message, and the entry painted yellow when it is not the box
-// itself ("-": none, as the naming screen's lists).
+// A field of a screen: its box or list, its length, a valid entry and a wrong one, the error label
+// where the wrong one's message shows, the message, and the entry painted yellow when it is not the
+// box itself ("-": none, as the naming screen's lists).
 struct Field {
-    const char *box, *valid, *wrong, *label;
+    const char *box;
+    int length; // the most the box takes (0: no limit of its own; -1: a list, or not checked here)
+    const char *valid, *wrong, *label;
     QString message;
     const char *painted = nullptr;
 };
@@ -48,82 +50,72 @@ struct Screen {
 };
 const Screen screens[] = {
     {"cmdCreateALine",
-     {{"lstReportingTypeCode", "O", "O", nullptr, ""},
-      {"txtContactName", "Mary Smith", "Mary.Smith", "lblContactNameError",
+     {{"lstReportingTypeCode", -1, "O", "O", nullptr, ""},
+      {"txtContactName", 0, "Mary Smith", "Mary.Smith", "lblContactNameError",
        "CONTACT NAME must only contain alphanumerics, apostrophe, space and hyphen."},
-      {"txtContactEmail", "mary@example.com", "mary@example", "lblEmailError",
+      {"txtContactEmail", 0, "mary@example.com", "mary@example", "lblEmailError",
        "CONTACT EMAIL must be a valid email address format"},
-      {"txtContactPhone", "8005551234", "800555123", "lblContactPhoneError",
+      {"txtContactPhone", 0, "8005551234", "800555123", "lblContactPhoneError",
        "CONTACT PHONE NUMBER must be 10 digits long"},
-      {"txtPhoneExt", "", "12a", "lblphoneExtError",
+      {"txtPhoneExt", 0, "", "12a", "lblphoneExtError",
        "CONTACT PHONE EXTENSION must only contain the digits 0 to 9."}},
      "cmdCreateALine cmdEnd lstReportingTypeCode txtContactName txtContactEmail txtContactPhone "
      "txtPhoneExt cmdResumeReport cmdFromPreviousReport"},
     {"cmdCreateELine",
-     {{"lstQuarter", "22026", "2", "lblQuarterYear_errorMessage",
+     {{"lstQuarter", -1, "22026", "2", "lblQuarterYear_errorMessage",
        "You must select a YEAR for this filing.", "lstYear"},
-      {"txtEAN", "0123456", "012345", "lblEAN_errorMessage",
+      {"txtEAN", 7, "0123456", "012345", "lblEAN_errorMessage",
        "ACCOUNT NUMBER must be 7 digits long.  Please include leading zeros."},
-      {"txtFEIN", "123456789", "12345678O", "lblFEINError",
+      {"txtFEIN", 0, "123456789", "12345678O", "lblFEINError",
        "FEIN must only contain the digits 0 to 9."},
-      {"txtFirstMonth", "3", "3.0", "lblFirstMonth_errorMessage",
+      {"txtFirstMonth", 5, "3", "3.0", "lblFirstMonth_errorMessage",
        "NUMBER OF EMPLOYEES for the first month must be numeric"},
-      {"txtSecondMonth", "4", "", "lblSecondMonth_errorMessage",
+      {"txtSecondMonth", 5, "4", "", "lblSecondMonth_errorMessage",
        "NUMBER OF EMPLOYEES  for the second month must not be blank."},
-      {"txtThirdMonth", "4", "x", "lblThirdMonth_errorMessage",
+      {"txtThirdMonth", 5, "4", "x", "lblThirdMonth_errorMessage",
        "NUMBER OF EMPLOYEES  for the third month must be numeric"},
-      {"txtGrossWages", "1500000", "12.50", "txtGrossWages_errorMessage",
+      {"txtGrossWages", 13, "1500000", "12.50", "txtGrossWages_errorMessage",
        "GROSS WAGES must be numeric. " + hint},
-      {"txtEmployeeWithholding", "10500", "1,0", "txtEmployeeWithholding_errorMessage",
+      {"txtEmployeeWithholding", 13, "10500", "1,0", "txtEmployeeWithholding_errorMessage",
        "EMPLOYEE WITHHOLDING must be numeric.  " + hint},
-      {"txtTaxableWages", "1000000", "$10", "txtTaxableWages_errorMessage",
+      {"txtTaxableWages", 13, "1000000", "$10", "txtTaxableWages_errorMessage",
        "TAXABLE WAGES must be numeric. " + hint},
-      {"txtEmployerContributions", "36000", "1e3", "txtEmployerContributions_errorMessage",
+      {"txtEmployerContributions", 13, "36000", "1e3", "txtEmployerContributions_errorMessage",
        "EMPLOYER CONTRIBUTIONS must be numeric.  " + hint}},
      "cmdCreateELine lstPreviousAccounts lstQuarter lstYear txtEAN txtFEIN txtFirstMonth "
      "txtSecondMonth txtThirdMonth txtGrossWages txtEmployeeWithholding txtTaxableWages "
      "txtEmployerContributions"},
     {"cmdAddEmployee",
-     {{"txtSSN", "123456789", "12345678", "lblSSN_errorMesage",
+     {{"txtSSN", 9, "123456789", "12345678", "lblSSN_errorMesage",
        "Employee SSN  must be 9 digits long."},
-      {"txtEmpLastName", "O'NEIL", "O NEIL", "lblEmpLastName_errorMessage",
+      {"txtEmpLastName", 25, "O'NEIL", "O NEIL", "lblEmpLastName_errorMessage",
        "EMPLOYEE LAST NAME  must only contain alphanumerics, apostrophe and hyphens. No spaces "
        "allowed."},
-      {"txtEmpFirstName", "MARY", "", "lblEmpFirstName_errorMessage",
+      {"txtEmpFirstName", 15, "MARY", "", "lblEmpFirstName_errorMessage",
        "EMPLOYEE FIRST NAME in S line must not be blank. "},
-      {"txtEmployeeMiddleName", "", "Q.", "lblEmployeMiddleName_errorMessage",
+      {"txtEmployeeMiddleName", 15, "", "Q.", "lblEmployeMiddleName_errorMessage",
        "EMPLOYEE MIDDLE NAME  must only contain alphanumerics, apostrophe  and hyphens. No "
        "spaces allowed."},
-      {"txtEmployeeGrossWages", "250000", "10.00", "lblEmployeeGrossWages_errorMessage",
+      {"txtEmployeeGrossWages", 12, "250000", "10.00", "lblEmployeeGrossWages_errorMessage",
        "GROSS WAGES must be numeric. " + hint},
-      {"txtEmpTaxableWages", "100000", "ten", "lblEmpTaxableWages_errorMessage",
+      {"txtEmpTaxableWages", 12, "100000", "ten", "lblEmpTaxableWages_errorMessage",
        "TAXABLE WAGES must be numeric.  " + hint},
-      {"txtEmployeeCreditWeek", "13", "15", "lblEmployeeCreditWeek_errorMessage",
+      {"txtEmployeeCreditWeek", 2, "13", "15", "lblEmployeeCreditWeek_errorMessage",
        "EMPLOYEE CREDIT WEEKS must be numeric between 0 and 14 inclusive."}},
      "txtSSN txtEmpLastName txtEmpFirstName txtEmployeeMiddleName txtEmployeeGrossWages "
      "txtEmpTaxableWages txtEmployeeCreditWeek cmdAddEmployee cmdImportEmployees "
      "cmdReviewEmployees cmdFillFromPrevious cmdSaveTemplate"},
     {"cmdNameFile",
-     {{"lstEmployeOrTPA", "Employer", "", "employerOrTPA_errorMessage",
+     {{"lstEmployeOrTPA", -1, "Employer", "", "employerOrTPA_errorMessage",
        "You must select either Employer or TPAID", "-"},
-      {"lstFTPorUPLOAD", "FTP", "", "lblFTPorUPLOAD_errorMessage",
+      {"lstFTPorUPLOAD", -1, "FTP", "", "lblFTPorUPLOAD_errorMessage",
        "You must select either File Upload or FTP", "-"},
-      {"EAN_TPAID", "0123456", "012345", "lblEANorTPAIDerrorMessage",
+      {"EAN_TPAID", -1, "0123456", "012345", "lblEANorTPAIDerrorMessage",
        "ACCOUNT NUMBER  must be 7 digits long.  Please include leading zeros."},
-      {"txtSequenceNumber", "", "1Q-2014", "lblSequenceNumber_errorMessage",
+      {"txtSequenceNumber", -1, "", "1Q-2014", "lblSequenceNumber_errorMessage",
        "SEQUENCE NUMBER must be alphanumerics"}},
      "EAN_TPAID lstEmployeOrTPA txtSequenceNumber cmdNameFile lstFTPorUPLOAD"}};
 
-// The most each entry box of the first three screens takes; 0: no limit of its own.
-const QStringList boxLengths = QString("txtContactName 0 txtContactEmail 0 txtContactPhone 0 "
-                                       "txtPhoneExt 0 txtEAN 7 txtFEIN 0 txtFirstMonth 5 "
-                                       "txtSecondMonth 5 txtThirdMonth 5 txtGrossWages 13 "
-                                       "txtEmployeeWithholding 13 txtTaxableWages 13 "
-                                       "txtEmployerContributions 13 txtSSN 9 txtEmpLastName 25 "
-                                       "txtEmpFirstName 15 txtEmployeeMiddleName 15 "
-                                       "txtEmployeeGrossWages 12 txtEmpTaxableWages 12 "
-                                       "txtEmployeeCreditWeek 2")
-                                   .split(' ');
 } // namespace
 
 class ScreensTest : public QObject
@@ -230,12 +222,11 @@ private slots:
                                                                                          : "");
         QCOMPARE(tab.join(' '), s.tabOrder);
         // Each box takes as many characters as the report's field has room for, and no more.
-        for (int i = 0; i < boxLengths.size(); i += 2)
-            if (auto *entry = form.findChild<QLineEdit *>(boxLengths[i]); entry && wrongField < 0) {
-                const int length = boxLengths[i + 1].toInt();
+        for (const Field &f : s.fields)
+            if (auto *entry = form.findChild<QLineEdit *>(f.box); f.length >= 0 && wrongField < 0) {
                 entry->clear();
-                QTest::keyClicks(entry, QString(length ? length + 1 : 400, u'1'));
-                QCOMPARE(int(entry->text().size()), length ? length : 400);
+                QTest::keyClicks(entry, QString(f.length ? f.length + 1 : 400, u'1'));
+                QCOMPARE(int(entry->text().size()), f.length ? f.length : 400);
             }
 
         // Put right, the next press clears every mark and the screen goes on.
