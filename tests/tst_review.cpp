@@ -196,10 +196,6 @@ private slots:
         const QByteArray errors = aRecord + QByteArray(eRecord).replace("123456789", "12345678") +
                                   QByteArray("S\r\n").repeated(11);
         QTest::newRow("errors, the first ten shown") << errors << ten;
-        QTest::newRow("UTF-16") << QByteArray::fromHex("fffe41002c00") // "A," in UTF-16
-                                << "The file %1 cannot be resumed:\nfile: The file is UTF-16 "
-                                   "text, as a spreadsheet saves \"Unicode text\". Save it as "
-                                   "CSV (comma-separated values) and use that file instead.";
     }
     void resume_fromEachPlaceAFileCanEnd()
     {

@@ -1,6 +1,7 @@
 // The field rules as a table, record kind by record kind: rows of a field, its entries, the
 // partner entries that differ from the valid ones, and the exact message (empty when the field
-// passes). Then the helpers under the rules and the report file's name.
+// passes); the screens' test has a wrong entry of each field besides. Then the helpers under the
+// rules and the report file's name.
 
 #include "filingrun.h"
 #include "rules/amounts.h"
@@ -12,8 +13,6 @@
 
 #include <QTest>
 
-const QString hint = "Enter wages, excluding the decimal point, ie $1234.56 wages should be "
-                     "entered as 123456.";
 const QString grossBelowTaxable = "GROSS WAGES must be greater than or equal to TAXABLE WAGES";
 const QString zeros = "  Please include leading zeros."; // how account numbers' texts end
 // Where a field takes a set of characters, every one passes: one dropped from a set fails a row.
@@ -137,7 +136,6 @@ void RulesTest::fieldRules_data()
     const char *qy = "QUARTER-YEAR", *account = "ACCOUNT NUMBER", *fein = "FEIN";
     rows(qy, "You must select a QUARTER and YEAR for this filing.", {""});
     rows(qy, "You must select a QUARTER for this filing.", {"2026"});
-    rows(qy, "You must select a YEAR for this filing.", {"2"});
     rows(qy, "", {"12019", "42026"});
     rows(qy, "QUARTER-YEAR must be the quarter, 1 to 4, followed by the four-digit year, as 12014",
          {"02026", "52026", "220261", "22O26", "2x026", "220", "1201", "X"});
@@ -147,11 +145,9 @@ void RulesTest::fieldRules_data()
     rows(account, "ACCOUNT NUMBER must be numberic." + zeros, {" 0123456"});
     rows(fein, "FEIN must not be blank.", {""});
     rows(fein, "FEIN must be 9 digits long.", {"12345678", "1234567890"});
-    rows(fein, "FEIN must only contain the digits 0 to 9.", {"12345678O"});
     const char *months[] = {"EMPLOYEES MONTH 1", "EMPLOYEES MONTH 2", "EMPLOYEES MONTH 3"};
     rows(months[0], "", {"0", "12345678901234567890 "});
     rows(months[0], "NUMBER OF EMPLOYEES for the first month must not be blank.", {" "});
-    rows(months[0], "NUMBER OF EMPLOYEES for the first month must be numeric", {"3.0"});
     rows(months[1], "NUMBER OF EMPLOYEES  for the second month must not be blank.", {" "});
     rows(months[1], "NUMBER OF EMPLOYEES  for the second month must be numeric", {"-3"});
     rows(months[2], "NUMBER OF EMPLOYEES  for the third month must not be blank.", {""});
@@ -165,7 +161,6 @@ void RulesTest::fieldRules_data()
     rows(gross, "", {"0001000"}, {taxable, "999", withheld, "1,000,000", contributions, "0"});
     rows(gross, "", {"100000000000000000000"}, {taxable, "99999999999999999999"});
     rows(gross, "GROSS WAGES must not be blank.", {" "});
-    rows(gross, "GROSS WAGES must be numeric. " + hint, {"12.50"});
     rows(gross, grossBelowTaxable, {"999"}, {taxable, "1000", withheld, "0", contributions, "0"});
     rows(gross, belowWithholding, {"999"}, {taxable, "0", withheld, "1000", contributions, "0"});
     rows(gross, belowWithholding, {"999"}, {taxable, "1000", withheld, "1000"}); // the last stands
@@ -173,19 +168,16 @@ void RulesTest::fieldRules_data()
     rows(withheld, "EMPLOYEE WITHHOLDING must be less than or equal to GROSS WAGES", {"1001"},
          {gross, "1000"});
     rows(withheld, "EMPLOYEE WITHHOLDING must not be blank.", {""});
-    rows(withheld, "EMPLOYEE WITHHOLDING must be numeric.  " + hint, {"1,0"});
     rows(taxable, "", {"1000"}, {gross, "1000", contributions, "1000"});
     rows(taxable, "TAXABLE WAGES must be less than or equal to GROSS WAGES", {"1001"},
          {gross, "1000", contributions, "0"});
     rows(taxable, "TAXABLE WAGES must be greater than or equal to EMPLOYER CONTRIBUTIONS.", {"999"},
          {gross, "1000", contributions, "1000"});
     rows(taxable, "TAXABLE WAGES must not be blank.", {""});
-    rows(taxable, "TAXABLE WAGES must be numeric. " + hint, {"$10"});
     rows(contributions, "", {"1000"}, {taxable, "1000"});
     rows(contributions, "EMPLOYER CONTRIBUTIONS must be less than or equal to TAXABLE WAGES",
          {"1001"}, {taxable, "1000"});
     rows(contributions, "Employer Contributions must not be blank.", {"  "});
-    rows(contributions, "EMPLOYER CONTRIBUTIONS must be numeric.  " + hint, {"1e3"});
     rule = ruleOn<validEmployee>; // the employee's
     rows("SSN", "", {"123456789 "});
     rows("SSN", "Employee SSN  must not be blank.", {""});
@@ -211,7 +203,6 @@ void RulesTest::fieldRules_data()
          {"A-B-C-D"});
     rows(last, "EMPLOYEE LAST NAME" + twoHyphens, {"A--B", "A--B-C-D"});
     rows(first, "", {" MARY-ANN ", QString(15, u'a')});
-    rows(first, "EMPLOYEE FIRST NAME in S line must not be blank. ", {""});
     rows(first, "EMPLOYEE FIRST NAME  too long must only be 15 characters long.",
          {QString(16, u'a')});
     rows(first, "EMPLOYEE FIRST NAME" + noSpaces, {"MARY ANN"});
@@ -229,12 +220,10 @@ void RulesTest::fieldRules_data()
     rows(gross, "", {"1000"}, {taxable, "x"});
     rows(gross, grossBelowTaxable, {"999"}, {taxable, "1000"});
     rows(gross, "GROSS WAGES must not be blank.", {""});
-    rows(gross, "GROSS WAGES must be numeric. " + hint, {"10.00"});
     rows(taxable, "", {"1000"}, {gross, "1000"});
     rows(taxable, grossBelowTaxable, {"1001"}, {gross, "1000"});
     rows(taxable, "", {"1001"}, {gross, " "});
     rows(taxable, "TAXABLE WAGES must not be blank.", {"  "});
-    rows(taxable, "TAXABLE WAGES must be numeric.  " + hint, {"ten"});
     rows("CREDIT WEEKS", "", {"0", "14", "014", "14 "});
     rows("CREDIT WEEKS", "EMPLOYEE CREDIT WEEKS must be numeric between 0 and 14 inclusive.",
          {"15", "00015", " 14", "-1", "1.5", "99999999999999999999"});
@@ -245,9 +234,7 @@ void RulesTest::fieldRules_data()
     rule = ruleOn<validNaming>; // the naming screen's
     const char *number = "ACCOUNT NUMBER OR TPAID";
     rows("FILER KIND", "", {"TPA"});
-    rows("FILER KIND", "You must select either Employer or TPAID", {""});
     rows("FILING METHOD", "", {"FILE UPLOAD"});
-    rows("FILING METHOD", "You must select either File Upload or FTP", {""});
     rows(number, "ACCOUNT NUMBER must not be blank.", {" "});
     rows(number, "ACCOUNT NUMBER  must be 7 digits long." + zeros, {"012345", "01234567"});
     rows(number, "ACCOUNT NUMBER  must be numberic", {"012345a"});
