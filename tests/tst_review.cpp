@@ -463,130 +463,130 @@ private slots:
         FilingRun::put(contact, "txtContactEmail", "mary@example.com");
         FilingRun::press(contact, "cmdCreateALine");
         QWidget &employer = run.form(1), &form = run.form(2);
+        auto *offered = FilingRun::find<QListWidget>(employer, "lstPreviousAccounts");
         // The questions on the way, for both accounts: any employees, another employee, another
         // account; the first account typed again is not filed a second time.
         run.desktop.answer({true, true, false, true, false, true, true, true, true, false, false});
-        for (const FiledAccount &old : last.accounts) {
-            const bool second = &old == &last.accounts.last(); // of last quarter's two accounts
-            FilingRun::fill(employer, with(old.employer, {"ACCOUNT NUMBER", "", "FEIN", ""}));
-            auto *offered = FilingRun::find<QListWidget>(employer, "lstPreviousAccounts");
-            if (second) // offered again, the first marked as filed
-                QCOMPARE(QString("%1 / %2 / %3")
-                             .arg(offered->item(0)->text(), offered->item(1)->text())
-                             .arg(offered->count()),
-                         "1111111, FEIN 123456789, 2 employees (filed) / 2222222, FEIN 123456789, "
-                         "3 employees / 2");
-            if (second) { // the filed one cannot be chosen; typed, it is asked about, and No
-                FilingRun::choose(offered, offered->item(0)->text());
-                QVERIFY(offered->selectedItems().isEmpty());
-                FilingRun::fill(employer, old.employer);
-                FilingRun::put(employer, "txtEAN", "1111111");
-                FilingRun::press(employer, "cmdCreateELine");
-                QVERIFY(employer.isVisible() && run.desktop.questions().last().startsWith(
-                                                    "Account 1111111 is already in this filing."));
+        // Fill Next pressed with Alt+N as often as given, at once, each press emptying the gross
+        // wages typed and the marks of the last try: then the employee of the SSN is up, and the
+        // gross wages, Tab, the taxable wages, Tab and the weeks are typed.
+        const auto fillNext = [&](int presses, const QString &ssn) {
+            QApplication::setActiveWindow(&form);
+            auto *gross = FilingRun::find<QLineEdit>(form, "txtEmployeeGrossWages");
+            for (int press = 0; press < presses; ++press) {
+                FilingRun::type(gross, "777700");
+                QTest::keyClick(gross, Qt::Key_N, Qt::AltModifier);
+                QCOMPARE(gross->text(), "");
             }
-            FilingRun::choose(offered, offered->item(second)->text());
-            FilingRun::press(employer, "cmdCreateELine");
-            if (!second) { // the other account's sheet is asked about, No the default
-                run.desktop.answers.prepend(false);
-                run.import(filled);
-                QCOMPARE(run.desktop.questions().last(),
-                         "These employees are listed under account 2222222 in the previous "
-                         "report, not under 1111111. Import them into 1111111?");
-                QVERIFY(!run.desktop.shown.last().yesByDefault);
+            QCOMPARE(FilingRun::labelText(form, "lblEmployeeGrossWages_errorMessage"), "");
+            QCOMPARE(FilingRun::find<QLineEdit>(form, "txtSSN")->text(), ssn);
+            for (const char *typed : {"250001", "100000", "12"}) {
+                QTest::keyClicks(form.focusWidget(), typed);
+                if (QByteArray(typed) != "12")
+                    QTest::keyClick(form.focusWidget(), Qt::Key_Tab);
             }
-            const QString n = QString::number(old.employees.size());
-            QCOMPARE(FilingRun::labelText(form, "lblFromPrevious"),
-                     n + " of " + n + " employees from the previous report are still to enter.");
-            for (int i = 0; i < old.employees.size(); ++i) {
-                // In the report's order; a second press skips one, after the last comes the
-                // first again, the whole screen filled afresh, the marks of the last try gone.
-                if (second && i == 0)
-                    FilingRun::press(form, "cmdAddEmployee"); // every box marked
-                QApplication::setActiveWindow(&form);
-                auto *gross = FilingRun::find<QLineEdit>(form, "txtEmployeeGrossWages");
-                for (int press = 0; press < (second && i == 0 ? 4 : 1); ++press) {
-                    FilingRun::type(gross, "777700");
-                    QTest::keyClick(gross, Qt::Key_N, Qt::AltModifier); // Fill Next, at once
-                    QCOMPARE(gross->text(), "");
-                }
-                QCOMPARE(FilingRun::labelText(form, "lblEmployeeGrossWages_errorMessage"), "");
-                QCOMPARE(FilingRun::find<QLineEdit>(form, "txtSSN")->text(), old.employees[i].ssn);
-                // A carried employee: Alt+N, the gross wages, Tab, the taxable wages, Tab, the
-                // weeks, Ctrl+Enter (below), and Enter for the question.
-                for (const char *typed : {"250001", "100000", "12"}) {
-                    QTest::keyClicks(form.focusWidget(), typed);
-                    if (QByteArray(typed) != "12")
-                        QTest::keyClick(form.focusWidget(), Qt::Key_Tab);
-                }
-                if (second && i == 1) { // the template; those still to enter, greyed, no records
-                    run.desktop.filesToOpen.enqueue(run.path("wages.csv"));
-                    FilingRun::press(form, "cmdSaveTemplate");
-                    QCOMPARE(run.desktop.shown.last().text, "Spreadsheet files (*.csv)");
-                    QCOMPARE(run.read("wages.csv"),
-                             "SSN,Last Name,First Name,Middle Name,Gross Wages,Taxable Wages,"
-                             "Credit Weeks\r\n444-44-4444,FOUR,MARY,,,,\r\n555-55-5555,FIVE,"
-                             "MARY,,,,\r\n");
-                    // Review Filing over it: the focus on the first SSN, F2 and Escape
-                    // cancel an edit, the editor named by its column, the one employee entered
-                    // stays; those still to enter, no records, follow a corrected SSN, and FOUR,
-                    // taken off the list, goes from them and from the count; Escape leaves the
-                    // boxes as they were.
-                    FilingRun::press(form, "cmdReviewEmployees");
-                    auto *table = form.findChild<QTableView *>("tblEmployees");
-                    const auto ssnAt = [&](int row) {
-                        return FilingRun::cell(table, row, "SSN").data().toString();
-                    };
-                    QWidget &review = *table->window();
-                    QApplication::setActiveWindow(&review);
-                    QVERIFY(QApplication::focusWidget() == table && review.isModal());
-                    auto *accounts = form.findChild<QTableView *>("tblAccounts");
-                    QCOMPARE(table->currentIndex(), FilingRun::cell(table, 0, "SSN"));
-                    QCOMPARE(accounts->currentIndex(),
-                             FilingRun::cell(accounts, 1, "Account Number"));
-                    for (QPushButton *button : review.findChildren<QPushButton *>())
-                        QVERIFY(!button->autoDefault() && !button->isDefault()); // Enter commits
-                    auto *remove = FilingRun::find(review, "cmdRemoveEmployee");
-                    QVERIFY(!remove->isEnabled());
-                    QTest::keyClick(table, Qt::Key_Delete);
-                    QCOMPARE(run.desktop.notices().last(),
-                             "An account keeps at least one employee. "
-                             "Correct this employee instead.");
-                    FilingRun::typeInCell(table, 0, "SSN", "555555555"); // THREE not entered
-                    QCOMPARE(ssnAt(1), "333333333");
-                    FilingRun::typeInCell(table, 0, "SSN", "333333333");
-                    QCOMPARE(ssnAt(1), "444444444");
-                    // A refused SSN's finding goes when another account is chosen.
-                    FilingRun::typeInCell(table, 0, "SSN", "12345678");
-                    QTest::keyClick(accounts, Qt::Key_Up);
-                    QCOMPARE(FilingRun::labelText(review, "lblReviewMessage") +
-                                 table->accessibleDescription() + ssnAt(0),
-                             "111111111");
-                    QTest::keyClick(accounts, Qt::Key_Down);
-                    QCOMPARE(FilingRun::cell(table, 2, "Gross Wages").data(), "not entered");
-                    QVERIFY(!(FilingRun::cell(table, 2, "SSN").flags() & Qt::ItemIsEditable));
-                    table->setCurrentIndex(FilingRun::cell(table, 1, "SSN"));
-                    QVERIFY(remove->isEnabled());
-                    run.desktop.answers.prepend(true);
-                    QTest::keyClick(table, Qt::Key_Delete);
-                    QCOMPARE(run.desktop.questions().last(),
-                             "Take 444444444, FOUR MARY off this quarter's list?");
-                    QVERIFY(!run.desktop.shown.last().yesByDefault);
-                    QVERIFY(table->model()->rowCount() == 2 && ssnAt(1) == "555555555");
-                    QTest::keyClick(table, Qt::Key_Escape);
-                    QVERIFY(!review.isVisible());
-                    QCOMPARE(FilingRun::labelText(form, "lblFromPrevious"),
-                             "1 of 2 employees from the previous report are still to enter.");
-                }
-                QApplication::setActiveWindow(&form);
-                QTest::keyClick(&form, Qt::Key_Return, Qt::ControlModifier); // Add Employee
-            }
-            QCOMPARE(FilingRun::labelText(form, "lblFromPrevious"),
-                     "All " + (second ? "2" : n) +
-                         " employees from the previous report are "
-                         "entered."); // one taken off
-            QVERIFY(!FilingRun::find(form, "cmdFillFromPrevious")->isEnabled());
-        }
+        };
+        const auto addEmployee = [&] {
+            QApplication::setActiveWindow(&form);
+            QTest::keyClick(&form, Qt::Key_Return, Qt::ControlModifier);
+        };
+        const auto stillToEnter = [&] { return FilingRun::labelText(form, "lblFromPrevious"); };
+
+        // The first account chosen from the list; the other account's sheet imported into it is
+        // asked about, No the default.
+        FilingRun::fill(employer,
+                        with(last.accounts[0].employer, {"ACCOUNT NUMBER", "", "FEIN", ""}));
+        FilingRun::choose(offered, offered->item(0)->text());
+        FilingRun::press(employer, "cmdCreateELine");
+        run.desktop.answers.prepend(false);
+        run.import(filled);
+        QCOMPARE(run.desktop.questions().last(),
+                 "These employees are listed under account 2222222 in the previous report, not "
+                 "under 1111111. Import them into 1111111?");
+        QVERIFY(!run.desktop.shown.last().yesByDefault);
+        QCOMPARE(stillToEnter(), "2 of 2 employees from the previous report are still to enter.");
+        fillNext(1, "111111111"), addEmployee();
+        fillNext(1, "222222222"), addEmployee();
+
+        // The second offered again, the first marked as filed: it cannot be chosen; typed, it is
+        // asked about, and No.
+        const EmployerEntries &second = last.accounts[1].employer;
+        FilingRun::fill(employer, with(second, {"ACCOUNT NUMBER", "", "FEIN", ""}));
+        QCOMPARE(QString("%1 / %2 / %3")
+                     .arg(offered->item(0)->text(), offered->item(1)->text())
+                     .arg(offered->count()),
+                 "1111111, FEIN 123456789, 2 employees (filed) / 2222222, FEIN 123456789, 3 "
+                 "employees / 2");
+        FilingRun::choose(offered, offered->item(0)->text());
+        QVERIFY(offered->selectedItems().isEmpty());
+        FilingRun::put(employer, "txtEAN", "1111111");
+        FilingRun::put(employer, "txtFEIN", "123456789");
+        FilingRun::press(employer, "cmdCreateELine");
+        QVERIFY(employer.isVisible() && run.desktop.questions().last().startsWith(
+                                            "Account 1111111 is already in this filing."));
+        FilingRun::choose(offered, offered->item(1)->text());
+        FilingRun::press(employer, "cmdCreateELine");
+        QCOMPARE(stillToEnter(), "3 of 3 employees from the previous report are still to enter.");
+        // In the report's order; a second press skips one, after the last comes the first again.
+        FilingRun::press(form, "cmdAddEmployee"); // every box marked
+        fillNext(4, "333333333"), addEmployee();
+        fillNext(1, "444444444");
+        // The template holds those still to enter.
+        run.desktop.filesToOpen.enqueue(run.path("wages.csv"));
+        FilingRun::press(form, "cmdSaveTemplate");
+        QCOMPARE(run.read("wages.csv"),
+                 "SSN,Last Name,First Name,Middle Name,Gross Wages,Taxable Wages,Credit Weeks\r\n"
+                 "444-44-4444,FOUR,MARY,,,,\r\n555-55-5555,FIVE,MARY,,,,\r\n");
+        // Review Filing over it: the focus on the first SSN of the account at hand; the one
+        // employee entered stays; those still to enter, greyed and without records, follow a
+        // corrected SSN, and FOUR, taken off the list, goes from them and from the count; Escape
+        // leaves the boxes as they were.
+        FilingRun::press(form, "cmdReviewEmployees");
+        auto *table = form.findChild<QTableView *>("tblEmployees");
+        auto *accounts = form.findChild<QTableView *>("tblAccounts");
+        const auto ssnAt = [&](int row) {
+            return FilingRun::cell(table, row, "SSN").data().toString();
+        };
+        QWidget &review = *table->window();
+        QApplication::setActiveWindow(&review);
+        QVERIFY(QApplication::focusWidget() == table && review.isModal());
+        QCOMPARE(table->currentIndex(), FilingRun::cell(table, 0, "SSN"));
+        QCOMPARE(accounts->currentIndex(), FilingRun::cell(accounts, 1, "Account Number"));
+        for (QPushButton *button : review.findChildren<QPushButton *>())
+            QVERIFY(!button->autoDefault() && !button->isDefault()); // Enter commits
+        auto *remove = FilingRun::find(review, "cmdRemoveEmployee");
+        QVERIFY(!remove->isEnabled());
+        QTest::keyClick(table, Qt::Key_Delete);
+        QCOMPARE(run.desktop.notices().last(),
+                 "An account keeps at least one employee. Correct this employee instead.");
+        FilingRun::typeInCell(table, 0, "SSN", "555555555"); // THREE not entered
+        QCOMPARE(ssnAt(1), "333333333");
+        FilingRun::typeInCell(table, 0, "SSN", "333333333");
+        QCOMPARE(ssnAt(1), "444444444");
+        // A refused SSN's finding goes when another account is chosen.
+        FilingRun::typeInCell(table, 0, "SSN", "12345678");
+        QTest::keyClick(accounts, Qt::Key_Up);
+        QCOMPARE(FilingRun::labelText(review, "lblReviewMessage") + table->accessibleDescription() +
+                     ssnAt(0),
+                 "111111111");
+        QTest::keyClick(accounts, Qt::Key_Down);
+        QCOMPARE(FilingRun::cell(table, 2, "Gross Wages").data(), "not entered");
+        QVERIFY(!(FilingRun::cell(table, 2, "SSN").flags() & Qt::ItemIsEditable));
+        table->setCurrentIndex(FilingRun::cell(table, 1, "SSN"));
+        QVERIFY(remove->isEnabled());
+        run.desktop.answers.prepend(true);
+        QTest::keyClick(table, Qt::Key_Delete);
+        QCOMPARE(run.desktop.questions().last(),
+                 "Take 444444444, FOUR MARY off this quarter's list?");
+        QVERIFY(!run.desktop.shown.last().yesByDefault);
+        QVERIFY(table->model()->rowCount() == 2 && ssnAt(1) == "555555555");
+        QTest::keyClick(table, Qt::Key_Escape);
+        QVERIFY(!review.isVisible());
+        QCOMPARE(stillToEnter(), "1 of 2 employees from the previous report are still to enter.");
+        addEmployee();
+        fillNext(1, "555555555"), addEmployee();
+        QCOMPARE(stillToEnter(), "All 2 employees from the previous report are entered.");
+        QVERIFY(!FilingRun::find(form, "cmdFillFromPrevious")->isEnabled());
         run.nameReport();
         QCOMPARE(run.read(reportName), typed);
         // The template of the second account, filled in and imported, gives the same records.
