@@ -1,7 +1,7 @@
 // The ways into the working file beside the screens' own: employees imported from a spreadsheet
-// file, all of them or none; corrections in Review
-// Filing through the field tables; the filing taken up again from each place a file can end,
-// unfinished filings kept across starts; and a quarter started from last quarter's report.
+// file, all of them or none; corrections in Review Filing through the field tables; the filing
+// taken up again from each place a file can end, unfinished filings kept across starts; and a
+// quarter started from last quarter's report.
 
 #include "filingrun.h"
 #include "rules/employeeimport.h"
