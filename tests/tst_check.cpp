@@ -135,7 +135,7 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
                 .replace(",3,4,2,1500000,", ",3,4,3,1500001,")
                 .replace("O'NEIL,MARY,,1000000 ,600000,13, , \r\n",
                          "O'NEIL,MARY,\x7f,1000000 ,600000,13, , \n")
-                .replace(",223456789,SMITH-JONES,", ",123456789 ,SMITH JONES,")
+                .replace(",223456789,", ",123456789 ,")
                 .replace(",9000\r\n", ",x\r\n")
                 .replace(",323456789,GARCIA,ANA,,250000,250000,14,",
                          ",666456789,GARCIA,ANA,,250000,240000,014,") +
@@ -149,9 +149,6 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
          e(4, "SSN", "SSN has 10 characters; its entry box takes at most 9."),
          w(4, "SSN",
            "The SSN 123456789 is already entered for this account (O'NEIL MARY, line 3)."),
-         e(4, "LAST NAME",
-           "EMPLOYEE LAST NAME  must only contain alphanumerics, apostrophe and hyphens. No spaces "
-           "allowed."),
          w(5, "TAXABLE WAGES", notSum.arg("TAXABLE", "250000", "1 S record's taxable", "240000")),
          e(5, "EMPLOYER CONTRIBUTIONS",
            "EMPLOYER CONTRIBUTIONS must be numeric.  Enter wages, excluding the decimal point, ie "

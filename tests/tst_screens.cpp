@@ -170,8 +170,7 @@ private slots:
             run.enterAccount();
             QApplication::setActiveWindow(&run.form(3));
         }
-        Program &p = *run.program;
-        QWidget &form = *QWidgetList{&p.form1(), &p.form2(), &p.form3(), &p.formNameFile()}[screen];
+        QWidget &form = run.form(screen);
         const Screen &s = screens[screen];
         // Error labels showing a text (red), and entries painted yellow with their accessible
         // descriptions.
@@ -226,7 +225,7 @@ private slots:
             QVERIFY2(w->isVisible() || w->inherits("QLabel"), qPrintable(w->objectName()));
         for (QLabel *l : form.findChildren<QLabel *>())
             QVERIFY(l->textFormat() == Qt::PlainText && (l->isVisible() || l->text().isEmpty()));
-        QVERIFY(FilingRun::find(p.form1(), "lblUnfinished")->isHidden()); // nothing unfinished
+        QVERIFY(run.find(0, "lblUnfinished")->isHidden()); // nothing unfinished
         for (QPushButton *button : form.findChildren<QPushButton *>())
             QVERIFY(!button->autoDefault() && !button->isDefault());
         QWidget *stop = FilingRun::find(form, QByteArray(s.tabOrder).split(' ')[0]);
