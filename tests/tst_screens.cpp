@@ -286,6 +286,8 @@ private slots:
         QWidget &employer = run.form(1), &employees = run.form(2);
         QCOMPARE(employer.focusWidget(), FilingRun::find(employer, "cmdCreateELine"));
         QCOMPARE(FilingRun::labelText(employer, "lblMessage"), "The filing type is AMENDED.");
+        // A screen's window closed with a box marked, answered No: the screen stays as it was,
+        // the mark and the focus kept.
         const auto closeAndStay = [&](QWidget &screen, const char *box, const char *button) {
             QWidget *entry = FilingRun::find(screen, box);
             FilingRun::put(screen, box, "12345");
@@ -295,8 +297,8 @@ private slots:
             screen.close();
             QVERIFY(screen.isVisible() && isYellow(entry) && screen.focusWidget() == entry);
         };
-        // Each account's quarter-year, number, FEIN, employees of the three months and amounts.
         closeAndStay(employer, "txtEAN", "cmdCreateELine");
+        // Each account's quarter-year, number, FEIN, employees of the three months and amounts.
         run.desktop.answer({false, true});
         run.enterAccount({"12024", "1111111", "123456789", "0", "0", "0", "0", "0", "0", "0"});
         QCOMPARE(FilingRun::labelText(employer, "lblMessage"),
@@ -339,7 +341,8 @@ private slots:
             list->setFocus(Qt::TabFocusReason);
             QCOMPARE(list->currentRow(), 1);
         }
-        // The first account again: filed a second time on Yes to a question whose default is No.
+        // The first account again, in the quarter and year picked with the keyboard: filed a
+        // second time on Yes to a question whose default is No.
         run.desktop.answer({true, true, false, false});
         run.enterAccount(
             {"", "1111111", "123456789", "3", "4", "1", "1500000", "10500", "1000000", "36000"});
