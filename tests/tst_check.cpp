@@ -222,6 +222,8 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
         {fileName("ACCOUNT NUMBER  must be 7 digits long.  Please include leading zeros."),
          e(0, "RECORD TYPE", "the file holds no E record: a report has at least one account")},
         "FILEUPLOAD_WR4-4B_012345.CSV");
+    row("no account number before the sequence number", good,
+        {fileName("ACCOUNT NUMBER must not be blank.")}, "FILEUPLOAD_WR4-4B__1Q.CSV");
     row("no record, no report name", QByteArray(),
         {e(0, "line", "the file holds no record"),
          fileName("report.csv is not a report file name; the naming screen gives names such as "

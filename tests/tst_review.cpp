@@ -64,8 +64,6 @@ private slots:
         const QString nine = "SSN: Employee SSN  must be 9 digits long.",
                       weeks = "CREDIT WEEKS: EMPLOYEE CREDIT WEEKS must be numeric between 0 and "
                               "14 inclusive.",
-                      belowTaxable = "WAGES: GROSS WAGES must be greater than or equal to TAXABLE "
-                                     "WAGES",
                       zero = " A spreadsheet may have dropped the SSN's leading zero: format the "
                              "SSN column as text and enter all 9 digits.";
         // Dollars without two decimals: the line, GROSS or TAXABLE, the text, and how to write it.
@@ -98,12 +96,10 @@ private slots:
              bare.arg("3", "TAXABLE", "7000", "7,000")});
         row("the layout's findings with the fields', after a byte order mark",
             "\xEF\xBB\xBF"
-            "123456789,A,B,,1.00,1.00,1\n\n1234567890,A,,,0.02,0.03,15\n1,2\n\"1,2\n\"1\"2,3\n"
+            "123456789,A,B,,1.00,1.00,1\n\n1234567890,A,B,,0.03,0.02,1\n1,2\n\"1,2\n\"1\"2,3\n"
             "12345678,A,B,,1.00,1.00,15",
             {"line 3, " + nine,
              "line 3, SSN: SSN has 10 characters; its entry box takes at most 9.",
-             "line 3, FIRST NAME: EMPLOYEE FIRST NAME in S line must not be blank. ",
-             "line 3, GROSS " + belowTaxable, "line 3, TAXABLE " + belowTaxable, "line 3, " + weeks,
              "line 4, line: 2 fields found, 7 expected: SSN, last name, first name, middle name, "
              "gross wages, taxable wages, credit weeks.",
              "line 5, line: A quotation mark is not closed.",
