@@ -441,30 +441,35 @@ private slots:
     }
 
     // Where each way on from the employee screen leads, with its answers: the routine that asks
-    // both questions at once (which no screen calls) to the naming screen, whose closing ends the
-    // run without a report; closing the screen; then on a new run's contact screen Close Progam
-    // and closing it (without a question). Every record stays.
+    // both questions at once (which no screen calls) back to the employee screen, to the employer
+    // screen, or to the naming screen, whose closing ends the run without a report; closing the
+    // screen; then on a new run's contact screen Close Progam and closing it (without a
+    // question). Every record stays.
     void waysOn_theScreenEachLeadsTo()
     {
-        for (int way = 0; way < 4; ++way) {
+        const QList<QList<bool>> answers = {{true}, {false, true}, {false, false}, {true}, {true}};
+        const QStringList left = {"Form3", "Form2", "FormNameFile", "ended", "ended", "ended"};
+        for (int way = 0; way < 6; ++way) {
             FilingRun run;
             run.fileOneAccount({true, true}, 1);
-            if (way >= 2)
+            if (way == 0)
+                run.form(1).show(), run.form(2).hide(); // doneAddingEmployees swaps them
+            if (way >= 4)
                 run.restart(), run.start();
             auto *type = run.find<QListWidget>(0, "lstReportingTypeCode");
-            run.desktop.answers.append(way ? QList<bool>{true} : QList<bool>{false, false});
-            if (way == 0)
+            run.desktop.answers.append(answers.value(way));
+            if (way < 3)
                 cNeededRoutines(*run.program).doneAddingEmployees();
-            else if (way == 2)
+            else if (way == 4)
                 FilingRun::press(run.form(0), "cmdEnd");
             else // its frame's close button: the employee screen, or the new run's contact screen
-                (way == 1 ? static_cast<QWidget &>(run.form(2)) : *type->window()).close();
-            QCOMPARE(run.visibleScreens().join("") + (run.desktop.ended ? "ended" : ""),
-                     way ? "ended" : "FormNameFile");
-            QCOMPARE(run.desktop.questions().last() == closeProgram, way == 1 || way == 2);
-            QCOMPARE(type->selectedItems().isEmpty(), way != 1);
+                (way == 3 ? static_cast<QWidget &>(run.form(2)) : *type->window()).close();
+            QCOMPARE(run.visibleScreens().join("") + (run.desktop.ended ? "ended" : ""), left[way]);
+            QCOMPARE(run.desktop.questions().last() == closeProgram, way == 3 || way == 4);
+            QCOMPARE(type->selectedItems().isEmpty(), way == 2 || way >= 4);
             QCOMPARE(run.workingFile(), aRecord + eRecord + sRecord);
-            if (way == 0) { // the naming screen closed
+            QVERIFY(way != 0 || run.find(2, "txtSSN")->isVisible());
+            if (way == 2) { // the naming screen closed
                 run.form(3).close();
                 QVERIFY(run.desktop.ended && run.files() == QStringList{"testFile.TXT"});
             }
