@@ -38,15 +38,6 @@ QString EmployeeRecords::ssn(qsizetype i) const
     return trimSpaces(QString::fromLatin1(line.mid(start, end < 0 ? -1 : end - start)));
 }
 
-QList<EmployeeEntries> EmployeeRecords::toList() const
-{
-    QList<EmployeeEntries> employees;
-    employees.reserve(size());
-    for (const EmployeeEntries &employee : *this)
-        employees.append(employee);
-    return employees;
-}
-
 void EmployeeRecords::append(const EmployeeEntries &employee)
 {
     m_lines.append(Records::makeLine(employee).toLatin1());

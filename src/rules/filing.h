@@ -28,7 +28,6 @@ public:
     const QByteArray &line(qsizetype i) const { return m_lines.at(i); }
     // The record's SSN without the spaces around it, read from its line alone.
     QString ssn(qsizetype i) const;
-    QList<EmployeeEntries> toList() const;
 
     void append(const EmployeeEntries &employee);
     // A line read from a file, an S record of eleven fields.
