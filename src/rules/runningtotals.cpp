@@ -48,13 +48,6 @@ void RunningTotals::startAccount(const QString &thirdMonth, const QString &gross
 
 namespace
 {
-// The SSN without trailing spaces.
-QStringView ssnKey(QStringView ssn)
-{
-    while (ssn.endsWith(u' '))
-        ssn.chop(1);
-    return ssn;
-}
 // The nine-digit SSN as a number, or nothing.
 std::optional<quint32> ssnNumber(QStringView ssn)
 {
@@ -66,7 +59,7 @@ std::optional<quint32> ssnNumber(QStringView ssn)
 
 qsizetype SsnIndex::find(QStringView ssn) const
 {
-    ssn = ssnKey(ssn);
+    ssn = rightTrimSpaces(ssn); // SSNs are compared without trailing spaces
     if (const std::optional<quint32> number = ssnNumber(ssn))
         return m_numbers.value(*number, -1);
     return m_others.value(ssn.toString(), -1);
@@ -74,7 +67,7 @@ qsizetype SsnIndex::find(QStringView ssn) const
 
 void SsnIndex::add(QStringView ssn, QStringView lastName, QStringView firstName)
 {
-    ssn = ssnKey(ssn);
+    ssn = rightTrimSpaces(ssn);
     const qsizetype at = m_names.size();
     if (const std::optional<quint32> number = ssnNumber(ssn)) {
         if (m_numbers.contains(*number))
