@@ -8,12 +8,13 @@
 #include <cstdlib>
 #include <vector>
 
-// EMPLOYEES and RUNS from the command line (defaults: 10000 employees, 7 runs); false, after the
-// usage, when either is not a positive number.
-inline bool readArguments(int argc, char *argv[], int &employees, int &runs)
+// EMPLOYEES and RUNS from the command line (by default 10000 employees and 7 runs, unless the
+// benchmark gives its own); false, after the usage, when either is not a positive number.
+inline bool readArguments(int argc, char *argv[], int &employees, int &runs,
+                          int defaultEmployees = 10000, int defaultRuns = 7)
 {
-    employees = argc > 1 ? std::atoi(argv[1]) : 10000;
-    runs = argc > 2 ? std::atoi(argv[2]) : 7;
+    employees = argc > 1 ? std::atoi(argv[1]) : defaultEmployees;
+    runs = argc > 2 ? std::atoi(argv[2]) : defaultRuns;
     if (employees >= 1 && runs >= 1)
         return true;
     std::fprintf(stderr, "usage: %s [EMPLOYEES [RUNS]]\n", argv[0]);

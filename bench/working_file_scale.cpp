@@ -38,12 +38,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     int employees = 0, runs = 0;
-    if (!readArguments(argc, argv, employees, runs))
+    if (!readArguments(argc, argv, employees, runs, 100000, 5))
         return 2;
-    if (argc < 2)
-        employees = 100000;
-    if (argc < 3)
-        runs = 5;
     const double floor = peakMegabytes();
     QByteArray bytes = largeAccount(employees);
     // The file on the disk, and no copy of it kept here.
