@@ -127,7 +127,6 @@ void CheckTest::faultyReport_findingsAtLineAndField_data()
     // counted with the wages' kind, and their sum.
     const QString notSum = "%1 WAGES %2 is not the sum of the account's %3 wages, %4",
                   cutShort = "; the file may be cut short";
-    row("a report as the screens write it", good, {});
     // Faults of the bytes, the fields (through their rules and entry boxes' lengths) and the
     // accounts (their sums, counts and SSNs), each at its line, in the order of the fields.
     row("bytes, fields and accounts",

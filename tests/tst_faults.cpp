@@ -74,13 +74,6 @@ const QString moved = folder, readOnly = "Error 13: Permission denied";
 #endif
 const QByteArray filed = aRecord + eRecord + sRecord; // the filing of each run but the first
 
-void typeOverGrossWages(FilingRun &run)
-{
-    FilingRun::press(run.form(2), "cmdReviewEmployees");
-    auto *table = run.form(2).findChild<QAbstractItemView *>("tblEmployees");
-    FilingRun::typeInCell(table, 0, "Gross Wages", "250001");
-}
-
 // The working file moved aside to kept.TXT, a folder or a pipe made in its place, and the report
 // named.
 void inTheWorkingFilesPlace(FilingRun &run, const QString &made)
@@ -108,8 +101,13 @@ const Fault faults[] = {
          run.import("111223333,LEE,ANN,,40.00,30.00,13\n222334444,KIM,BO,J,40.00,30.00,1\n");
      },
      full + written, filed.size() + 70},
-    {"disk full in a correction's rewrite", Employees, typeOverGrossWages, full + written,
-     filed.size() - 1},
+    {"disk full in a correction's rewrite", Employees,
+     [](FilingRun &run) { // the gross wages typed over in Review Filing
+         FilingRun::press(run.form(2), "cmdReviewEmployees");
+         auto *table = run.form(2).findChild<QAbstractItemView *>("tblEmployees");
+         FilingRun::typeInCell(table, 0, "Gross Wages", "250001");
+     },
+     full + written, filed.size() - 1},
     {"an unfinished filing that cannot be kept",
      [](FilingRun &run) { // a folder where the oldest kept file is dropped
          run.write("testFile.TXT", aRecord + eRecord);
